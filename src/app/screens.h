@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+// The screens of the main flow, as the core logic asks for them. The window layer
+// installs the hooks; until it does (and in core tests) the calls do nothing.
+namespace screens {
+
+struct Hooks {
+    std::function<void()> showNameSelection;  // namesel
+    std::function<void()> closeNameSelection;
+    std::function<void()> showHomeScreen;  // seisekitime1
+    std::function<void()> closeHomeScreen;
+    std::function<void()> showDrillScreen;  // MainFrm
+    std::function<void()> closeDrillScreen;
+    std::function<void()> showResultScreen;  // FrmSyuuryou
+    std::function<void()> closeResultScreen;
+    std::function<void()> showWaitWindow;  // BASEFRM, modeless
+    std::function<void()> closeWaitWindow;
+    std::function<void()> showHelpBrowser;  // frmBrowser with hensuu1.helpUrl
+    std::function<void()> showVersionDialog;  // frmver
+};
+
+Hooks& hooks();
+
+void showNameSelection();
+void closeNameSelection();
+void showHomeScreen();
+void closeHomeScreen();
+void showDrillScreen();
+void closeDrillScreen();
+void showResultScreen();
+void closeResultScreen();
+void showWaitWindow();
+void closeWaitWindow();
+void showHelpBrowser();
+void showVersionDialog();
+
+}  // namespace screens

@@ -1,0 +1,48 @@
+#include "platform/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+double g_scale = 1.0;
+}
+
+int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0 * g_scale)); }
+
+QRect twRect(int left, int top, int width, int height) {
+    return QRect(tw(left), tw(top), tw(width), tw(height));
+}
+
+double screenScale() { return g_scale; }
+void setScreenScale(double scale) { g_scale = scale > 0 ? scale : 1.0; }
+
+double scaleForScreen(const QSize& screen) {
+    if (screen.width() <= 0 || screen.height() <= 0) return 1.0;
+    const double s = std::min(screen.width() / 1024.0, screen.height() / 768.0);
+    return std::max(1.0, s);
+}
+
+void installFontSubstitutes() {
+    const QString gothic = QStringLiteral("IPAGothic");
+    const QString pgothic = QStringLiteral("IPAPGothic");
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), gothic);
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), pgothic);
+    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+}
+
+QFont programFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    // 96 dpi: one point is 4/3 pixels. Even pixel sizes keep half- and full-width
+    // characters of the fixed-pitch font in exact columns.
+    int px = static_cast<int>(std::lround(points * 4.0 / 3.0 * g_scale));
+    if (px % 2) ++px;
+    font.setPixelSize(std::max(2, px));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace platform

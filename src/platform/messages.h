@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+
+// Message boxes with an OK button.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void show(const QString& text, const QString& title, MsgIcon icon) = 0;
+};
+
+MessageBoxes& messageBoxes();
+// Installs a backend; nullptr restores the default (which writes to the log).
+void setMessageBoxes(MessageBoxes* boxes);
+
+// Shows a message box and waits until it is closed.
+void msgBox(const QString& text, const QString& title = QStringLiteral("Quillmark5"),
+            MsgIcon icon = MsgIcon::None);
+
+// Records the boxes instead of showing them.
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        MsgIcon icon;
+    };
+    void show(const QString& text, const QString& title, MsgIcon icon) override {
+        shown.append({text, title, icon});
+        if (onShow) onShow(shown.last());
+    }
+    QList<Shown> shown;
+    std::function<void(const Shown&)> onShow;
+};
+
+}  // namespace platform

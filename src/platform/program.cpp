@@ -1,0 +1,39 @@
+#include "platform/program.h"
+
+#include <QCoreApplication>
+
+#include "platform/messages.h"
+
+namespace platform {
+
+namespace {
+bool g_ending = false;
+std::function<void(int)> g_endHandler;
+}  // namespace
+
+void doEvents() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void endProgram(int exitCode) {
+    if (g_ending) return;
+    g_ending = true;
+    if (g_endHandler) {
+        g_endHandler(exitCode);
+    } else if (QCoreApplication::instance()) {
+        QCoreApplication::exit(exitCode);
+    }
+}
+
+bool programEnding() { return g_ending; }
+
+void setEndHandler(std::function<void(int)> handler) { g_endHandler = std::move(handler); }
+
+void resetProgramEnding() { g_ending = false; }
+
+void reportRuntimeError(const RuntimeError& error) {
+    if (!g_ending) msgBox(error.message(), QStringLiteral("Quillmark5"), MsgIcon::Critical);
+    endProgram(1);
+}
+
+}  // namespace platform

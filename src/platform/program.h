@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/errors.h"
+
+namespace platform {
+
+// Lets pending window events run (input, paints, timers) and returns.
+void doEvents();
+
+// Ends the whole program: every window is closed, the event loops are left. After the
+// call programEnding() is true, so loops that let events run stop as well.
+void endProgram(int exitCode = 0);
+bool programEnding();
+// Replaces what endProgram does (tests record it instead of ending the process).
+// The default closes all windows through the hook set by the window layer and quits.
+void setEndHandler(std::function<void(int)> handler);
+// Clears the ending state (tests run many programs in one process).
+void resetProgramEnding();
+
+// Shows a run-time error in a message box, then ends the program.
+void reportRuntimeError(const RuntimeError& error);
+
+// Runs f; a run-time error thrown inside is reported and ends the program. Event
+// handlers use it so that no exception crosses the event loop.
+template <class F>
+void guarded(F&& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        reportRuntimeError(e);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Starting other programs and opening web addresses in the system browser.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Starts a program detached in a normal window; false when it could not be started.
+    virtual bool startProgram(const QString& path, const QStringList& arguments) = 0;
+    virtual bool openUrl(const QString& url) = 0;
+};
+
+Shell& shell();
+void setShell(Shell* shell);
+
+class RecordingShell : public Shell {
+public:
+    bool startProgram(const QString& path, const QStringList& arguments) override {
+        started.append({path, arguments});
+        return startResult;
+    }
+    bool openUrl(const QString& url) override {
+        urls.append(url);
+        return true;
+    }
+    struct Started {
+        QString path;
+        QStringList arguments;
+    };
+    QList<Started> started;
+    QStringList urls;
+    bool startResult = true;
+};
+
+// Guards against a second copy of the program: the first to acquire the key keeps it
+// until it ends; a copy that crashed never locks the program out.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& key);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+    bool acquired() const;
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+}  // namespace platform
