@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QtGlobal>
+#include <vector>
+
+#include "app/hensuu1.h"
+
+// One entry of the record list read from the results log.
+struct ResultEntry {
+    double date = 0;
+    double timeOfDay = 0;
+    qint16 studentNo = 0;
+    qint16 level = 0;
+    qint32 time = 0;
+};
+
+constexpr int kMaxRecords = 20000;
+constexpr qint32 kNoTime = 99999;
+
+// Statistics rebuilt from the results log: dense tables of 36 x 5001 cells (level-major),
+// allocated once.
+class ResultsTables {
+public:
+    ResultsTables();
+
+    qint32& bestTime(int level, int student) { return bestTime_[at(level, student)]; }
+    qint16& attempts(int level, int student) { return attempts_[at(level, student)]; }
+    qint32& totalPoints(int level, int student) { return totalPoints_[at(level, student)]; }
+    qint16& clearWindowCount(int level, int student) { return clearWindowCount_[at(level, student)]; }
+    qint32& clearWindowPoints(int level, int student) { return clearWindowPoints_[at(level, student)]; }
+    qint16& freeWindowCount(int level, int student) { return freeWindowCount_[at(level, student)]; }
+    qint32& freeWindowPoints(int level, int student) { return freeWindowPoints_[at(level, student)]; }
+    float& todayCount(int level, int student) { return todayCount_[at(level, student)]; }
+    qint32& todayPoints(int level, int student) { return todayPoints_[at(level, student)]; }
+    qint32& levelBestTime(int level) { return levelBestTime_[level]; }
+
+    // Record list, index 1..recordCount (entry 0 unused).
+    std::vector<ResultEntry> records;
+    int recordCount = 0;
+
+    static int at(int level, int student) { return level * (kMaxStudent + 1) + student; }
+
+    std::vector<qint32> bestTime_, totalPoints_, clearWindowPoints_, freeWindowPoints_,
+        todayPoints_;
+    std::vector<qint16> attempts_, clearWindowCount_, freeWindowCount_;
+    std::vector<float> todayCount_;
+    std::vector<qint32> levelBestTime_;
+};
+
+ResultsTables& resultsTables();
+
+// Reads the log (the last 20000 records) into the record list and the best times.
+void loadResults();
+// Clears the tables, loads the log and fills every statistic.
+void buildStatistics();
+
+// Base points of a drill of t seconds at a level with pass time T (k = the time key).
+int basePointsFor(qint32 t, qint32 passTime);
