@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "app/program_gui.h"
+
+int main(int argc, char** argv) { return runProgram(argc, argv); }

@@ -14,6 +14,8 @@ void doEvents();
 // call programEnding() is true, so loops that let events run stop as well.
 void endProgram(int exitCode = 0);
 bool programEnding();
+// The exit code given to endProgram.
+int programExitCode();
 // Replaces what endProgram does (tests record it instead of ending the process).
 // The default closes all windows through the hook set by the window layer and quits.
 void setEndHandler(std::function<void(int)> handler);

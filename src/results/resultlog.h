@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -44,11 +45,23 @@ QString homeFolderName(const QString& dataFolder);
 QString resultLogPath();      // dataFolder + "成績累積データ.dat"
 QString homeResultLogPath();  // baseFolder + "成績累積データ家庭用.dat"
 
+// Students from this number on are not copied to the home-use file.
+constexpr int kFirstStudentWithoutHomeCopy = 4900;
+
+// The record appendResult writes for the current result at the given moment: date as the
+// whole day count, time of day as the fraction of the day in whole seconds.
+ResultRecord currentResultRecord(const QDateTime& now);
+HomeResultRecord currentHomeResultRecord(const QDateTime& now);
+
 // Appends the current result (hensuu1: currentStudentNo, currentLevel, resultTime,
 // classroomCode; the clock) to the log and, for students below 4900, to the home copy.
-// Raises a run-time error naming the file when it cannot be written.
+// Raises a run-time error naming the file when it cannot be written. When the log was
+// written but the home copy was not, the log record stays and the error names the home copy.
 void appendResult();
 
 // End-of-drill recording at the level: sets clearedBeforeFlag, personalBestFlag and
 // levelBestFlag (hensuu1), updates the in-memory best times and appends the result.
+// The best flags and best times change only once the record is in the log, so a run whose
+// record could not be written is never shown as a new best. A level outside 1..35 or a
+// student outside 0..5000 raises error 9.
 void recordResult(int level);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <vector>
 
@@ -49,10 +50,28 @@ public:
 
 ResultsTables& resultsTables();
 
-// Reads the log (the last 20000 records) into the record list and the best times.
+// A drill counts as completed below this time.
+constexpr qint32 kCompletedBelow = 6000;
+
+// Reads the log (the last 20000 records) into the record list and the best times, in one
+// read of the file. A missing log is retried every 5 s; at the 4th failure it shows
+// "ファイルがありません" and ends the program. A log locked by another machine is retried every
+// second without limit (the please-wait window is shown meanwhile). Any other failure,
+// including a record whose level is above 35 or whose student number is outside 0..5000,
+// shows "成績ランダムファイル表示" with the entry and ends the program.
+// When it ends the program it returns normally with platform::programEnding() true and the
+// tables not (or only partly) filled: callers check programEnding() before using them.
 void loadResults();
-// Clears the tables, loads the log and fills every statistic.
+// Clears the tables, loads the log and fills every statistic. Returns at once, leaving the
+// statistics cleared, when loadResults ended the program. A level used by the log whose
+// pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
+// points sums beyond 32 bits raise error 6.
 void buildStatistics();
 
+// The time key: the number formed by the first three characters of t in decimal.
+int timeKey(qint32 t);
 // Base points of a drill of t seconds at a level with pass time T (k = the time key).
+// A pass time that is not positive raises error 11.
 int basePointsFor(qint32 t, qint32 passTime);
+// Points of a drill: the integer part of base x weight, multiplied in single precision.
+qint32 drillPoints(int base, qint32 pointWeight);

@@ -2,26 +2,69 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "app/hensuu1.h"
 
 // The roster "生徒用名簿.txt" in the base folder.
 
+// Length of the name and of the two spare texts, in characters.
+constexpr int kRosterTextLength = 20;
+// The home-use roster holds at most this many active lines.
+constexpr int kHomeUseLimit = 4;
+
 // currentSchoolYear for a date and the start month of the school year.
 int schoolYearFor(int year, int month, int startMonth);
+
+// currentSchoolYear from today's date and hensuu1.schoolYearStartMonth.
+int schoolYearToday();
+
+// Overall grade of a birth year in hensuu1.currentSchoolYear (1 = first primary year).
+int gradeOf(int birthYear);
 
 // Display label of an overall grade ("幼-", "幼1".."幼3", "小1".."小6", "中1".."中3",
 // "高1".."高3", "大+") and the full-width label ("幼３", "小１".."高１", empty when not set).
 QString displayGradeLabel(int grade);
 QString fullWidthGradeLabel(int grade);
 
+// The text with half-width spaces removed at both ends (full-width spaces are kept).
+QString trimSpaces(const QString& text);
+
+// baseFolder + "生徒用名簿.txt" and the left-behind copy "生徒用名簿temp.txt".
+QString rosterPath();
+QString rosterTempPath();
+
+// One line of the roster file with its status, as read.
+struct RosterLine {
+    RosterEntry entry;  // texts padded or cut to 20 characters
+    double status = 0;
+    int lineNumber = 0;  // 1-based line of the file
+};
+
+// Reads every line of a roster file (blank lines are passed over). A missing file
+// raises error 53; a malformed line or a student number outside 0..5000 raises a
+// run-time error naming the file and the line.
+std::vector<RosterLine> readRosterFile(const QString& path);
+
+// Whether a status counts as active (0, or 2 while status2Active is 1).
+bool isActiveStatus(double status);
+
 // Loads the roster into hensuu1 (currentSchoolYear, rosterEntries, per-student tables,
 // rosterCount) and calls `active` for every active entry with its display label, in file
-// order. Ends the program with the home-use message when the limit is exceeded.
-void loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active = {});
+// order. When the home-use limit is exceeded it shows "家庭用は3人までしか登録できません",
+// ends the program and returns false; nothing after the offending line is loaded.
+bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active = {});
 
-// Gives "生徒用名簿temp.txt" the roster's name when the roster cannot be opened.
+// Gives "生徒用名簿temp.txt" the roster's name when the roster cannot be opened. When
+// neither can be found, raises error 53 naming the roster.
 void recoverRoster();
 
-// Rewrites the roster with the given entries (1..count), in the file format.
-void writeRoster(const QString& path, const std::vector<RosterEntry>& entries, int count);
+// The bytes of a roster file for lines 1..count of entries and statuses (index 0 unused):
+// numbers plain, texts quoted and padded to 20 characters, CR LF, CP932.
+QByteArray rosterBytes(const std::vector<RosterEntry>& entries, const std::vector<double>& statuses,
+                       int count);
+
+// Rewrites the roster with lines 1..count. The file is replaced as a whole: a failure
+// leaves the old roster in place and raises a run-time error naming the file.
+void writeRoster(const QString& path, const std::vector<RosterEntry>& entries,
+                 const std::vector<double>& statuses, int count);

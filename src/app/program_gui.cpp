@@ -1,0 +1,97 @@
+#include "app/program_gui.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/basefrm_gui.h"
+#include "app/hensuu1.h"
+#include "app/screens.h"
+#include "app/settings.h"
+#include "drill/mainfrm_gui.h"
+#include "home/seisekitime1_gui.h"
+#include "platform/application_gui.h"
+#include "platform/geometry.h"
+#include "platform/messages_gui.h"
+#include "platform/program.h"
+#include "result/frmsyuuryou_gui.h"
+#include "roster/namesel_gui.h"
+
+namespace {
+
+bool anyWindowVisible() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible()) continue;
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::ToolTip || type == Qt::Popup) continue;
+        if (qobject_cast<BASEFRM*>(w)) continue;
+        return true;
+    }
+    return false;
+}
+
+// Watches the windows: reports the first painted screen, and ends the program when the
+// student closes the last screen (the screens replace one another, so a short gap with
+// none shown is normal and is waited out).
+class WindowWatcher : public QObject {
+public:
+    explicit WindowWatcher(std::function<void()> firstShown) : firstShown_(std::move(firstShown)) {
+        check_.setSingleShot(true);
+        check_.setInterval(300);
+        connect(&check_, &QTimer::timeout, this, [] {
+            if (!platform::programEnding() && !anyWindowVisible()) platform::endProgram(0);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && firstShown_ && widget->isWindow() &&
+            !qobject_cast<BASEFRM*>(widget)) {
+            auto done = std::move(firstShown_);
+            firstShown_ = nullptr;
+            QTimer::singleShot(0, done);
+        } else if ((event->type() == QEvent::Close || event->type() == QEvent::Hide) &&
+                   widget->isWindow()) {
+            check_.start();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> firstShown_;
+    QTimer check_;
+};
+
+}  // namespace
+
+int runProgram(int& argc, char** argv, const QString& programDir, std::function<void()> firstShown) {
+    platform::Application app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    platform::installFontSubstitutes();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        platform::setScreenScale(platform::scaleForScreen(screen->size()));
+    platform::installWidgetPlatform();
+    installWaitWindowHooks();
+    installNameSelectionHooks();
+    installHomeScreenHooks();
+    installDrillScreenHooks();
+    installResultScreenHooks();
+
+    WindowWatcher watcher(std::move(firstShown));
+    app.installEventFilter(&watcher);
+
+    const QString folder =
+        programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    platform::guarded([&] {
+        startUp(folder);
+        screens::showNameSelection();
+    });
+    if (platform::programEnding()) return platform::programExitCode();
+    const int code = app.exec();
+    return platform::programEnding() ? platform::programExitCode() : code;
+}

@@ -1,0 +1,94 @@
+#include "drill/problem.h"
+
+#include <utility>
+
+#include "platform/errors.h"
+#include "platform/numeric.h"
+#include "platform/seqtext.h"
+
+namespace drill {
+
+namespace {
+
+// Start values are kept well inside 32 bits so that start + 9 steps of 4 always fits.
+constexpr qint64 kStartMin = -1000000000;
+constexpr qint64 kStartMax = 1000000000;
+
+// Step of the next value at a level; levels 2..4 draw it, level 1 and the levels
+// without a rule of their own step by 1 without a draw.
+int nextStep(int level, platform::Random& random) {
+    if (level >= 2 && level <= 4)
+        return static_cast<int>(platform::vbInt(random.next() * level + 1));
+    return 1;
+}
+
+int cardDraw(platform::Random& random) {
+    return static_cast<int>(platform::vbInt(random.next() * kCardCount + 1));
+}
+
+}  // namespace
+
+PictureConfig loadPictureConfig(const QString& path) {
+    platform::SeqTextReader in = platform::SeqTextReader::open(path);
+    PictureConfig config;
+    config.startLow = static_cast<int>(in.readInteger(kStartMin, kStartMax));
+    config.startHigh = static_cast<int>(in.readInteger(kStartMin, kStartMax));
+    if (config.startHigh < config.startLow) {
+        throw platform::RuntimeError(
+            platform::errOverflow, path,
+            QStringLiteral("1 行目: 最初の数の範囲 %1～%2 の上限が下限より小さくなっています")
+                .arg(config.startLow)
+                .arg(config.startHigh));
+    }
+    int rows = 0;
+    while (!in.atEnd()) {
+        if (rows == kPictureRows) {
+            throw platform::RuntimeError(
+                platform::errSubscriptOutOfRange, path,
+                QStringLiteral("%1 行目: 絵の行が %2 行を超えています")
+                    .arg(in.lineNumber())
+                    .arg(kPictureRows));
+        }
+        ++rows;
+        config.cardPicture[rows] = in.readString();
+        config.donePicture[rows] = in.readString();
+    }
+    if (rows < kPictureRows) {
+        throw platform::RuntimeError(
+            platform::errInputPastEnd, path,
+            QStringLiteral("絵の行が %1 行しかありません (%2 行必要です)").arg(rows).arg(kPictureRows));
+    }
+    return config;
+}
+
+Problem generateProblem(int level, const PictureConfig& config, platform::Random& random) {
+    Problem problem;
+    problem.cardPictureRow = cardDraw(random);
+
+    auto& cards = problem.cards;
+    const double span = static_cast<double>(config.startHigh) - config.startLow + 1;
+    cards[1] = {1, static_cast<int>(platform::vbInt(config.startLow + span * random.next()))};
+    for (int i = 2; i <= kCardCount; ++i) cards[i] = {i, cards[i - 1].value + nextStep(level, random)};
+
+    for (int k = 0; k < 30; ++k) {
+        const int a = cardDraw(random);
+        const int b = cardDraw(random);
+        std::swap(cards[a], cards[b]);
+    }
+    return problem;
+}
+
+int donePictureRow(int level) { return level >= 1 && level <= kPictureRows ? level : 0; }
+
+QString explanationText(int level) {
+    static const char16_t* const kSuffix[] = {
+        u"＝１ずつ増えています",
+        u"＝１～２ずつ増えています",
+        u"＝１～３ずつ増えています",
+        u"＝１～４ずつ増えています",
+    };
+    if (level < 1 || level > 4) return {};
+    return QStringLiteral("レベル") + QString::number(level) + QString::fromUtf16(kSuffix[level - 1]);
+}
+
+}  // namespace drill

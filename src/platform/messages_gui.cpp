@@ -1,0 +1,48 @@
+#include "platform/messages_gui.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "platform/media_gui.h"
+#include "platform/program.h"
+
+namespace platform {
+
+void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon icon) {
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::None:
+            break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void installWidgetPlatform() {
+    static WidgetMessageBoxes boxes;
+    static SoundEffectMedia sounds;
+    setMessageBoxes(&boxes);
+    setMedia(&sounds);
+    setEndHandler([](int code) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->close();
+        QCoreApplication::exit(code);
+    });
+}
+
+}  // namespace platform

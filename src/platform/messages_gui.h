@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/messages.h"
+
+namespace platform {
+
+// Message boxes shown with QMessageBox, modal, with an OK button.
+class WidgetMessageBoxes : public MessageBoxes {
+public:
+    void show(const QString& text, const QString& title, MsgIcon icon) override;
+};
+
+// The window layer of the program: message boxes, sounds, and the end of the program
+// closing every window from the last opened to the first.
+void installWidgetPlatform();
+
+}  // namespace platform

@@ -1,0 +1,125 @@
+#include "sound/sound.h"
+
+#include "app/hensuu1.h"
+#include "platform/clock.h"
+#include "platform/media.h"
+#include "platform/messages.h"
+#include "platform/numeric.h"
+#include "platform/program.h"
+#include "platform/seqtext.h"
+
+namespace {
+
+constexpr int kSections = 10;
+constexpr int kMaxFiles = 20;
+constexpr int kSilentFailures = 3;
+
+const QString kSoundListFile = QStringLiteral("新音ファイル.txt");
+
+const QString& sectionName(int n) {
+    static const QString kNames[kSections + 1] = {
+        QString(),
+        QStringLiteral("正解音1"),
+        QStringLiteral("正解音2"),
+        QStringLiteral("間違い音1"),
+        QStringLiteral("間違い音2"),
+        QStringLiteral("最高音1"),
+        QStringLiteral("最高音2"),
+        QStringLiteral("自己最高音1"),
+        QStringLiteral("自己最高音2"),
+        QStringLiteral("自己最高音3"),
+        QStringLiteral("不合格音1"),
+    };
+    return kNames[n];
+}
+
+SoundTable emptyTable() {
+    SoundTable table;
+    for (int n = 1; n <= kSections; ++n) {
+        table[n].name = sectionName(n);
+        table[n].files = QStringList(kMaxFiles, QString());
+    }
+    return table;
+}
+
+bool isGuarded(int n) {
+    return n >= soundSolved && n <= soundNoName;
+}
+
+// The file (base name) to play for section n: entry k = Int(r * count + 1). A section
+// without a count (missing from the list, or never closed by "*") plays as count 0
+// but names no file, so its command fails like that of any missing file.
+QString pickFile(int n) {
+    if (n < 1 || n > kSections) return {};
+    const SoundSectionEntry& section = soundTable()[n];
+    const double r = platform::random().next();
+    if (section.count.isEmpty()) return {};
+    const double count = platform::leadingNumber(section.count);
+    const qint64 k = platform::vbInt(r * count + 1);
+    if (k < 1 || k > section.files.size()) return {};
+    return section.files[k - 1];
+}
+
+int sendPlay(const QString& command) {
+    return platform::media().sendString(command);
+}
+
+}  // namespace
+
+SoundTable& soundTable() {
+    static SoundTable table = emptyTable();
+    return table;
+}
+
+int& soundFailures() {
+    static int failures = 0;
+    return failures;
+}
+
+void loadSoundTable() {
+    SoundTable& table = soundTable();
+    table = emptyTable();
+    platform::SeqTextReader in =
+        platform::SeqTextReader::open(hensuu1.soundFolder + kSoundListFile);
+    while (!in.atEnd()) {
+        const QString field = in.readString();
+        for (int c = 1; c <= kSections; ++c) {
+            if (field != table[c].name) continue;
+            for (int j = 1; j <= kMaxFiles; ++j) {
+                // A section still open at the end of the list keeps its names and no count.
+                if (in.atEnd()) return;
+                const QString name = in.readString();
+                if (name == QStringLiteral("*")) {
+                    table[c].count = QString::number(j - 1);
+                    break;
+                }
+                table[c].files[j - 1] = name;
+            }
+        }
+    }
+}
+
+void playSection(int n) {
+    const QString command =
+        QStringLiteral("play ") + hensuu1.soundFolder + pickFile(n) + QStringLiteral(".wav wait");
+    const int code = sendPlay(command);
+    if (!isGuarded(n)) return;
+
+    platform::doEvents();
+    if (code == 0) {
+        soundFailures() = 0;
+        return;
+    }
+    if (soundFailures() < kSilentFailures) {
+        ++soundFailures();
+        return;
+    }
+    platform::msgBox(QStringLiteral("音声がでません。先生を呼びなさい。") + QStringLiteral("\r\n") +
+                         platform::media().errorString(code),
+                     QStringLiteral("音声エラー"));
+    platform::endProgram();
+}
+
+void playFixed(const QString& fileName) {
+    sendPlay(QStringLiteral("play ") + hensuu1.soundFolder + fileName + QStringLiteral(" wait"));
+}

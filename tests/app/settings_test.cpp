@@ -1,0 +1,221 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "app/hensuu1.h"
+#include "platform/errors.h"
+#include "results/leveltargets.h"
+#include "sound/sound.h"
+#include "support/startup_env.h"
+#include "support/temp_files.h"
+
+namespace {
+
+const QStringList kCommonLines = {
+    "4", "\"12345さくら教室\"", "1", "7", "\"a\"", "\"b\"", "\"c\"", "\"d\"", "\"e\"", "\"f\"",
+};
+
+QStringList settingsLines(const QString& layout) {
+    return {layout + ",0,0,0,0", "\"x\",\"y\",0,0,0"};
+}
+
+// Expects f() to raise a run-time error with the number whose message names `file`.
+template <class F>
+void expectError(F&& f, int number, const QString& file, const QString& alsoNamed = {}) {
+    try {
+        f();
+        ADD_FAILURE() << "no run-time error";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), number) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(file)) << e.message().toStdString();
+        if (!alsoNamed.isEmpty())
+            EXPECT_TRUE(e.message().contains(alsoNamed)) << e.message().toStdString();
+    }
+}
+
+}  // namespace
+
+TEST(StartupFolders, FilesLayoutPutsSharedFilesInTheParentsFilesFolder) {
+    const FolderLayout f = resolveFolders("/srv/drills/numbers", 1);
+    EXPECT_EQ(f.programFolder, "/srv/drills/numbers/");
+    EXPECT_EQ(f.baseFolder, "/srv/drills/numbers/../files/");
+    EXPECT_EQ(f.dataFolder, "/srv/drills/numbers/");
+    EXPECT_EQ(f.soundFolder, "/srv/drills/numbers/../files/../files/");
+    EXPECT_EQ(f.programFolderName, "numbers");
+}
+
+TEST(StartupFolders, AnyOtherModeUsesTheFlatLayout) {
+    for (double mode : {0.0, 2.0, -1.0}) {
+        const FolderLayout f = resolveFolders("/srv/drills/numbers", mode);
+        EXPECT_EQ(f.programFolder, "/srv/drills/numbers/");
+        EXPECT_EQ(f.baseFolder, "/srv/drills/numbers/../");
+        EXPECT_EQ(f.dataFolder, "/srv/drills/numbers/../numbers/");
+        EXPECT_EQ(f.soundFolder, "/srv/drills/numbers/../音フォルダ/");
+    }
+}
+
+TEST(StartupFolders, ProgramFolderNameIsTheLastComponent) {
+    EXPECT_EQ(programFolderNameOf("/drills/numbers"), "numbers");
+    EXPECT_EQ(programFolderNameOf("numbers"), "numbers");
+    EXPECT_EQ(programFolderNameOf("/a/b/ならび"), "ならび");
+}
+
+TEST(StartupClassroom, CodeIsSplitOnlyWhenTheFirstFiveCharactersAreANonZeroNumber) {
+    struct Case {
+        QString text, code, name;
+    };
+    const Case cases[] = {
+        {"12345教室", "12345", "教室"},
+        {"さくら教室", "", "さくら教室"},
+        {"00000x", "", "00000x"},
+        {"1abcdName", "1abcd", "Name"},
+        {"12345", "12345", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        QString code = "old", name;
+        splitClassroomCode(c.text, &code, &name);
+        EXPECT_EQ(code, c.code) << c.text.toStdString();
+        EXPECT_EQ(name, c.name) << c.text.toStdString();
+    }
+}
+
+TEST(StartupSettings, FilesLayoutReadsBothFilesAndSetsEverySetting) {
+    StartupEnv env;
+    const QString prog = env.dir("numbers");
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
+    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
+    hensuu1.errorTrapping = 5;
+
+    loadSettings(prog);
+
+    EXPECT_EQ(hensuu1.screenBackColor, qRgb(0, 128, 128));
+    EXPECT_EQ(hensuu1.layoutMode, 1);
+    EXPECT_EQ(hensuu1.programFolder, prog + "/");
+    EXPECT_EQ(hensuu1.baseFolder, prog + "/../files/");
+    EXPECT_EQ(hensuu1.dataFolder, prog + "/");
+    EXPECT_EQ(hensuu1.soundFolder, prog + "/../files/../files/");
+    EXPECT_EQ(hensuu1.programFolderName, "numbers");
+    EXPECT_EQ(hensuu1.schoolYearStartMonth, 4);
+    EXPECT_EQ(hensuu1.classroomCode, "12345");
+    EXPECT_EQ(hensuu1.classroomName, "さくら教室");
+    EXPECT_EQ(hensuu1.status2Active, 1);
+    EXPECT_EQ(hensuu1.commonValue4, 7);
+    EXPECT_EQ(hensuu1.commonExtra[0], "a");
+    EXPECT_EQ(hensuu1.commonExtra[5], "f");
+    EXPECT_EQ(hensuu1.errorTrapping, 0);
+    EXPECT_EQ(hensuu1.homeUse, 1);
+}
+
+TEST(StartupSettings, FlatLayoutFindsTheCommonDataInTheParent) {
+    for (const QString& first : {QString("0"), QString("2"), QString()}) {
+        StartupEnv env;
+        const QString prog = env.dir("numbers");
+        ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines(first)));
+        QStringList common = kCommonLines;
+        common[1] = "\"さくら教室\"";
+        ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("共通データ.txt"), common));
+
+        loadSettings(prog);
+
+        EXPECT_EQ(hensuu1.layoutMode, first == "2" ? 2 : 0);
+        EXPECT_EQ(hensuu1.baseFolder, prog + "/../");
+        EXPECT_EQ(hensuu1.dataFolder, prog + "/../numbers/");
+        EXPECT_EQ(hensuu1.soundFolder, prog + "/../音フォルダ/");
+        EXPECT_TRUE(QFileInfo(hensuu1.dataFolder).isDir());
+        EXPECT_EQ(hensuu1.classroomCode, "");
+        EXPECT_EQ(hensuu1.classroomName, "さくら教室");
+    }
+}
+
+TEST(StartupSettings, MissingOrShortFilesStopTheStartUpNamingTheFile) {
+    StartupEnv env;
+    const QString prog = env.dir("numbers");
+    const QString common = env.dir("files/共通データ.txt");
+    auto load = [&] { loadSettings(prog); };
+
+    expectError(load, platform::errFileNotFound, "設定.txt");
+
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", {"1,0,0,0,0,0,0,0,0"}));
+    expectError(load, platform::errInputPastEnd, "設定.txt");
+
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
+    expectError(load, platform::errFileNotFound, "共通データ.txt");
+
+    ASSERT_TRUE(testfiles::writeAnsiLines(common, kCommonLines.mid(0, 9)));
+    expectError(load, platform::errInputPastEnd, "共通データ.txt");
+
+    QStringList badStatus = kCommonLines;
+    badStatus[2] = "はい";
+    ASSERT_TRUE(testfiles::writeAnsiLines(common, badStatus));
+    expectError(load, platform::errTypeMismatch, "共通データ.txt");
+}
+
+TEST(StartupSettings, SchoolYearStartMonthOutsideTheYearIsRefused) {
+    StartupEnv env;
+    const QString prog = env.dir("numbers");
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
+    for (const QString& month : {QString("13"), QString("0"), QString(""), QString("4.5")}) {
+        QStringList common = kCommonLines;
+        common[0] = month;
+        ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
+        expectError([&] { loadSettings(prog); }, platform::errOverflow, "共通データ.txt",
+                    month.isEmpty() ? QString("0") : month);
+    }
+    QStringList common = kCommonLines;
+    common[0] = "12";
+    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
+    loadSettings(prog);
+    EXPECT_EQ(hensuu1.schoolYearStartMonth, 12);
+}
+
+TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
+    StartupEnv env;
+    const QString prog = env.dir("numbers");
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
+    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/タイム回数データ.txt",
+                                          {"30,60,100,3,1,0,0,7,7,0,0,0"}));
+    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/新音ファイル.txt"),
+                                          {"正解音1", "ピンポン", "*"}));
+
+    startUp(prog);
+
+    EXPECT_EQ(hensuu1.drillTitle, "ならびタッチ");
+    EXPECT_EQ(hensuu1.levelTargets[1].passTime, 30);
+    EXPECT_EQ(soundTable()[soundSolved].count, "1");
+    EXPECT_EQ(soundTable()[soundSolved].files[0], "ピンポン");
+}
+
+TEST(StartupSettings, StartUpStopsOnAMissingTargetsFile) {
+    StartupEnv env;
+    const QString prog = env.dir("numbers");
+    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
+    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
+    expectError([&] { startUp(prog); }, platform::errFileNotFound, "タイム回数データ.txt");
+}
+
+TEST(GradeMarkers, MarkerOfEveryCode) {
+    const QString expected[] = {"①", "②", "③", "④", "⑤", "⑥", "Ⅰ", "Ⅱ", "Ⅲ"};
+    for (int code = 1; code <= 9; ++code) EXPECT_EQ(gradeMarker(code), expected[code - 1]);
+    for (int code : {0, 10, -1, 13}) EXPECT_EQ(gradeMarker(code), "　") << code;
+}
+
+TEST(GradeMarkers, GroupMembership) {
+    const QStringList primary = {"小１", "小２", "小３", "小４", "小５", "小６"};
+    const QStringList lower = {"中１", "中２", "中３"};
+    for (int code = -2; code <= 14; ++code) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(gradeInGroup(code, "全学年"));
+        EXPECT_TRUE(gradeInGroup(code, "家族"));
+        EXPECT_EQ(gradeInGroup(code, "小学生全体"), code >= 1 && code <= 6);
+        EXPECT_EQ(gradeInGroup(code, "中学生全体"), code >= 7 && code <= 9);
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(gradeInGroup(code, primary[i]), code == i + 1);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(gradeInGroup(code, lower[i]), code == i + 7);
+        EXPECT_FALSE(gradeInGroup(code, "高１"));
+        EXPECT_FALSE(gradeInGroup(code, "小1"));
+        EXPECT_FALSE(gradeInGroup(code, ""));
+    }
+}
