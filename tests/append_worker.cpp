@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 5) {
-        std::fprintf(stderr, "usage: append_worker dataFolder baseFolder studentNo count [level]\n");
+        std::fprintf(stderr,
+                     "usage: append_worker dataFolder baseFolder studentNo count [level]\n");
         return 2;
     }
     hensuu1.dataFolder = args[1];

@@ -61,9 +61,16 @@ int main(int argc, char** argv) {
 
     // Common data: school year from April, classroom code and name, status switch, and
     // seven values no program of the family needs here.
-    ok &= writeText(family.filePath(QStringLiteral("共通データ.txt")),
-                    {{N(4)}, {S("12345さくら教室")}, {N(0)}, {N(0)},
-                     {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}});
+    ok &= writeText(family.filePath(QStringLiteral("共通データ.txt")), {{N(4)},
+                                                                        {S("12345さくら教室")},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)},
+                                                                        {N(0)}});
 
     // Roster: three students of different grades in the current school year.
     const QDate today = QDate::currentDate();
@@ -73,15 +80,17 @@ int main(int argc, char** argv) {
         return QVariant(s + QString(20 - s.size(), u' '));
     };
     const QVariant blank = QVariant(QString(20, u' '));
-    ok &= writeText(family.filePath(QStringLiteral("生徒用名簿.txt")),
-                    {{N(1), N(schoolYear - 6 - 2), N(0), N(0), pad("山田花子"), N(0), blank, blank},
-                     {N(2), N(schoolYear - 6 - 5), N(0), N(0), pad("佐藤太郎"), N(0), blank, blank},
-                     {N(3), N(schoolYear - 6 - 8), N(0), N(0), pad("鈴木一郎"), N(0), blank, blank}});
+    ok &=
+        writeText(family.filePath(QStringLiteral("生徒用名簿.txt")),
+                  {{N(1), N(schoolYear - 6 - 2), N(0), N(0), pad("山田花子"), N(0), blank, blank},
+                   {N(2), N(schoolYear - 6 - 5), N(0), N(0), pad("佐藤太郎"), N(0), blank, blank},
+                   {N(3), N(schoolYear - 6 - 8), N(0), N(0), pad("鈴木一郎"), N(0), blank, blank}});
 
     // Sounds.
     const QList<SoundSpec> sounds = {
-        {"正解音1", {{"kaiketsu1", {{784, 90}, {988, 90}, {1175, 90}, {1568, 220}}},
-                     {"kaiketsu2", {{659, 90}, {880, 90}, {1319, 240}}}}},
+        {"正解音1",
+         {{"kaiketsu1", {{784, 90}, {988, 90}, {1175, 90}, {1568, 220}}},
+          {"kaiketsu2", {{659, 90}, {880, 90}, {1319, 240}}}}},
         {"正解音2", {{"pin", {{1319, 70}}}, {"pon", {{1175, 70}}}}},
         {"間違い音1", {{"bu", {{196, 160}, {0, 30}, {185, 160}}}}},
         {"間違い音2", {{"bubu", {{220, 120}, {0, 40}, {220, 120}}}}},
@@ -105,14 +114,15 @@ int main(int argc, char** argv) {
     ok &= writeText(QDir(soundDir).filePath(QStringLiteral("新音ファイル.txt")), table);
     ok &= writeBytes(QDir(soundDir).filePath(QStringLiteral("最高1.wav")),
                      makeWave({{1047, 150}, {1319, 150}, {1568, 150}, {2093, 400}}));
-    ok &= writeBytes(QDir(soundDir).filePath(QStringLiteral("合格.wav")),
-                     makeWave({{523, 150}, {659, 150}, {784, 150}, {1047, 150}, {784, 120},
-                               {1047, 450}}));
+    ok &= writeBytes(
+        QDir(soundDir).filePath(QStringLiteral("合格.wav")),
+        makeWave({{523, 150}, {659, 150}, {784, 150}, {1047, 150}, {784, 120}, {1047, 450}}));
 
     // Program folder: settings (flat layout), targets, pictures.
     const QDir prog(programDir);
-    ok &= writeText(prog.filePath(QStringLiteral("設定.txt")),
-                    {{N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}});
+    ok &=
+        writeText(prog.filePath(QStringLiteral("設定.txt")),
+                  {{N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}, {N(0)}});
 
     // passTime, secondTime, clearPoints, clearCount, pointWeight, freeCount, freePoints,
     // clearWindowDays, freeWindowDays and three kept values.
@@ -124,8 +134,8 @@ int main(int argc, char** argv) {
     };
     for (int level = 5; level <= 20; ++level) {
         const bool practice = level % 2 == 1;
-        targets.append({N(60), N(90), N(practice ? 9999 : 100), N(3), N(1), N(0), N(0), N(7),
-                        N(7), N(0), N(0), N(0)});
+        targets.append({N(60), N(90), N(practice ? 9999 : 100), N(3), N(1), N(0), N(0), N(7), N(7),
+                        N(0), N(0), N(0)});
     }
     ok &= writeText(prog.filePath(QStringLiteral("タイム回数データ.txt")), targets);
 

@@ -46,7 +46,9 @@ void closeBaseFrm() {
     if (g_baseFrm) g_baseFrm->hide();
 }
 
-bool baseFrmVisible() { return g_baseFrm && g_baseFrm->isVisible(); }
+bool baseFrmVisible() {
+    return g_baseFrm && g_baseFrm->isVisible();
+}
 
 void installWaitWindowHooks() {
     screens::hooks().showWaitWindow = showBaseFrm;

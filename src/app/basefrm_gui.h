@@ -8,10 +8,10 @@ class QLabel;
 // shown while one screen hands over to the next.
 class BASEFRM : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BASEFRM(QWidget* parent = nullptr);
 
-private:
+  private:
     QLabel* Label19;
 };
 

@@ -2,7 +2,9 @@
 
 Hensuu1 hensuu1;
 
-void resetSharedState() { hensuu1 = Hensuu1{}; }
+void resetSharedState() {
+    hensuu1 = Hensuu1{};
+}
 
 bool isPracticeLevel(int level) {
     if (level < 0 || level > kMaxLevel) return false;

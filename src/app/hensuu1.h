@@ -8,7 +8,7 @@
 #include <vector>
 
 // Sizes of the per-level and per-student tables.
-constexpr int kMaxLevel = 35;     // levels 1..35
+constexpr int kMaxLevel = 35;      // levels 1..35
 constexpr int kMaxStudent = 5000;  // students 1..5000
 
 // Targets of one level, as read from "タイム回数データ.txt".

@@ -37,7 +37,7 @@ bool anyWindowVisible() {
 // student closes the last screen (the screens replace one another, so a short gap with
 // none shown is normal and is waited out).
 class WindowWatcher : public QObject {
-public:
+  public:
     explicit WindowWatcher(std::function<void()> firstShown) : firstShown_(std::move(firstShown)) {
         check_.setSingleShot(true);
         check_.setInterval(300);
@@ -46,7 +46,7 @@ public:
         });
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!watched->isWidgetType()) return false;
         auto* widget = static_cast<QWidget*>(watched);
@@ -62,14 +62,15 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::function<void()> firstShown_;
     QTimer check_;
 };
 
 }  // namespace
 
-int runProgram(int& argc, char** argv, const QString& programDir, std::function<void()> firstShown) {
+int runProgram(int& argc, char** argv, const QString& programDir,
+               std::function<void()> firstShown) {
     platform::Application app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutes();

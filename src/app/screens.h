@@ -17,8 +17,9 @@ struct Hooks {
     std::function<void()> closeResultScreen;
     std::function<void()> showWaitWindow;  // BASEFRM, modeless
     std::function<void()> closeWaitWindow;
-    std::function<void()> showHelpBrowser;  // frmBrowser with hensuu1.helpUrl
+    std::function<void()> showHelpBrowser;    // frmBrowser with hensuu1.helpUrl
     std::function<void()> showVersionDialog;  // frmver
+    std::function<void()> showNameChange;     // FrmName2, modeless
 };
 
 Hooks& hooks();
@@ -35,5 +36,7 @@ void showWaitWindow();
 void closeWaitWindow();
 void showHelpBrowser();
 void showVersionDialog();
+// True when a name-change window is installed (and was shown).
+bool showNameChange();
 
 }  // namespace screens

@@ -25,7 +25,9 @@ bool isCorrectPress(const QString& pressedSequence, int rank) {
            kFullSequence.startsWith(pressedSequence);
 }
 
-int roundedElapsed(double seconds) { return static_cast<int>(platform::roundHalfEven(seconds)); }
+int roundedElapsed(double seconds) {
+    return static_cast<int>(platform::roundHalfEven(seconds));
+}
 
 QList<int> squaresToHide(int elapsedSeconds, int passTime, int secondTime) {
     QList<int> hidden;
@@ -61,7 +63,9 @@ void DrillRun::setTargets(qint32 pass, qint32 second, double frame) {
     barScale = timeLimit > 0 ? frame / timeLimit : 0;
 }
 
-void DrillRun::start(qint64 nowMonotonicMs) { drillStart = nowMonotonicMs / 1000.0; }
+void DrillRun::start(qint64 nowMonotonicMs) {
+    drillStart = nowMonotonicMs / 1000.0;
+}
 
 PressResult DrillRun::press(int rank) {
     if (!isCorrectPress(pressedSequence, rank)) {
@@ -72,7 +76,9 @@ PressResult DrillRun::press(int rank) {
     return problemComplete() ? PressResult::ProblemSolved : PressResult::Correct;
 }
 
-bool DrillRun::problemComplete() const { return pressedSequence == kFullSequence; }
+bool DrillRun::problemComplete() const {
+    return pressedSequence == kFullSequence;
+}
 
 bool DrillRun::countSolvedProblem() {
     ++problemsSolved;

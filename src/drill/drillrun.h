@@ -46,7 +46,7 @@ enum class PressResult {
 // One run of five problems. The clock is the monotonic clock in seconds: a run that
 // crosses midnight keeps its true length.
 class DrillRun {
-public:
+  public:
     // Limits of the level: timeLimit = 5 x secondTime. frameWidth is the width of the
     // time bar frame (any unit); the bar widths come back in the same unit.
     void setTargets(qint32 passTime, qint32 secondTime, double frameWidth);

@@ -43,20 +43,20 @@ PictureConfig loadPictureConfig(const QString& path) {
     int rows = 0;
     while (!in.atEnd()) {
         if (rows == kPictureRows) {
-            throw platform::RuntimeError(
-                platform::errSubscriptOutOfRange, path,
-                QStringLiteral("%1 行目: 絵の行が %2 行を超えています")
-                    .arg(in.lineNumber())
-                    .arg(kPictureRows));
+            throw platform::RuntimeError(platform::errSubscriptOutOfRange, path,
+                                         QStringLiteral("%1 行目: 絵の行が %2 行を超えています")
+                                             .arg(in.lineNumber())
+                                             .arg(kPictureRows));
         }
         ++rows;
         config.cardPicture[rows] = in.readString();
         config.donePicture[rows] = in.readString();
     }
     if (rows < kPictureRows) {
-        throw platform::RuntimeError(
-            platform::errInputPastEnd, path,
-            QStringLiteral("絵の行が %1 行しかありません (%2 行必要です)").arg(rows).arg(kPictureRows));
+        throw platform::RuntimeError(platform::errInputPastEnd, path,
+                                     QStringLiteral("絵の行が %1 行しかありません (%2 行必要です)")
+                                         .arg(rows)
+                                         .arg(kPictureRows));
     }
     return config;
 }
@@ -68,7 +68,8 @@ Problem generateProblem(int level, const PictureConfig& config, platform::Random
     auto& cards = problem.cards;
     const double span = static_cast<double>(config.startHigh) - config.startLow + 1;
     cards[1] = {1, static_cast<int>(platform::vbInt(config.startLow + span * random.next()))};
-    for (int i = 2; i <= kCardCount; ++i) cards[i] = {i, cards[i - 1].value + nextStep(level, random)};
+    for (int i = 2; i <= kCardCount; ++i)
+        cards[i] = {i, cards[i - 1].value + nextStep(level, random)};
 
     for (int k = 0; k < 30; ++k) {
         const int a = cardDraw(random);
@@ -78,7 +79,9 @@ Problem generateProblem(int level, const PictureConfig& config, platform::Random
     return problem;
 }
 
-int donePictureRow(int level) { return level >= 1 && level <= kPictureRows ? level : 0; }
+int donePictureRow(int level) {
+    return level >= 1 && level <= kPictureRows ? level : 0;
+}
 
 QString explanationText(int level) {
     static const char16_t* const kSuffix[] = {
@@ -88,7 +91,8 @@ QString explanationText(int level) {
         u"＝１～４ずつ増えています",
     };
     if (level < 1 || level > 4) return {};
-    return QStringLiteral("レベル") + QString::number(level) + QString::fromUtf16(kSuffix[level - 1]);
+    return QStringLiteral("レベル") + QString::number(level) +
+           QString::fromUtf16(kSuffix[level - 1]);
 }
 
 }  // namespace drill

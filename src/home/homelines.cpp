@@ -89,11 +89,6 @@ QString classroomLine(const QString& classroom, int studentNo) {
     return classroom + QStringLiteral(":") + QString::number(studentNo);
 }
 
-qint64 minutesSinceSignIn(double nowSeconds, double signInSeconds) {
-    // Whole seconds first, then whole minutes (the remainder is dropped).
-    return platform::vbInt(nowSeconds - signInSeconds) / 60;
-}
-
 QString signInLine(qint64 minutes) {
     return QStringLiteral("起動後") + QString::number(minutes) + QStringLiteral("分");
 }

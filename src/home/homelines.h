@@ -27,8 +27,6 @@ QString todayLine(const ResultsTables& stats, int level, int student);
 QString studentLine(const QString& gradeLabel, const QString& studentName);
 // Label13: classroom + ":" + student number.
 QString classroomLine(const QString& classroom, int studentNo);
-// Whole minutes from the sign-in to now (both in seconds since midnight).
-qint64 minutesSinceSignIn(double nowSeconds, double signInSeconds);
 // Label17: "起動後" + minutes + "分".
 QString signInLine(qint64 minutes);
 // Today's completed drills of the student over levels 1..levelCount, as a whole number.

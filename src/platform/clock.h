@@ -10,7 +10,7 @@ namespace platform {
 // The clock and calendar, the millisecond tick counter and a monotonic clock. The
 // system clock is used unless a test installs its own.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     // Milliseconds since an arbitrary start, wrapping at 2^32 (GetTickCount).
@@ -30,7 +30,7 @@ double secondsSinceMidnight();
 
 // A clock for tests: time stands still until advanced.
 class FakeClock : public Clock {
-public:
+  public:
     explicit FakeClock(QDateTime start) : now_(std::move(start)) {}
     QDateTime now() const override { return now_; }
     quint32 tickCount() const override { return static_cast<quint32>(ms_); }
@@ -41,14 +41,14 @@ public:
     }
     void setNow(const QDateTime& now) { now_ = now; }
 
-private:
+  private:
     QDateTime now_;
     qint64 ms_ = 1000000;
 };
 
 // The uniform random generator: next() returns r with 0 <= r < 1.
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     virtual double next() = 0;
     virtual void seed(quint64 seed) = 0;
@@ -61,7 +61,7 @@ void seedFromClock();
 
 // Random values for tests: the given values in turn, again from the first when used up.
 class SequenceRandom : public Random {
-public:
+  public:
     explicit SequenceRandom(QList<double> values) : values_(std::move(values)) {}
     double next() override {
         if (values_.isEmpty()) return 0.0;
@@ -71,7 +71,7 @@ public:
     }
     void seed(quint64) override {}
 
-private:
+  private:
     QList<double> values_;
     qsizetype index_ = 0;
 };

@@ -8,7 +8,9 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 }
 
-double dayCountFromDate(const QDate& date) { return static_cast<double>(kEpoch.daysTo(date)); }
+double dayCountFromDate(const QDate& date) {
+    return static_cast<double>(kEpoch.daysTo(date));
+}
 
 QDate dateFromDayCount(double days) {
     // The whole part counts days; for negative counts the fraction still runs forward
@@ -27,7 +29,11 @@ QTime timeFromFraction(double fraction) {
 }
 
 double dayCountFromDateTime(const QDateTime& dateTime) {
-    return dayCountFromDate(dateTime.date()) + dayFraction(dateTime.time());
+    // Before the epoch the fraction is taken away from the (negative) day count, so the
+    // whole part stays the date, as dateFromDayCount and timeFromFraction read it.
+    const double days = dayCountFromDate(dateTime.date());
+    const double fraction = dayFraction(dateTime.time());
+    return days < 0 ? days - fraction : days + fraction;
 }
 
 }  // namespace platform

@@ -29,7 +29,7 @@ QString errorDescription(int number);
 // A run-time error: it ends the current operation, is shown in a message box at the
 // event boundary and then ends the program.
 class RuntimeError : public std::exception {
-public:
+  public:
     RuntimeError(int number, QString file, QString detail = {});
 
     int number() const { return number_; }
@@ -40,7 +40,7 @@ public:
     QString message() const;
     const char* what() const noexcept override { return what_.c_str(); }
 
-private:
+  private:
     int number_;
     QString file_;
     QString detail_;

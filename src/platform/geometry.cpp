@@ -9,14 +9,20 @@ namespace {
 double g_scale = 1.0;
 }
 
-int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0 * g_scale)); }
+int tw(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0 * g_scale));
+}
 
 QRect twRect(int left, int top, int width, int height) {
     return QRect(tw(left), tw(top), tw(width), tw(height));
 }
 
-double screenScale() { return g_scale; }
-void setScreenScale(double scale) { g_scale = scale > 0 ? scale : 1.0; }
+double screenScale() {
+    return g_scale;
+}
+void setScreenScale(double scale) {
+    g_scale = scale > 0 ? scale : 1.0;
+}
 
 double scaleForScreen(const QSize& screen) {
     if (screen.width() <= 0 || screen.height() <= 0) return 1.0;

@@ -5,7 +5,7 @@ namespace platform {
 namespace {
 
 class SilentMedia : public Media {
-public:
+  public:
     int sendString(const QString&) override { return mediaOk; }
     QString errorString(int code) override { return mediaErrorText(code); }
 };
@@ -19,7 +19,9 @@ Media& media() {
     return g_media ? *g_media : silent;
 }
 
-void setMedia(Media* m) { g_media = m; }
+void setMedia(Media* m) {
+    g_media = m;
+}
 
 QString mediaErrorText(int code) {
     switch (code) {

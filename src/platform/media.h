@@ -9,7 +9,7 @@ namespace platform {
 // Media command interface: a command text such as "play <path> wait" returns 0 or an
 // error code; errorString gives the text of a code.
 class Media {
-public:
+  public:
     virtual ~Media() = default;
     virtual int sendString(const QString& command) = 0;
     virtual QString errorString(int code) = 0;
@@ -35,7 +35,7 @@ QString playCommandPath(const QString& command);
 
 // Records every command; returns the queued codes in turn, then 0.
 class RecordingMedia : public Media {
-public:
+  public:
     int sendString(const QString& command) override {
         commands.append(command);
         return codes.isEmpty() ? 0 : codes.takeFirst();

@@ -1,5 +1,6 @@
 #include "platform/media_gui.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -36,7 +37,8 @@ SoundEffectMedia::Clip* SoundEffectMedia::load(const QString& path, int* error) 
     clip.durationMs = waveDurationMs(path);
     clip.effect = new QSoundEffect;
     clip.effect->setSource(QUrl::fromLocalFile(path));
-    if (clip.effect->status() != QSoundEffect::Ready && clip.effect->status() != QSoundEffect::Error) {
+    if (clip.effect->status() != QSoundEffect::Ready &&
+        clip.effect->status() != QSoundEffect::Error) {
         QEventLoop loop;
         QTimer guard;
         guard.setSingleShot(true);

@@ -12,13 +12,13 @@ namespace platform {
 // Plays wave files with QSoundEffect, one preloaded effect per file. "play <path> wait"
 // returns when the sound has ended; user input waits meanwhile, timers keep running.
 class SoundEffectMedia : public Media {
-public:
+  public:
     SoundEffectMedia();
     ~SoundEffectMedia() override;
     int sendString(const QString& command) override;
     QString errorString(int code) override { return mediaErrorText(code); }
 
-private:
+  private:
     struct Clip {
         QSoundEffect* effect = nullptr;
         qint64 durationMs = 0;

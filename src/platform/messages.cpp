@@ -7,7 +7,7 @@ namespace platform {
 namespace {
 
 class LogMessageBoxes : public MessageBoxes {
-public:
+  public:
     void show(const QString& text, const QString& title, MsgIcon) override {
         qWarning().noquote() << title << ":" << text;
     }
@@ -22,7 +22,9 @@ MessageBoxes& messageBoxes() {
     return g_boxes ? *g_boxes : log;
 }
 
-void setMessageBoxes(MessageBoxes* boxes) { g_boxes = boxes; }
+void setMessageBoxes(MessageBoxes* boxes) {
+    g_boxes = boxes;
+}
 
 void msgBox(const QString& text, const QString& title, MsgIcon icon) {
     messageBoxes().show(text, title, icon);

@@ -10,7 +10,7 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
 // Message boxes with an OK button.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual void show(const QString& text, const QString& title, MsgIcon icon) = 0;
 };
@@ -25,7 +25,7 @@ void msgBox(const QString& text, const QString& title = QStringLiteral("Quillmar
 
 // Records the boxes instead of showing them.
 class RecordingMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;

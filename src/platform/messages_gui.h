@@ -6,7 +6,7 @@ namespace platform {
 
 // Message boxes shown with QMessageBox, modal, with an OK button.
 class WidgetMessageBoxes : public MessageBoxes {
-public:
+  public:
     void show(const QString& text, const QString& title, MsgIcon icon) override;
 };
 

@@ -4,9 +4,13 @@
 
 namespace platform {
 
-qint64 vbInt(double value) { return static_cast<qint64>(std::floor(value)); }
+qint64 vbInt(double value) {
+    return static_cast<qint64>(std::floor(value));
+}
 
-qint64 roundHalfEven(double value) { return static_cast<qint64>(std::nearbyint(value)); }
+qint64 roundHalfEven(double value) {
+    return static_cast<qint64>(std::nearbyint(value));
+}
 
 namespace {
 

@@ -27,11 +27,17 @@ void endProgram(int exitCode) {
     }
 }
 
-bool programEnding() { return g_ending; }
+bool programEnding() {
+    return g_ending;
+}
 
-int programExitCode() { return g_exitCode; }
+int programExitCode() {
+    return g_exitCode;
+}
 
-void setEndHandler(std::function<void(int)> handler) { g_endHandler = std::move(handler); }
+void setEndHandler(std::function<void(int)> handler) {
+    g_endHandler = std::move(handler);
+}
 
 void resetProgramEnding() {
     g_ending = false;

@@ -57,14 +57,14 @@ bool setLock(int fd, short type, bool wait) {
 RecordFile::RecordFile(const QString& path, Access access) : path_(path) {
 #ifdef _WIN32
     const std::wstring wpath = path.toStdWString();
-    const int flags = access == Access::Append ? (_O_RDWR | _O_CREAT | _O_BINARY)
-                                               : (_O_RDONLY | _O_BINARY);
+    const int flags =
+        access == Access::Append ? (_O_RDWR | _O_CREAT | _O_BINARY) : (_O_RDONLY | _O_BINARY);
     fd_ = _wopen(wpath.c_str(), flags, _S_IREAD | _S_IWRITE);
     if (fd_ < 0) throw RuntimeError(errno == ENOENT ? errFileNotFound : errPermissionDenied, path_);
 #else
     const QByteArray native = QFile::encodeName(path);
-    const int flags = access == Access::Append ? (O_RDWR | O_CREAT | O_CLOEXEC)
-                                               : (O_RDONLY | O_CLOEXEC);
+    const int flags =
+        access == Access::Append ? (O_RDWR | O_CREAT | O_CLOEXEC) : (O_RDONLY | O_CLOEXEC);
     do {
         fd_ = ::open(native.constData(), flags, 0666);
     } while (fd_ < 0 && errno == EINTR);
@@ -162,9 +162,9 @@ void RecordFile::appendRecord(const QByteArray& record) {
             _write(fd_, record.constData() + done, static_cast<unsigned>(recordSize - done));
         if (put < 0) throw RuntimeError(errno == ENOSPC ? errDiskFull : errDeviceIO, path_);
 #else
-        const ssize_t put = ::pwrite(fd_, record.constData() + done,
-                                     static_cast<size_t>(recordSize - done),
-                                     static_cast<off_t>(offset + done));
+        const ssize_t put =
+            ::pwrite(fd_, record.constData() + done, static_cast<size_t>(recordSize - done),
+                     static_cast<off_t>(offset + done));
         if (put < 0 && errno == EINTR) continue;
         if (put < 0) {
             const int e = errno;

@@ -9,7 +9,7 @@ namespace platform {
 // whole-file lock (an open-file-description lock on Linux, LockFileEx on Windows);
 // every read and write goes through the one descriptor that holds the lock.
 class RecordFile {
-public:
+  public:
     enum class Access { Read, Append };
 
     // Opens the file; Append creates it when missing. A missing file for Read raises
@@ -33,7 +33,7 @@ public:
 
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
     int fd_ = -1;
     bool locked_ = false;

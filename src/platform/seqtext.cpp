@@ -11,8 +11,12 @@ namespace platform {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -65,6 +69,7 @@ QByteArray SeqTextReader::readRawField(bool* quoted) {
         }
         break;
     }
+    fieldLine_ = line_;
     if (pos_ >= n) {
         if (afterComma) return {};
         fail(errInputPastEnd, QStringLiteral("値が足りません"));
@@ -103,19 +108,19 @@ QString SeqTextReader::readString() {
 
 double SeqTextReader::readNumber() {
     bool quoted = false;
-    const int line = line_;
     const QString text = fromAnsi(readRawField(&quoted)).trimmed();
     if (text.isEmpty()) return 0.0;
     if (!startsWithNumber(text)) {
-        throw RuntimeError(errTypeMismatch, fileName_,
-                           QStringLiteral("%1 行目: 数値ではありません (\"%2\")").arg(line).arg(text));
+        throw RuntimeError(
+            errTypeMismatch, fileName_,
+            QStringLiteral("%1 行目: 数値ではありません (\"%2\")").arg(fieldLine_).arg(text));
     }
     return leadingNumber(text);
 }
 
 qint64 SeqTextReader::readInteger(qint64 min, qint64 max) {
-    const int line = line_;
     const double v = readNumber();
+    const int line = fieldLine_;
     const double r = static_cast<double>(roundHalfEven(v));
     if (r < static_cast<double>(min) || r > static_cast<double>(max)) {
         throw RuntimeError(errOverflow, fileName_,

@@ -12,7 +12,7 @@ namespace platform {
 // values separated by commas or line ends (CR LF, a bare LF or CR accepted too), a
 // value may be enclosed in double quotes, Ctrl-Z ends the file.
 class SeqTextReader {
-public:
+  public:
     // Reads the whole file; a missing or unreadable file raises error 53 naming it.
     static SeqTextReader open(const QString& path);
     SeqTextReader(QByteArray data, QString fileName);
@@ -30,7 +30,7 @@ public:
     int lineNumber() const { return line_; }
     const QString& fileName() const { return fileName_; }
 
-private:
+  private:
     QByteArray readRawField(bool* quoted);
     [[noreturn]] void fail(int number, const QString& what) const;
 
@@ -38,19 +38,20 @@ private:
     QString fileName_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    int fieldLine_ = 1;  // line of the value read last
 };
 
 // Writer of the same convention: numbers as plain decimals, strings in double quotes,
 // values of a line joined by commas, lines ended by CR LF, text in CP932.
 class SeqTextWriter {
-public:
+  public:
     void writeLine(const QVariantList& values);
     const QByteArray& bytes() const { return data_; }
     // Writes the lines to the file through a temporary file and a rename, so that a
     // failure never leaves a half-written file; raises a run-time error naming the file.
     void saveTo(const QString& path) const;
 
-private:
+  private:
     QByteArray data_;
 };
 

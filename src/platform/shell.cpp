@@ -12,7 +12,7 @@ namespace platform {
 namespace {
 
 class SystemShell : public Shell {
-public:
+  public:
     bool startProgram(const QString& path, const QStringList& arguments) override {
         return QProcess::startDetached(path, arguments, QFileInfo(path).absolutePath());
     }
@@ -28,7 +28,9 @@ Shell& shell() {
     return g_shell ? *g_shell : system;
 }
 
-void setShell(Shell* s) { g_shell = s; }
+void setShell(Shell* s) {
+    g_shell = s;
+}
 
 struct SingleInstance::Impl {
     explicit Impl(const QString& path) : lock(path) {}
@@ -39,15 +41,19 @@ struct SingleInstance::Impl {
 SingleInstance::SingleInstance(const QString& key) {
     const QByteArray hash =
         QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    impl_ = new Impl(QDir::temp().filePath(QStringLiteral("narabitouch-%1.lock")
-                                               .arg(QString::fromLatin1(hash))));
+    impl_ = new Impl(QDir::temp().filePath(
+        QStringLiteral("narabitouch-%1.lock").arg(QString::fromLatin1(hash))));
     // Stale time 0: only a lock whose owner process is gone counts as stale.
     impl_->lock.setStaleLockTime(0);
     impl_->acquired = impl_->lock.tryLock(0);
 }
 
-SingleInstance::~SingleInstance() { delete impl_; }
+SingleInstance::~SingleInstance() {
+    delete impl_;
+}
 
-bool SingleInstance::acquired() const { return impl_->acquired; }
+bool SingleInstance::acquired() const {
+    return impl_->acquired;
+}
 
 }  // namespace platform

@@ -8,7 +8,7 @@ namespace platform {
 
 // Starting other programs and opening web addresses in the system browser.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Starts a program detached in a normal window; false when it could not be started.
     virtual bool startProgram(const QString& path, const QStringList& arguments) = 0;
@@ -19,7 +19,7 @@ Shell& shell();
 void setShell(Shell* shell);
 
 class RecordingShell : public Shell {
-public:
+  public:
     bool startProgram(const QString& path, const QStringList& arguments) override {
         started.append({path, arguments});
         return startResult;
@@ -40,14 +40,14 @@ public:
 // Guards against a second copy of the program: the first to acquire the key keeps it
 // until it ends; a copy that crashed never locks the program out.
 class SingleInstance {
-public:
+  public:
     explicit SingleInstance(const QString& key);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
     bool acquired() const;
 
-private:
+  private:
     struct Impl;
     Impl* impl_;
 };

@@ -27,6 +27,8 @@ void waitProcessingEvents(int ms) {
     }
 }
 
-void setWaitHandler(std::function<void(int)> handler) { g_waitHandler = std::move(handler); }
+void setWaitHandler(std::function<void(int)> handler) {
+    g_waitHandler = std::move(handler);
+}
 
 }  // namespace platform

@@ -9,11 +9,13 @@
 namespace evaluation {
 
 int basePoints(qint32 t, qint32 p, int level) {
-    if (p == 0) {
+    // The targets file must give every level in use a positive pass time; the statistics
+    // rebuild reports the same fault.
+    if (p <= 0) {
         throw platform::RuntimeError(
             platform::errDivisionByZero,
             hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt"),
-            QStringLiteral("レベル %1 の合格タイムが 0 です。").arg(level));
+            QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(p));
     }
     if (t >= 99998) return 0;
     const qint64 time = t;

@@ -8,7 +8,7 @@ namespace evaluation {
 
 // Base points of a run of t seconds at a level with pass time p:
 // t <= p: Int(((p - t) / p)^3 * 50 + 5) (5..55); p < t < 2p: 4; 2p <= t < 10p: 1;
-// t >= 10p: 0; t >= 99998 (no result): 0. A pass time of 0 raises run-time error 11
+// t >= 10p: 0; t >= 99998 (no result): 0. A pass time of 0 (or below) raises run-time error 11
 // naming the targets file and the level.
 int basePoints(qint32 t, qint32 passTime, int level);
 // Int(weight * base).

@@ -15,8 +15,12 @@
 namespace {
 
 // Little-endian field writers and readers on a byte buffer.
-void putI16(char* at, qint16 v) { qToLittleEndian<qint16>(v, at); }
-void putI32(char* at, qint32 v) { qToLittleEndian<qint32>(v, at); }
+void putI16(char* at, qint16 v) {
+    qToLittleEndian<qint16>(v, at);
+}
+void putI32(char* at, qint32 v) {
+    qToLittleEndian<qint32>(v, at);
+}
 void putF64(char* at, double v) {
     quint64 bits;
     std::memcpy(&bits, &v, sizeof bits);
@@ -27,8 +31,12 @@ void putText(char* at, const QString& text, int size) {
     std::memcpy(at, bytes.constData(), static_cast<size_t>(size));
 }
 
-qint16 getI16(const char* at) { return qFromLittleEndian<qint16>(at); }
-qint32 getI32(const char* at) { return qFromLittleEndian<qint32>(at); }
+qint16 getI16(const char* at) {
+    return qFromLittleEndian<qint16>(at);
+}
+qint32 getI32(const char* at) {
+    return qFromLittleEndian<qint32>(at);
+}
 double getF64(const char* at) {
     const quint64 bits = qFromLittleEndian<quint64>(at);
     double v;
@@ -52,9 +60,8 @@ void dateAndTime(const QDateTime& now, double* date, double* timeOfDay) {
 
 void checkTableIndex(int level, int student) {
     if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent)
-        throw platform::RuntimeError(
-            platform::errSubscriptOutOfRange, resultLogPath(),
-            QStringLiteral("level=%1 student=%2").arg(level).arg(student));
+        throw platform::RuntimeError(platform::errSubscriptOutOfRange, resultLogPath(),
+                                     QStringLiteral("level=%1 student=%2").arg(level).arg(student));
 }
 
 void appendMainRecord(const QDateTime& now) {
@@ -125,12 +132,13 @@ HomeResultRecord HomeResultRecord::fromBytes(const char* bytes) {
 QString homeFolderName(const QString& dataFolder) {
     QString folder = dataFolder;
     if (endsWithSeparator(folder)) folder.chop(1);
-    const qsizetype cut =
-        std::max(folder.lastIndexOf(u'/'), folder.lastIndexOf(u'\\'));
+    const qsizetype cut = std::max(folder.lastIndexOf(u'/'), folder.lastIndexOf(u'\\'));
     return folder.mid(cut + 1) + u'\\';
 }
 
-QString resultLogPath() { return hensuu1.dataFolder + QStringLiteral("成績累積データ.dat"); }
+QString resultLogPath() {
+    return hensuu1.dataFolder + QStringLiteral("成績累積データ.dat");
+}
 
 QString homeResultLogPath() {
     return hensuu1.baseFolder + QStringLiteral("成績累積データ家庭用.dat");

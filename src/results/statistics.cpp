@@ -23,7 +23,9 @@ constexpr int kNotFoundRetryMs = 5000;
 constexpr int kLockRetryMs = 1000;
 constexpr int kNotFoundFailuresBeforeGivingUp = 4;
 
-QString levelTargetsPath() { return hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt"); }
+QString levelTargetsPath() {
+    return hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt");
+}
 
 double readF64(const char* at) {
     const quint64 bits = qFromLittleEndian<quint64>(at);
@@ -37,8 +39,8 @@ void presentMoment(double* todayDays, double* nowDays) {
     const QDateTime now = platform::clock().now();
     const QTime t = now.time();
     *todayDays = platform::dayCountFromDate(now.date());
-    *nowDays = *todayDays +
-               static_cast<double>(t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0;
+    *nowDays =
+        *todayDays + static_cast<double>(t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0;
 }
 
 QString dateText(double days) {
@@ -68,9 +70,11 @@ void reportReadFailure(const platform::RuntimeError& e, int i, const ResultEntry
 }
 
 void reportMissingLog(const platform::RuntimeError& e, int step, const QString& path) {
-    const QString text =
-        QStringLiteral("ファイルがありません %1 %2 %3").arg(step).arg(e.description()).arg(e.number()) +
-        QStringLiteral("\r\n") + path;
+    const QString text = QStringLiteral("ファイルがありません %1 %2 %3")
+                             .arg(step)
+                             .arg(e.description())
+                             .arg(e.number()) +
+                         QStringLiteral("\r\n") + path;
     platform::msgBox(text);
     platform::endProgram(1);
 }
@@ -113,6 +117,23 @@ bool readLog(const QString& path, QByteArray* bytes, int* step) {
     }
 }
 
+template <class T>
+void clearTable(std::vector<T>& table) {
+    std::memset(table.data(), 0, table.size() * sizeof(T));
+}
+
+// The points rule without the checks (the caller made sure passTime > 0).
+inline int basePoints(qint32 t, qint64 passTime) {
+    if (t > kNoTime - 2) return 0;
+    if (t <= passTime) {
+        const double r = static_cast<double>(passTime - timeKey(t)) / static_cast<double>(passTime);
+        return static_cast<int>(std::floor(r * r * r * 50.0 + 5.0));
+    }
+    if (t >= 10 * passTime) return 0;
+    if (t >= 2 * passTime) return 1;
+    return 4;
+}
+
 void addPoints(qint32& cell, qint32 p, int level) {
     if (__builtin_add_overflow(cell, p, &cell))
         throw platform::RuntimeError(platform::errOverflow, levelTargetsPath(),
@@ -148,7 +169,14 @@ void loadResults() {
     if (!readLog(path, &bytes, &step)) return;
 
     step = 4;
-    std::fill(tb.bestTime_.begin(), tb.bestTime_.end(), kNoTime);
+    // Every best time back to 99999: one row by hand, the other rows copied from it.
+    qint32* bestCells = tb.bestTime_.data();
+    std::fill(bestCells, bestCells + kMaxStudent + 1, kNoTime);
+    for (int level = 1; level <= kMaxLevel; ++level)
+        std::memcpy(bestCells + ResultsTables::at(level, 0), bestCells,
+                    (kMaxStudent + 1) * sizeof(qint32));
+    qint32 levelBest[kMaxLevel + 1];
+    std::fill(std::begin(levelBest), std::end(levelBest), kNoTime);
 
     const qint64 n = bytes.size() / kResultRecordSize;
     qint64 rec = n > kMaxRecords ? n - kMaxRecords : 0;
@@ -177,6 +205,9 @@ void loadResults() {
         if (e.level >= 0) {
             qint32& best = tb.bestTime_[ResultsTables::at(e.level, e.studentNo)];
             if (e.time < best) best = e.time;
+            // The level best is the lowest best time of students 1..5000; as every best
+            // time started at 99999 it is the lowest time of those students' records.
+            if (e.studentNo > 0 && e.time < levelBest[e.level]) levelBest[e.level] = e.time;
         }
 
         step = 7;
@@ -185,12 +216,7 @@ void loadResults() {
     tb.recordCount = i;
 
     step = 8;
-    for (int level = 1; level <= kMaxLevel; ++level) {
-        qint32 best = kNoTime;
-        const qint32* row = tb.bestTime_.data() + ResultsTables::at(level, 0);
-        for (int s = 1; s <= kMaxStudent; ++s) best = std::min(best, row[s]);
-        tb.levelBestTime_[level] = best;
-    }
+    for (int level = 1; level <= kMaxLevel; ++level) tb.levelBestTime_[level] = levelBest[level];
 }
 
 int timeKey(qint32 t) {
@@ -208,15 +234,7 @@ int basePointsFor(qint32 t, qint32 passTime) {
     if (passTime <= 0)
         throw platform::RuntimeError(platform::errDivisionByZero, levelTargetsPath(),
                                      QStringLiteral("passTime=%1").arg(passTime));
-    if (t > kNoTime - 2) return 0;
-    const qint64 T = passTime;
-    if (t <= T) {
-        const double r = static_cast<double>(T - timeKey(t)) / static_cast<double>(T);
-        return static_cast<int>(std::floor(r * r * r * 50.0 + 5.0));
-    }
-    if (t >= 10 * T) return 0;
-    if (t >= 2 * T) return 1;
-    return 4;
+    return basePoints(t, passTime);
 }
 
 qint32 drillPoints(int base, qint32 pointWeight) {
@@ -232,14 +250,14 @@ qint32 drillPoints(int base, qint32 pointWeight) {
 
 void buildStatistics() {
     ResultsTables& tb = resultsTables();
-    std::fill(tb.attempts_.begin(), tb.attempts_.end(), qint16(0));
-    std::fill(tb.clearWindowCount_.begin(), tb.clearWindowCount_.end(), qint16(0));
-    std::fill(tb.todayCount_.begin(), tb.todayCount_.end(), 0.0f);
-    std::fill(tb.todayPoints_.begin(), tb.todayPoints_.end(), 0);
-    std::fill(tb.totalPoints_.begin(), tb.totalPoints_.end(), 0);
-    std::fill(tb.clearWindowPoints_.begin(), tb.clearWindowPoints_.end(), 0);
-    std::fill(tb.freeWindowCount_.begin(), tb.freeWindowCount_.end(), qint16(0));
-    std::fill(tb.freeWindowPoints_.begin(), tb.freeWindowPoints_.end(), 0);
+    clearTable(tb.attempts_);
+    clearTable(tb.clearWindowCount_);
+    clearTable(tb.todayCount_);  // 0.0f is all zero bits
+    clearTable(tb.todayPoints_);
+    clearTable(tb.totalPoints_);
+    clearTable(tb.clearWindowPoints_);
+    clearTable(tb.freeWindowCount_);
+    clearTable(tb.freeWindowPoints_);
 
     loadResults();
     if (platform::programEnding()) return;
@@ -254,9 +272,10 @@ void buildStatistics() {
         if (!used[level]) continue;
         const qint32 passTime = hensuu1.levelTargets[level].passTime;
         if (passTime <= 0)
-            throw platform::RuntimeError(
-                platform::errDivisionByZero, levelTargetsPath(),
-                QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(passTime));
+            throw platform::RuntimeError(platform::errDivisionByZero, levelTargetsPath(),
+                                         QStringLiteral("level %1: passTime %2 (must be positive)")
+                                             .arg(level)
+                                             .arg(passTime));
     }
 
     double today = 0, now = 0;
@@ -277,7 +296,7 @@ void buildStatistics() {
         const LevelTarget& target = hensuu1.levelTargets[level];
 
         if (completed) ++tb.attempts_[cell];
-        const qint32 p = drillPoints(basePointsFor(t, target.passTime), target.pointWeight);
+        const qint32 p = drillPoints(basePoints(t, target.passTime), target.pointWeight);
         if (e.date > clearFrom[level]) {
             if (completed) ++tb.clearWindowCount_[cell];
             addPoints(tb.clearWindowPoints_[cell], p, level);

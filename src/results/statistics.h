@@ -21,16 +21,22 @@ constexpr qint32 kNoTime = 99999;
 // Statistics rebuilt from the results log: dense tables of 36 x 5001 cells (level-major),
 // allocated once.
 class ResultsTables {
-public:
+  public:
     ResultsTables();
 
     qint32& bestTime(int level, int student) { return bestTime_[at(level, student)]; }
     qint16& attempts(int level, int student) { return attempts_[at(level, student)]; }
     qint32& totalPoints(int level, int student) { return totalPoints_[at(level, student)]; }
-    qint16& clearWindowCount(int level, int student) { return clearWindowCount_[at(level, student)]; }
-    qint32& clearWindowPoints(int level, int student) { return clearWindowPoints_[at(level, student)]; }
+    qint16& clearWindowCount(int level, int student) {
+        return clearWindowCount_[at(level, student)];
+    }
+    qint32& clearWindowPoints(int level, int student) {
+        return clearWindowPoints_[at(level, student)];
+    }
     qint16& freeWindowCount(int level, int student) { return freeWindowCount_[at(level, student)]; }
-    qint32& freeWindowPoints(int level, int student) { return freeWindowPoints_[at(level, student)]; }
+    qint32& freeWindowPoints(int level, int student) {
+        return freeWindowPoints_[at(level, student)];
+    }
     float& todayCount(int level, int student) { return todayCount_[at(level, student)]; }
     qint32& todayPoints(int level, int student) { return todayPoints_[at(level, student)]; }
     qint32& levelBestTime(int level) { return levelBestTime_[level]; }
@@ -58,7 +64,9 @@ constexpr qint32 kCompletedBelow = 6000;
 // "ファイルがありません" and ends the program. A log locked by another machine is retried every
 // second without limit (the please-wait window is shown meanwhile). Any other failure,
 // including a record whose level is above 35 or whose student number is outside 0..5000,
-// shows "成績ランダムファイル表示" with the entry and ends the program.
+// shows "成績ランダムファイル表示" with the entry and ends the program. Entries with a negative
+// date, student number 0 or a level of 0 or less are left out of the list (a negative level
+// has no row, so it does not count as a best time either).
 // When it ends the program it returns normally with platform::programEnding() true and the
 // tables not (or only partly) filled: callers check programEnding() before using them.
 void loadResults();

@@ -25,7 +25,7 @@ bool isBlankLine(const QByteArray& line) {
 // never looks at the lines after the one where it stopped. Each line must hold exactly
 // the eight values; errors name the file and the line.
 class RosterFileReader {
-public:
+  public:
     explicit RosterFileReader(const QString& path) : path_(path) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -50,8 +50,7 @@ public:
             const QByteArray line = data_.mid(pos_, end - pos_);
             ++lineNo_;
             if (end < data_.size()) {
-                if (data_[end] == '\r' && end + 1 < data_.size() && data_[end + 1] == '\n')
-                    ++end;
+                if (data_[end] == '\r' && end + 1 < data_.size() && data_[end + 1] == '\n') ++end;
                 ++end;
             }
             pos_ = end;
@@ -61,7 +60,7 @@ public:
         }
     }
 
-private:
+  private:
     [[noreturn]] void fail(int number, const QString& what) const {
         throw platform::RuntimeError(number, path_,
                                      QStringLiteral("%1 行目: %2").arg(lineNo_).arg(what));
@@ -112,7 +111,9 @@ int schoolYearToday() {
     return today.month() < hensuu1.schoolYearStartMonth ? today.year() - 1 : today.year();
 }
 
-int gradeOf(int birthYear) { return hensuu1.currentSchoolYear - birthYear - 6; }
+int gradeOf(int birthYear) {
+    return hensuu1.currentSchoolYear - birthYear - 6;
+}
 
 QString displayGradeLabel(int grade) {
     if (grade < -2) return QStringLiteral("幼-");
@@ -140,8 +141,12 @@ QString trimSpaces(const QString& text) {
     return text.mid(start, end - start);
 }
 
-QString rosterPath() { return hensuu1.baseFolder + kRosterName; }
-QString rosterTempPath() { return hensuu1.baseFolder + kRosterTempName; }
+QString rosterPath() {
+    return hensuu1.baseFolder + kRosterName;
+}
+QString rosterTempPath() {
+    return hensuu1.baseFolder + kRosterTempName;
+}
 
 std::vector<RosterLine> readRosterFile(const QString& path) {
     RosterFileReader reader(path);
@@ -202,9 +207,8 @@ void recoverRoster() {
     }
     const QString temp = rosterTempPath();
     if (!QFile::exists(temp)) {
-        throw platform::RuntimeError(
-            platform::errFileNotFound, path,
-            QStringLiteral("%1 もありません").arg(kRosterTempName));
+        throw platform::RuntimeError(platform::errFileNotFound, path,
+                                     QStringLiteral("%1 もありません").arg(kRosterTempName));
     }
     if (!QFile::rename(temp, path)) {
         throw platform::RuntimeError(platform::errPathFileAccess, temp,

@@ -10,7 +10,7 @@ namespace {
 
 // Counts the screens the catalogue asks for; puts the previous hooks back afterwards.
 class ScreenCalls {
-public:
+  public:
     ScreenCalls() : saved_(screens::hooks()) {
         screens::hooks() = screens::Hooks{};
         screens::hooks().showHomeScreen = [this] {
@@ -29,7 +29,7 @@ public:
     QString namesWhenShown;
     QString urlWhenShown;
 
-private:
+  private:
     screens::Hooks saved_;
 };
 

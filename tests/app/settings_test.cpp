@@ -30,8 +30,9 @@ void expectError(F&& f, int number, const QString& file, const QString& alsoName
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), number) << e.message().toStdString();
         EXPECT_TRUE(e.message().contains(file)) << e.message().toStdString();
-        if (!alsoNamed.isEmpty())
+        if (!alsoNamed.isEmpty()) {
             EXPECT_TRUE(e.message().contains(alsoNamed)) << e.message().toStdString();
+        }
     }
 }
 
@@ -67,12 +68,8 @@ TEST(StartupClassroom, CodeIsSplitOnlyWhenTheFirstFiveCharactersAreANonZeroNumbe
         QString text, code, name;
     };
     const Case cases[] = {
-        {"12345教室", "12345", "教室"},
-        {"さくら教室", "", "さくら教室"},
-        {"00000x", "", "00000x"},
-        {"1abcdName", "1abcd", "Name"},
-        {"12345", "12345", ""},
-        {"", "", ""},
+        {"12345教室", "12345", "教室"}, {"さくら教室", "", "さくら教室"}, {"00000x", "", "00000x"},
+        {"1abcdName", "1abcd", "Name"}, {"12345", "12345", ""},           {"", "", ""},
     };
     for (const Case& c : cases) {
         QString code = "old", name;
@@ -157,12 +154,12 @@ TEST(StartupSettings, SchoolYearStartMonthOutsideTheYearIsRefused) {
     StartupEnv env;
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
-    for (const QString& month : {QString("13"), QString("0"), QString(""), QString("4.5")}) {
+    for (const QString& month : {QString("13"), QString("0"), QString("\"\""), QString("4.5")}) {
         QStringList common = kCommonLines;
         common[0] = month;
         ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
         expectError([&] { loadSettings(prog); }, platform::errOverflow, "共通データ.txt",
-                    month.isEmpty() ? QString("0") : month);
+                    month == "\"\"" ? QString("0") : month);
     }
     QStringList common = kCommonLines;
     common[0] = "12";
@@ -176,10 +173,10 @@ TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
-    ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/タイム回数データ.txt",
-                                          {"30,60,100,3,1,0,0,7,7,0,0,0"}));
-    ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/新音ファイル.txt"),
-                                          {"正解音1", "ピンポン", "*"}));
+    ASSERT_TRUE(
+        testfiles::writeAnsiLines(prog + "/タイム回数データ.txt", {"30,60,100,3,1,0,0,7,7,0,0,0"}));
+    ASSERT_TRUE(
+        testfiles::writeAnsiLines(env.dir("files/新音ファイル.txt"), {"正解音1", "ピンポン", "*"}));
 
     startUp(prog);
 

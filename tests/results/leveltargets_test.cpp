@@ -9,7 +9,9 @@
 
 namespace {
 
-QString targetsPath(const StartupEnv& env) { return env.dir("data/タイム回数データ.txt"); }
+QString targetsPath(const StartupEnv& env) {
+    return env.dir("data/タイム回数データ.txt");
+}
 
 QStringList rows(int count) {
     QStringList lines;
@@ -64,7 +66,8 @@ TEST(LevelTargetsLoad, FewerLinesLeaveTheOtherLevelsAtZero) {
     EXPECT_EQ(hensuu1.levelTargets[35].passTime, 350);
 
     // Blank lines at the end are no rows.
-    ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(3) << "" << "  "));
+    ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(3) << ""
+                                                        << "  "));
     loadLevelTargetsFrom(path);
     EXPECT_EQ(hensuu1.levelTargets[3].passTime, 30);
     EXPECT_EQ(hensuu1.levelTargets[3].secondTime, 60);

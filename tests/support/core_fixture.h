@@ -22,7 +22,7 @@
 //   <tmp>/          baseFolder (roster, common data, home-use results copy)
 //   <tmp>/drill/    dataFolder (targets, results log)
 class CoreFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
         resetSharedState();

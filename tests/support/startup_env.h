@@ -15,7 +15,7 @@
 #include "sound/sound.h"
 
 class StartupEnv {
-public:
+  public:
     StartupEnv() {
         resetSharedState();
         soundTable() = SoundTable{};

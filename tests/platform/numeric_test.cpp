@@ -1,0 +1,96 @@
+#include "platform/numeric.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/dates.h"
+#include "platform/geometry.h"
+
+using namespace platform;
+
+TEST(DayCounts, DatesCountFromTheEndOf1899) {
+    EXPECT_EQ(dayCountFromDate(QDate(1899, 12, 30)), 0);
+    EXPECT_EQ(dayCountFromDate(QDate(1900, 1, 1)), 2);
+    EXPECT_EQ(dayCountFromDate(QDate(2000, 1, 1)), 36526);
+    EXPECT_EQ(dayCountFromDate(QDate(1899, 12, 1)), -29);
+    for (double days : {0.0, 2.0, 36526.0, 45000.0, -1.0, -29.0})
+        EXPECT_EQ(dayCountFromDate(dateFromDayCount(days)), days) << days;
+    EXPECT_EQ(dateFromDayCount(36526.75), QDate(2000, 1, 1));
+}
+
+TEST(DayCounts, TimeOfDayIsTheFraction) {
+    EXPECT_EQ(dayFraction(QTime(12, 0)), 0.5);
+    EXPECT_EQ(dayFraction(QTime(0, 0)), 0);
+    EXPECT_EQ(timeFromFraction(36526.25), QTime(6, 0));
+    EXPECT_EQ(timeFromFraction(0.999999999), QTime(0, 0));
+    EXPECT_EQ(dayCountFromDateTime(QDateTime(QDate(2000, 1, 1), QTime(18, 0))), 36526.75);
+}
+
+TEST(DayCounts, NegativeCountsKeepTheTimeRunningForward) {
+    // -1.25 is 29 December 1899, 06:00: the whole part is the date, the fraction the time.
+    EXPECT_EQ(dateFromDayCount(-1.25), QDate(1899, 12, 29));
+    EXPECT_EQ(timeFromFraction(-1.25), QTime(6, 0));
+    EXPECT_EQ(dateFromDayCount(-0.5), QDate(1899, 12, 30));
+    const QDateTime t(QDate(1899, 12, 29), QTime(6, 0));
+    EXPECT_EQ(dayCountFromDateTime(t), -1.25);
+    EXPECT_EQ(dayCountFromDateTime(QDateTime(QDate(1899, 12, 30), QTime(12, 0))), 0.5);
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(1.5), 2);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(2.51), 3);
+    EXPECT_EQ(roundHalfEven(-2.6), -3);
+}
+
+TEST(Rounding, IntGoesTowardMinusInfinity) {
+    EXPECT_EQ(vbInt(-1.5), -2);
+    EXPECT_EQ(vbInt(-0.0001), -1);
+    EXPECT_EQ(vbInt(1.9999), 1);
+    EXPECT_EQ(vbInt(3.0), 3);
+}
+
+TEST(LeadingNumbers, NumberAtTheStartOfAText) {
+    EXPECT_EQ(leadingNumber("  12abc"), 12);
+    EXPECT_EQ(leadingNumber("abc"), 0);
+    EXPECT_EQ(leadingNumber("1.5e2x"), 150);
+    EXPECT_EQ(leadingNumber("-3.25"), -3.25);
+    EXPECT_EQ(leadingNumber(".5"), 0.5);
+    EXPECT_EQ(leadingNumber("7e"), 7);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("-"), 0);
+    EXPECT_EQ(leadingNumber("１２"), 0);  // full-width digits are no number
+    EXPECT_TRUE(startsWithNumber(" 0"));
+    EXPECT_FALSE(startsWithNumber("x1"));
+    EXPECT_FALSE(startsWithNumber("."));
+}
+
+TEST(LeadingNumbers, NumberText) {
+    EXPECT_EQ(numberText(5), "5");
+    EXPECT_EQ(numberText(-3), "-3");
+    EXPECT_EQ(numberText(2.5), "2.5");
+    EXPECT_EQ(numberText(36526.75), "36526.75");
+    EXPECT_EQ(numberText(99999), "99999");
+}
+
+TEST(ScreenScale, LargerScreensScaleByOneFactor) {
+    EXPECT_EQ(scaleForScreen(QSize(1024, 768)), 1.0);
+    EXPECT_EQ(scaleForScreen(QSize(800, 600)), 1.0);
+    EXPECT_EQ(scaleForScreen(QSize(2048, 1536)), 2.0);
+    EXPECT_EQ(scaleForScreen(QSize(1920, 1080)), 1080.0 / 768.0);
+    EXPECT_EQ(scaleForScreen(QSize(1280, 1024)), 1.25);
+    EXPECT_EQ(scaleForScreen(QSize(0, 0)), 1.0);
+}
+
+TEST(ScreenScale, TwipsToPixels) {
+    EXPECT_EQ(tw(15360), 1024);
+    EXPECT_EQ(tw(11520), 768);
+    setScreenScale(2.0);
+    EXPECT_EQ(tw(15), 2);
+    EXPECT_EQ(twRect(150, 300, 15, 30), QRect(20, 40, 2, 4));
+    setScreenScale(0);
+    EXPECT_EQ(screenScale(), 1.0);
+    EXPECT_EQ(tw(15), 1);
+}

@@ -1,0 +1,357 @@
+#include "results/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <random>
+
+#include "platform/dates.h"
+#include "platform/errors.h"
+#include "platform/recordfile.h"
+#include "results/ranksort.h"
+#include "results/resultlog.h"
+#include "support/core_fixture.h"
+
+namespace {
+
+constexpr double kToday = 46364;  // 2026-12-08, the fixture's date
+
+struct Rec {
+    double date;
+    int student;
+    int level;
+    int time;
+};
+
+class StatisticsTest : public CoreFixture {
+  protected:
+    void SetUp() override {
+        CoreFixture::SetUp();
+        for (int level = 1; level <= 4; ++level) {
+            LevelTarget& t = hensuu1.levelTargets[level];
+            t.passTime = 40;
+            t.secondTime = 80;
+            t.pointWeight = 1;
+            t.clearWindowDays = 7;
+            t.freeWindowDays = 3;
+        }
+    }
+
+    void writeLog(const std::vector<Rec>& recs) {
+        QByteArray bytes;
+        bytes.reserve(static_cast<qsizetype>(recs.size()) * kResultRecordSize);
+        for (const Rec& r : recs) {
+            ResultRecord rec;
+            rec.date = r.date;
+            rec.timeOfDay = 0.5;
+            rec.studentNo = static_cast<qint16>(r.student);
+            rec.level = static_cast<qint16>(r.level);
+            rec.time = r.time;
+            rec.classroom = QStringLiteral("K1");
+            bytes += rec.toBytes();
+        }
+        QFile f(resultLogPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+    ResultsTables& tb = resultsTables();
+};
+
+TEST_F(StatisticsTest, OnlyTheLast20000RecordsAreLoaded) {
+    std::vector<Rec> recs;
+    for (int k = 1; k <= 20001; ++k) recs.push_back({kToday, 1 + k % 50, 1, k});
+    writeLog(recs);
+    loadResults();
+    EXPECT_EQ(tb.recordCount, 20000);
+    EXPECT_EQ(tb.records[1].time, 2);
+    EXPECT_EQ(tb.records[20000].time, 20001);
+    // Record 1 (time 1, student 2) is outside the window and is no best time.
+    EXPECT_EQ(tb.bestTime(1, 2), 51);
+
+    recs.pop_back();
+    writeLog(recs);
+    loadResults();
+    EXPECT_EQ(tb.recordCount, 20000);
+    EXPECT_EQ(tb.records[1].time, 1);
+    EXPECT_EQ(tb.bestTime(1, 2), 1);
+    EXPECT_EQ(tb.levelBestTime(1), 1);
+    EXPECT_FALSE(ended());
+}
+
+TEST_F(StatisticsTest, BadEntriesAreDroppedButStillCountAsBestTimes) {
+    writeLog({
+        {kToday, 7, 2, 300},
+        {kToday, 0, 2, 5},   // student 0: lowers the index-0 best, then dropped
+        {-1, 8, 2, 6},       // negative date: best time kept, entry dropped
+        {kToday, 9, 0, 7},   // level 0: dropped
+        {kToday, 9, -3, 8},  // negative level: dropped
+        {kToday, 10, 2, 400},
+    });
+    // A torn tail (a record cut short) is not a record.
+    QFile f(resultLogPath());
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(QByteArray(20, '\x01'));
+    f.close();
+
+    loadResults();
+    ASSERT_EQ(tb.recordCount, 2);
+    EXPECT_EQ(tb.records[1].studentNo, 7);
+    EXPECT_EQ(tb.records[2].studentNo, 10);
+    EXPECT_EQ(tb.records[2].time, 400);
+    EXPECT_EQ(tb.bestTime(2, 0), 5);
+    EXPECT_EQ(tb.bestTime(2, 8), 6);
+    EXPECT_EQ(tb.bestTime(0, 9), 7);
+    EXPECT_EQ(tb.bestTime(2, 7), 300);
+    EXPECT_EQ(tb.bestTime(3, 7), kNoTime);
+    // The level best looks at students 1..5000 only.
+    EXPECT_EQ(tb.levelBestTime(2), 6);
+    EXPECT_EQ(tb.levelBestTime(3), kNoTime);
+    EXPECT_FALSE(ended());
+}
+
+TEST(PointsRule, BaseAndWeightedPoints) {
+    // T = 40: at or under the pass time the key-based curve, then 4, 1 and 0.
+    EXPECT_EQ(basePointsFor(0, 40), 55);
+    EXPECT_EQ(basePointsFor(20, 40), 11);  // 0.5^3 * 50 + 5 = 11.25
+    EXPECT_EQ(basePointsFor(39, 40), 5);
+    EXPECT_EQ(basePointsFor(40, 40), 5);
+    EXPECT_EQ(basePointsFor(41, 40), 4);
+    EXPECT_EQ(basePointsFor(79, 40), 4);
+    EXPECT_EQ(basePointsFor(80, 40), 1);
+    EXPECT_EQ(basePointsFor(399, 40), 1);
+    EXPECT_EQ(basePointsFor(400, 40), 0);
+    EXPECT_EQ(basePointsFor(99999, 40), 0);
+    // The curve uses the time key (first three digits), not the time itself.
+    EXPECT_EQ(timeKey(1234), 123);
+    EXPECT_EQ(timeKey(99999), 999);
+    EXPECT_EQ(timeKey(999), 999);
+    EXPECT_EQ(timeKey(7), 7);
+    EXPECT_EQ(timeKey(-1234), -12);
+    EXPECT_EQ(basePointsFor(1200, 1500), 43);  // ((1500 - 120) / 1500)^3 * 50 + 5 = 43.93
+    // Above 99997 nothing counts, even under a very long pass time.
+    EXPECT_EQ(basePointsFor(99997, 200000), 54);
+    EXPECT_EQ(basePointsFor(99998, 200000), 0);
+    EXPECT_THROW(basePointsFor(10, 0), platform::RuntimeError);
+
+    EXPECT_EQ(drillPoints(11, 3), 33);
+    EXPECT_EQ(drillPoints(55, 0), 0);
+    // The product is taken in single precision.
+    EXPECT_EQ(drillPoints(1, 16777217), 16777216);
+    EXPECT_THROW(drillPoints(55, 100000000), platform::RuntimeError);
+}
+
+TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
+    hensuu1.levelTargets[1].passTime = 1000;
+    hensuu1.levelTargets[2].pointWeight = 3;
+    hensuu1.levelTargets[3].pointWeight = 0;
+    writeLog({
+        {kToday, 5, 1, 500},     // 0.5^3*50+5 = 11
+        {kToday, 5, 1, 5999},    // completed, 1 point
+        {kToday, 5, 1, 6000},    // not completed, still 1 point
+        {kToday, 5, 1, 99999},   // ran out of time: nothing
+        {kToday - 1, 5, 2, 20},  // 11 x 3
+        {kToday - 5, 5, 2, 40},  // 5 x 3, clear window only
+        {kToday - 7, 5, 2, 0},   // 55 x 3, outside both windows
+        {kToday, 6, 3, 0},       // weight 0
+    });
+    clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0)));
+    buildStatistics();
+    ASSERT_FALSE(ended());
+
+    EXPECT_EQ(tb.attempts(1, 5), 2);
+    EXPECT_EQ(tb.totalPoints(1, 5), 13);
+    EXPECT_EQ(tb.todayCount(1, 5), 2.0f);
+    EXPECT_EQ(tb.todayPoints(1, 5), 13);
+    EXPECT_EQ(tb.clearWindowCount(1, 5), 2);
+    EXPECT_EQ(tb.clearWindowPoints(1, 5), 13);
+    EXPECT_EQ(tb.bestTime(1, 5), 500);
+
+    EXPECT_EQ(tb.attempts(2, 5), 3);
+    EXPECT_EQ(tb.totalPoints(2, 5), 33 + 15 + 165);
+    EXPECT_EQ(tb.clearWindowCount(2, 5), 2);
+    EXPECT_EQ(tb.clearWindowPoints(2, 5), 48);
+    EXPECT_EQ(tb.freeWindowCount(2, 5), 1);
+    EXPECT_EQ(tb.freeWindowPoints(2, 5), 33);
+    EXPECT_EQ(tb.todayCount(2, 5), 0.0f);
+    EXPECT_EQ(tb.todayPoints(2, 5), 0);
+
+    EXPECT_EQ(tb.attempts(3, 6), 1);
+    EXPECT_EQ(tb.totalPoints(3, 6), 0);
+
+    // A second build starts again from zero.
+    buildStatistics();
+    EXPECT_EQ(tb.attempts(2, 5), 3);
+    EXPECT_EQ(tb.totalPoints(2, 5), 213);
+}
+
+TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
+    hensuu1.levelTargets[1].clearWindowDays = 1;
+    hensuu1.levelTargets[1].freeWindowDays = 0;
+    writeLog({{kToday, 5, 1, 40}, {kToday - 1, 5, 1, 40}});
+    for (const QTime t : {QTime(0, 0, 1), QTime(23, 59, 59)}) {
+        clock.setNow(QDateTime(QDate(2026, 12, 8), t));
+        buildStatistics();
+        EXPECT_EQ(tb.clearWindowCount(1, 5), 1) << t.toString().toStdString();
+        EXPECT_EQ(tb.clearWindowPoints(1, 5), 5);
+        EXPECT_EQ(tb.freeWindowCount(1, 5), 0);
+        EXPECT_EQ(tb.freeWindowPoints(1, 5), 0);
+        EXPECT_EQ(tb.todayCount(1, 5), 1.0f);
+        EXPECT_EQ(tb.attempts(1, 5), 2);
+    }
+    // At midnight exactly even a one-day window is empty; the next day, today is empty.
+    clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0)));
+    buildStatistics();
+    EXPECT_EQ(tb.clearWindowCount(1, 5), 0);
+    EXPECT_EQ(tb.todayCount(1, 5), 0.0f);
+    EXPECT_EQ(tb.todayPoints(1, 5), 0);
+}
+
+TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
+    hensuu1.levelTargets[2].passTime = 0;
+    hensuu1.levelTargets[9].passTime = 0;  // unused: no harm
+    writeLog({{kToday, 5, 1, 40}});
+    EXPECT_NO_THROW(buildStatistics());
+    writeLog({{kToday, 5, 1, 40}, {kToday, 5, 2, 40}});
+    try {
+        buildStatistics();
+        FAIL() << "no error";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::errDivisionByZero);
+        EXPECT_EQ(e.file(), hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt"));
+        EXPECT_TRUE(e.detail().contains(QStringLiteral("level 2"))) << e.what();
+    }
+}
+
+TEST_F(StatisticsTest, AMissingLogIsRetriedThenReportedAndEndsTheProgram) {
+    tb.recordCount = -5;
+    buildStatistics();
+    EXPECT_EQ(waits, (std::vector<int>{5000, 5000, 5000, 5000}));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("ファイルがありません")));
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral(" 53")));
+    EXPECT_TRUE(boxes.shown[0].text.contains(resultLogPath()));
+    EXPECT_EQ(endCodes.size(), 1u);
+    EXPECT_EQ(tb.recordCount, -5);
+}
+
+TEST_F(StatisticsTest, ALogThatAppearsDuringTheRetriesIsRead) {
+    onWait = [this](int) {
+        if (waits.size() == 3) writeLog({{kToday, 5, 1, 40}});
+    };
+    buildStatistics();
+    EXPECT_EQ(waits.size(), 3u);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_FALSE(ended());
+    EXPECT_EQ(tb.attempts(1, 5), 1);
+}
+
+TEST_F(StatisticsTest, AnEntryOutsideTheTablesEndsTheProgramWithAMessage) {
+    for (const Rec bad :
+         {Rec{kToday, 5, 40, 33}, Rec{kToday, 5001, 1, 33}, Rec{kToday, -1, 1, 33}}) {
+        boxes.shown.clear();
+        endCodes.clear();
+        platform::resetProgramEnding();
+        writeLog({{kToday, 5, 1, 40}, bad, {kToday, 6, 1, 40}});
+        buildStatistics();
+        ASSERT_EQ(boxes.shown.size(), 1);
+        const QString text = boxes.shown[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("成績ランダムファイル表示")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("/i=2/"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("/Bangou=%1/level=%2/time=33").arg(bad.student).arg(bad.level)))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("/name=K1"))) << text.toStdString();
+        EXPECT_EQ(endCodes.size(), 1u);
+        // The statistics were left alone after the end.
+        EXPECT_EQ(tb.attempts(1, 5), 0);
+    }
+}
+
+TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
+    QFile blocker(tmp.path() + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    hensuu1.dataFolder = tmp.path() + QStringLiteral("/blocker/");
+    buildStatistics();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("成績ランダムファイル表示")));
+    EXPECT_TRUE(boxes.shown[0].text.contains(resultLogPath()));
+    EXPECT_TRUE(waits.empty());
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+
+TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
+    writeLog({{kToday, 5, 1, 40}});
+    int shown = 0, closed = 0;
+    screens::hooks().showWaitWindow = [&] { ++shown; };
+    screens::hooks().closeWaitWindow = [&] { ++closed; };
+    auto holder = std::make_unique<platform::RecordFile>(resultLogPath(),
+                                                         platform::RecordFile::Access::Append);
+    holder->lockExclusive();
+    onWait = [&](int) {
+        if (waits.size() == 3) holder.reset();
+    };
+    buildStatistics();
+    EXPECT_EQ(waits, (std::vector<int>{1000, 1000, 1000}));
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(ended());
+    EXPECT_EQ(tb.attempts(1, 5), 1);
+}
+
+TEST_F(StatisticsTest, TheLockWaitStopsWhenTheProgramEnds) {
+    writeLog({{kToday, 5, 1, 40}});
+    int closed = 0;
+    screens::hooks().closeWaitWindow = [&] { ++closed; };
+    platform::RecordFile holder(resultLogPath(), platform::RecordFile::Access::Append);
+    holder.lockExclusive();
+    onWait = [&](int) {
+        if (waits.size() == 2) platform::endProgram();
+    };
+    tb.recordCount = -5;
+    buildStatistics();
+    EXPECT_EQ(waits.size(), 2u);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(tb.recordCount, -5);
+}
+
+TEST(RankSort, SortsKeysAndCarriesThePayload) {
+    std::vector<qint32> keys{0, 3, 1, 2};
+    std::vector<QString> names{"", "c", "a", "b"};
+    rankSort(3, keys, names);
+    EXPECT_EQ(keys, (std::vector<qint32>{0, 1, 2, 3}));
+    EXPECT_EQ(names, (std::vector<QString>{"", "a", "b", "c"}));
+
+    // Equal keys: the right half's item goes first at every merge.
+    std::vector<qint32> same{0, 5, 5, 5, 5, 9};
+    std::vector<int> order{0, 1, 2, 3, 4, 5};
+    rankSort(4, same, order);
+    EXPECT_EQ(order, (std::vector<int>{0, 4, 3, 2, 1, 5}));
+    std::vector<qint32> two{0, 7, 7, 1};
+    std::vector<int> twoOrder{0, 1, 2, 3};
+    rankSort(3, two, twoOrder);  // (1,2) merge to (2,1), then 3 (key 1) first
+    EXPECT_EQ(twoOrder, (std::vector<int>{0, 3, 2, 1}));
+
+    // Larger lists: sorted, and every payload stays with its key.
+    std::mt19937 gen(7);
+    for (int n : {1, 2, 17, 1000}) {
+        std::vector<qint32> k(n + 1);
+        std::vector<qint32> p(n + 1);
+        for (int i = 1; i <= n; ++i) {
+            k[i] = static_cast<qint32>(gen() % 50);
+            p[i] = k[i] * 10000 + i;
+        }
+        rankSort(n, k, p);
+        EXPECT_TRUE(std::is_sorted(k.begin() + 1, k.end()));
+        for (int i = 1; i <= n; ++i) EXPECT_EQ(p[i] / 10000, k[i]);
+    }
+    std::vector<qint32> shortKeys{0, 1};
+    std::vector<int> shortPayload{0, 1};
+    EXPECT_THROW(rankSort(2, shortKeys, shortPayload), platform::RuntimeError);
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QWidget>
+
+#include "app/progselbas.h"
+#include "drill/mainfrm_gui.h"
+#include "home/seisekitime1_gui.h"
+#include "platform/dates.h"
+#include "platform/media.h"
+#include "result/frmsyuuryou_gui.h"
+#include "results/resultlog.h"
+#include "results/statistics.h"
+#include "sound/sound.h"
+#include "support/core_fixture.h"
+
+// A signed-in student of the four-level course in a temporary family folder, the home and
+// end screens installed, sounds and screen switches recorded.
+class ScreenFixture : public CoreFixture {
+  protected:
+    static constexpr int kStudent = 12;
+
+    void SetUp() override {
+        CoreFixture::SetUp();
+        platform::setMedia(&media);
+        savedSounds = soundTable();
+        soundFailures() = 0;
+        hensuu1.soundFolder = tmp.path() + QStringLiteral("/sound/");
+        soundTable()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
+        soundTable()[soundPersonalBest].count = QStringLiteral("1");
+        soundTable()[soundNoRecord].files = QStringList{QStringLiteral("again")};
+        soundTable()[soundNoRecord].count = QStringLiteral("1");
+
+        progselbas::setTitle();
+        progselbas::fillLevelTables();
+        hensuu1.schoolYearStartMonth = 4;
+        hensuu1.classroomName = QStringLiteral("さくら教室");
+        for (int level = 1; level <= kMaxLevel; ++level) {
+            LevelTarget& t = hensuu1.levelTargets[level];
+            t.passTime = 30;
+            t.secondTime = 60;
+            t.clearPoints = 20;
+            t.clearCount = 2;
+            t.pointWeight = 2;
+            t.clearWindowDays = 7;
+            t.freeWindowDays = 7;
+        }
+        hensuu1.currentStudentNo = kStudent;
+        hensuu1.currentStudentName = QStringLiteral("山田花子                ").left(20);
+        hensuu1.currentGradeLabel = QStringLiteral("小2");
+        hensuu1.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
+
+        installHomeScreenHooks();
+        installResultScreenHooks();
+        screens::hooks().closeNameSelection = [this] { ++nameSelectionClosed; };
+        screens::hooks().showNameSelection = [this] { ++nameSelectionShown; };
+        screens::hooks().showWaitWindow = [this] { ++waitWindowShown; };
+        screens::hooks().closeWaitWindow = [this] { ++waitWindowClosed; };
+        homeFirstColumn() = 0;
+        QFile log(resultLogPath());  // an empty log: no results yet
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    }
+
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        soundTable() = savedSounds;
+        soundFailures() = 0;
+        platform::setMedia(nullptr);
+        homeFirstColumn() = 0;
+        CoreFixture::TearDown();
+    }
+
+    // One record of the results log, written as the recorder writes it.
+    void addRun(int student, int level, qint32 time, int daysAgo = 0) {
+        ResultRecord r;
+        r.date = platform::dayCountFromDate(clock.now().date().addDays(-daysAgo));
+        r.timeOfDay = 0.25;
+        r.studentNo = static_cast<qint16>(student);
+        r.level = static_cast<qint16>(level);
+        r.time = time;
+        QFile log(resultLogPath());
+        ASSERT_TRUE(log.open(QIODevice::Append));
+        log.write(r.toBytes());
+    }
+
+    // Lets the queued work of the screens run.
+    static void settle() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+
+    template <class T>
+    static T* child(QWidget* screen, const char* name) {
+        T* w = screen->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    platform::RecordingMedia media;
+    SoundTable savedSounds;
+    int nameSelectionClosed = 0;
+    int nameSelectionShown = 0;
+    int waitWindowShown = 0;
+    int waitWindowClosed = 0;
+};
