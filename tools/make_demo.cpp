@@ -149,6 +149,11 @@ int main(int argc, char** argv) {
     }
     ok &= writeText(prog.filePath(QStringLiteral("picture.txt")), pictures);
 
+    // An empty results log: the program reads it at every screen and a fresh
+    // installation has no results yet. An existing log is kept.
+    const QString log = prog.filePath(QStringLiteral("成績累積データ.dat"));
+    if (!QFile::exists(log)) ok &= writeBytes(log, QByteArray());
+
     if (!ok) return 1;
     std::printf("demo family folder laid out in %s\n", qPrintable(family.absolutePath()));
     return 0;

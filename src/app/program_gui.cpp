@@ -69,6 +69,23 @@ class WindowWatcher : public QObject {
 
 }  // namespace
 
+void installProgram(bool installPlatform) {
+    if (installPlatform) platform::installWidgetPlatform();
+    installWaitWindowHooks();
+    installNameSelectionHooks();
+    installHomeScreenHooks();
+    installDrillScreenHooks();
+    installResultScreenHooks();
+}
+
+bool startProgram(const QString& programDir) {
+    platform::guarded([&] {
+        startUp(programDir);
+        screens::showNameSelection();
+    });
+    return !platform::programEnding();
+}
+
 int runProgram(int& argc, char** argv, const QString& programDir,
                std::function<void()> firstShown) {
     platform::Application app(argc, argv);
@@ -76,23 +93,14 @@ int runProgram(int& argc, char** argv, const QString& programDir,
     platform::installFontSubstitutes();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         platform::setScreenScale(platform::scaleForScreen(screen->size()));
-    platform::installWidgetPlatform();
-    installWaitWindowHooks();
-    installNameSelectionHooks();
-    installHomeScreenHooks();
-    installDrillScreenHooks();
-    installResultScreenHooks();
+    installProgram();
 
     WindowWatcher watcher(std::move(firstShown));
     app.installEventFilter(&watcher);
 
     const QString folder =
         programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    platform::guarded([&] {
-        startUp(folder);
-        screens::showNameSelection();
-    });
-    if (platform::programEnding()) return platform::programExitCode();
+    if (!startProgram(folder)) return platform::programExitCode();
     const int code = app.exec();
     return platform::programEnding() ? platform::programExitCode() : code;
 }

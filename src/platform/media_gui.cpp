@@ -1,6 +1,7 @@
 #include "platform/media_gui.h"
 
 #include <QAudioDevice>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -68,27 +69,38 @@ int SoundEffectMedia::sendString(const QString& command) {
     Clip* clip = load(path, &error);
     if (!clip) return error;
 
+    // The wait ends when the clip's length has passed. The end-of-play signal of the
+    // sound effect is not used for it: some audio servers report it seconds late (or
+    // early), which would stall or hurry the drill.
     QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(5);
     QTimer guard;
     guard.setSingleShot(true);
-    bool timedOut = false;
+    QElapsedTimer elapsed;
+    int result = mediaOk;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (clip->effect->status() == QSoundEffect::Error) {
+            result = mediaCannotLoad;
+            loop.quit();
+        } else if (elapsed.elapsed() >= clip->durationMs) {
+            loop.quit();
+        }
+    });
     QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
+        result = mediaTimeout;
         loop.quit();
     });
-    QObject::connect(clip->effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!clip->effect->isPlaying()) loop.quit();
-    });
+    clip->effect->stop();
     clip->effect->play();
+    elapsed.start();
+    poll.start();
     guard.start(static_cast<int>(clip->durationMs) + kGuardExtraMs);
     // Input waits until the sound has ended, as with the blocking call of the Windows
     // programs; timers and paints go on.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (timedOut) {
-        clip->effect->stop();
-        return mediaTimeout;
-    }
-    return mediaOk;
+    if (result != mediaOk) clip->effect->stop();
+    return result;
 }
 
 }  // namespace platform
