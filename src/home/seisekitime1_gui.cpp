@@ -33,6 +33,7 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 
@@ -685,16 +686,7 @@ void seisekitime1::focusWindowChanged(QWindow* window) {
 namespace {
 
 void showHome() {
-    // A screen that was closed is on its way out: open a new one.
-    if (!g_home || !g_home->isVisible()) g_home = new seisekitime1;
-    seisekitime1* home = g_home;
-    home->show();
-    home->raise();
-    home->activateWindow();
-    QPointer<seisekitime1> self(home);
-    QTimer::singleShot(0, home, [self] {
-        if (self) platform::guarded([self] { self->activate(); });
-    });
+    platform::showSingleScreen(g_home, &seisekitime1::activate);
 }
 
 void closeHome() {

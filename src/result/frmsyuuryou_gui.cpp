@@ -18,6 +18,7 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "platform/screens_gui.h"
 #include "result/evaluation.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
@@ -316,16 +317,7 @@ void FrmSyuuryou::retry() {
 namespace {
 
 void showResult() {
-    // A screen that was closed is on its way out: open a new one.
-    if (!g_result || !g_result->isVisible()) g_result = new FrmSyuuryou;
-    FrmSyuuryou* screen = g_result;
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
-    QPointer<FrmSyuuryou> self(screen);
-    QTimer::singleShot(0, screen, [self] {
-        if (self) platform::guarded([self] { self->evaluate(); });
-    });
+    platform::showSingleScreen(g_result, &FrmSyuuryou::evaluate);
 }
 
 void closeResult() {
