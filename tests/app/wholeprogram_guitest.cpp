@@ -35,6 +35,7 @@
 #include "results/statistics.h"
 #include "roster/namesel_gui.h"
 #include "sound/sound.h"
+#include "support/stepping_clock.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -42,23 +43,6 @@ namespace {
 const QString kFull = QStringLiteral("　");
 const QString kProgramName = QStringLiteral("ならびタッチ");
 const QString kLevel1Name = QStringLiteral("１ずつ増加");
-
-// A fake clock whose tick counter moves on by 11 ms at every read, so that the busy wait
-// before the end screen ends at once.
-class SteppingClock : public platform::Clock {
-  public:
-    explicit SteppingClock(QDateTime start) : inner_(std::move(start)) {}
-    QDateTime now() const override { return inner_.now(); }
-    quint32 tickCount() const override {
-        inner_.advanceMs(11);
-        return inner_.tickCount();
-    }
-    qint64 monotonicMs() const override { return inner_.monotonicMs(); }
-    void advanceMs(qint64 ms) { inner_.advanceMs(ms); }
-
-  private:
-    mutable platform::FakeClock inner_;
-};
 
 QString rosterLine(int no, int birthYear, const QString& name) {
     return QStringLiteral("%1,%2,0,0,\"%3\",0,\"%4\",\"%4\"")

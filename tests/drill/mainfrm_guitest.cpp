@@ -16,27 +16,10 @@
 #include "results/statistics.h"
 #include "sound/sound.h"
 #include "support/core_fixture.h"
+#include "support/stepping_clock.h"
 #include "support/temp_files.h"
 
 namespace {
-
-// The fixture's fake clock, except that every read of the tick counter moves it on by
-// 11 ms, so that the busy wait before the result screen ends without real waiting.
-class SteppingClock : public platform::Clock {
-  public:
-    explicit SteppingClock(QDateTime start) : inner_(std::move(start)) {}
-    QDateTime now() const override { return inner_.now(); }
-    quint32 tickCount() const override {
-        inner_.advanceMs(11);
-        return inner_.tickCount();
-    }
-    qint64 monotonicMs() const override { return inner_.monotonicMs(); }
-    void advanceMs(qint64 ms) { inner_.advanceMs(ms); }
-    void setNow(const QDateTime& t) { inner_.setNow(t); }
-
-  private:
-    mutable platform::FakeClock inner_;
-};
 
 QColor cardColor(int row) {
     return QColor(200 + row * 5, 10 * row, 0);
