@@ -1,5 +1,7 @@
 #include "platform/errors.h"
 
+#include <QDir>
+
 namespace platform {
 
 QString errorDescription(int number) {
@@ -42,7 +44,9 @@ RuntimeError::RuntimeError(int number, QString file, QString detail)
 
 QString RuntimeError::message() const {
     QString text = QStringLiteral("実行時エラー '%1':\r\n\r\n%2").arg(number_).arg(description());
-    if (!file_.isEmpty()) text += QStringLiteral("\r\n\r\nファイル: ") + file_;
+    if (!file_.isEmpty())
+        text +=
+            QStringLiteral("\r\n\r\nファイル: ") + QDir::toNativeSeparators(QDir::cleanPath(file_));
     if (!detail_.isEmpty()) text += QStringLiteral("\r\n") + detail_;
     return text;
 }
