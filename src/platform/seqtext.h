@@ -28,6 +28,8 @@ class SeqTextReader {
     qint64 readInteger(qint64 min, qint64 max);
     // Line number (1-based) of the next value, for messages.
     int lineNumber() const { return line_; }
+    // Line number of the value read last.
+    int lastValueLine() const { return fieldLine_; }
     const QString& fileName() const { return fileName_; }
 
   private:

@@ -42,6 +42,7 @@ void loadLevelTargetsFrom(const QString& path) {
         }
         LevelTarget& t = targets[n];
         t.passTime = read32(in);
+        const int line = in.lastValueLine();
         t.secondTime = read32(in);
         t.clearPoints = read32(in);
         t.clearCount = read16(in);
@@ -51,6 +52,14 @@ void loadLevelTargetsFrom(const QString& path) {
         t.clearWindowDays = in.readNumber();
         t.freeWindowDays = in.readNumber();
         for (double& extra : t.extra) extra = in.readNumber();
+        // A line with more or fewer than twelve values would shift every later level
+        // silently: refuse it.
+        const bool moreOnLine = !in.atEnd() && in.lineNumber() == in.lastValueLine();
+        if (in.lastValueLine() != line || moreOnLine) {
+            throw platform::RuntimeError(
+                platform::errTypeMismatch, path,
+                QStringLiteral("%1 行目: 値は 1 行に 12 個必要です").arg(line));
+        }
     }
     hensuu1.levelTargets = targets;
 }

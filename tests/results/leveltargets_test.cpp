@@ -127,3 +127,24 @@ TEST(LevelTargetsLoad, EveryLoadStartsFromZero) {
     EXPECT_EQ(hensuu1.levelTargets[3].passTime, 0);
     EXPECT_EQ(hensuu1.levelTargets[5].pointWeight, 0);
 }
+
+TEST(LevelTargetsLoad, ALineWithoutTwelveValuesIsRefusedNotShifted) {
+    StartupEnv env;
+    hensuu1.dataFolder = env.dir("data/");
+    QStringList lines = rows(3);
+    lines[1] = "20,40,100,3,2,4,50,7,14,1,2";  // eleven values
+    ASSERT_TRUE(testfiles::writeAnsiLines(targetsPath(env), lines));
+    platform::RuntimeError shortLine = loadError(targetsPath(env));
+    EXPECT_EQ(shortLine.number(), platform::errTypeMismatch);
+    EXPECT_TRUE(shortLine.detail().startsWith(QStringLiteral("2 行目")))
+        << qPrintable(shortLine.detail());
+
+    lines = rows(3);
+    lines[0] += ",9";  // thirteen values
+    ASSERT_TRUE(testfiles::writeAnsiLines(targetsPath(env), lines));
+    platform::RuntimeError longLine = loadError(targetsPath(env));
+    EXPECT_EQ(longLine.number(), platform::errTypeMismatch);
+    EXPECT_TRUE(longLine.detail().startsWith(QStringLiteral("1 行目")))
+        << qPrintable(longLine.detail());
+    EXPECT_EQ(longLine.file(), targetsPath(env));
+}
