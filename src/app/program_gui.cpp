@@ -93,6 +93,12 @@ int runProgram(int& argc, char** argv, const QString& programDir,
     platform::installFontSubstitutes();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         platform::setScreenScale(platform::scaleForScreen(screen->size()));
+    if (platform::screenScale() > 1.0) {
+        // Controls without a font of their own grow with the screen as well.
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * platform::screenScale());
+        QApplication::setFont(font);
+    }
     installProgram();
 
     WindowWatcher watcher(std::move(firstShown));
