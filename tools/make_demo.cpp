@@ -31,7 +31,7 @@ bool writeText(const QString& path, const QList<QVariantList>& lines) {
 }
 
 // Sections of the sound table with the tones of their files.
-struct SoundSpec {
+struct SoundFiles {
     const char* section;
     QList<QPair<QString, QList<Tone>>> files;
 };
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
                    {N(3), N(schoolYear - 6 - 8), N(0), N(0), pad("鈴木一郎"), N(0), blank, blank}});
 
     // Sounds.
-    const QList<SoundSpec> sounds = {
+    const QList<SoundFiles> sounds = {
         {"正解音1",
          {{"kaiketsu1", {{784, 90}, {988, 90}, {1175, 90}, {1568, 220}}},
           {"kaiketsu2", {{659, 90}, {880, 90}, {1319, 240}}}}},
@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
         {"不合格音1", {{"zannen", {{392, 200}, {330, 200}, {262, 350}}}}},
     };
     QList<QVariantList> table;
-    for (const SoundSpec& spec : sounds) {
-        table.append({S(spec.section)});
-        for (const auto& file : spec.files) {
+    for (const SoundFiles& entry : sounds) {
+        table.append({S(entry.section)});
+        for (const auto& file : entry.files) {
             table.append({QVariant(file.first)});
             ok &= writeBytes(QDir(soundDir).filePath(file.first + QStringLiteral(".wav")),
                              makeWave(file.second));
