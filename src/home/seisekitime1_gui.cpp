@@ -576,9 +576,15 @@ void seisekitime1::applyLevelLocks() {
 // ---------------------------------------------------------------------------------------
 // Handlers
 
+// A level starts only when its button is open and no start is under way (a second press
+// while events run during a start is ignored).
+bool seisekitime1::mayStart(int level) const {
+    return !starting_ && level >= 1 && level <= levelCount_ &&
+           columns_[level].Command4->isEnabled();
+}
+
 void seisekitime1::startFromButton(int level) {
-    if (starting_ || level < 1 || level > levelCount_) return;
-    if (!columns_[level].Command4->isEnabled()) return;
+    if (!mayStart(level)) return;
     starting_ = true;
     QPointer<seisekitime1> self(this);
     showWaitPanel();
@@ -593,8 +599,7 @@ void seisekitime1::startFromButton(int level) {
 }
 
 void seisekitime1::startFromLabel(int level) {
-    if (starting_ || level < 1 || level > levelCount_) return;
-    if (!columns_[level].Command4->isEnabled()) return;
+    if (!mayStart(level)) return;
     starting_ = true;
     QPointer<seisekitime1> self(this);
     hensuu1.currentLevel = static_cast<qint16>(level);

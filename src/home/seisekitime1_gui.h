@@ -69,6 +69,7 @@ class seisekitime1 : public QWidget {
     void buildChartPanel();
     void fillColumnTargets(int level);
     void showWaitPanel();
+    bool mayStart(int level) const;
     void startFromButton(int level);
     void startFromLabel(int level);
     void backToNameSelection();

@@ -35,6 +35,7 @@
 #include "results/statistics.h"
 #include "roster/namesel_gui.h"
 #include "sound/sound.h"
+#include "support/platform_defaults.h"
 #include "support/stepping_clock.h"
 #include "support/temp_files.h"
 
@@ -92,14 +93,7 @@ class WholeProgramTest : public ::testing::Test {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         screens::hooks() = savedHooks;
-        platform::setEndHandler({});
-        platform::setWaitHandler({});
-        platform::setShell(nullptr);
-        platform::setRandom(nullptr);
-        platform::setMessageBoxes(nullptr);
-        platform::setMedia(nullptr);
-        platform::setClock(nullptr);
-        platform::resetProgramEnding();
+        restorePlatformDefaults();
         soundTable() = SoundTable{};
         soundFailures() = 0;
         homeFirstColumn() = 0;

@@ -30,6 +30,7 @@
 #include "results/statistics.h"
 #include "roster/namesel_gui.h"
 #include "sound/sound.h"
+#include "support/platform_defaults.h"
 #include "support/temp_files.h"
 
 namespace {
@@ -100,14 +101,7 @@ class NameSelTest : public ::testing::Test {
         screens::closeNameSelection();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         screens::hooks() = savedHooks;
-        platform::setEndHandler({});
-        platform::setWaitHandler({});
-        platform::setShell(nullptr);
-        platform::setRandom(nullptr);
-        platform::setMessageBoxes(nullptr);
-        platform::setMedia(nullptr);
-        platform::setClock(nullptr);
-        platform::resetProgramEnding();
+        restorePlatformDefaults();
         soundTable() = SoundTable{};
         resetSharedState();
     }

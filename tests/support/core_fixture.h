@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
+#include "support/platform_defaults.h"
 
 // A clean program per test: fresh shared state, a temporary folder tree, a fake clock
 // (2026-12-08 10:00:00 unless a test moves it), recorded message boxes, a recorded end of
@@ -43,11 +44,7 @@ class CoreFixture : public ::testing::Test {
 
     void TearDown() override {
         screens::hooks() = savedHooks;
-        platform::setWaitHandler(nullptr);
-        platform::setEndHandler(nullptr);
-        platform::setMessageBoxes(nullptr);
-        platform::setClock(nullptr);
-        platform::resetProgramEnding();
+        restorePlatformDefaults();
         resetSharedState();
     }
 
