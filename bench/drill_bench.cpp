@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "app/screens.h"
-#include "drill/mainfrm_gui.h"
+#include "drill/drill_screen_gui.h"
 #include "platform/ansi.h"
 #include "platform/geometry.h"
 #include "platform/media.h"
@@ -24,8 +24,8 @@ void setUpProgram(const QTemporaryDir& dir) {
     resetSharedState();
     const QString prog = dir.path() + QStringLiteral("/prog/");
     QDir().mkpath(prog);
-    hensuu1.programFolder = prog;
-    hensuu1.soundFolder = prog;
+    shared.programFolder = prog;
+    shared.soundFolder = prog;
     QByteArray config = "1,50\r\n";
     // Pictures of a realistic size (photographs of 640 x 480).
     for (int n = 1; n <= 10; ++n) {
@@ -45,15 +45,15 @@ void setUpProgram(const QTemporaryDir& dir) {
         soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
         soundTable()[n].count = QStringLiteral("1");
     }
-    hensuu1.drillTitle = QStringLiteral("ならびタッチ");
+    shared.drillTitle = QStringLiteral("ならびタッチ");
     for (int level = 1; level <= 4; ++level) {
-        hensuu1.levelNames[level] = QStringLiteral("レベル%1").arg(level);
-        hensuu1.levelTargets[level].passTime = 30;
-        hensuu1.levelTargets[level].secondTime = 3600;
+        shared.levelNames[level] = QStringLiteral("レベル%1").arg(level);
+        shared.levelTargets[level].passTime = 30;
+        shared.levelTargets[level].secondTime = 3600;
     }
-    hensuu1.currentLevel = 4;
-    hensuu1.currentStudentNo = 1;
-    hensuu1.currentStudentName = QStringLiteral("山田花子");
+    shared.currentLevel = 4;
+    shared.currentStudentNo = 1;
+    shared.currentStudentName = QStringLiteral("山田花子");
 }
 
 void BM_NextProblemAfterTenthPress(benchmark::State& state) {
@@ -66,7 +66,7 @@ void BM_NextProblemAfterTenthPress(benchmark::State& state) {
     screens::hooks().closeWaitWindow = [] {};
 
     startDrill();
-    MainFrm* frm = MainFrm::current();
+    DrillScreen* frm = DrillScreen::current();
     frm->setAttribute(Qt::WA_DeleteOnClose, false);
     platform::doEvents();
     if (platform::programEnding()) {

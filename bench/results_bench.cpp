@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/program.h"
-#include "results/resultlog.h"
+#include "results/result_log.h"
 #include "results/statistics.h"
 
 namespace {
@@ -18,11 +18,11 @@ namespace {
 void setUpFolders(const QTemporaryDir& dir) {
     resetSharedState();
     QDir(dir.path()).mkpath(QStringLiteral("drill"));
-    hensuu1.baseFolder = dir.path() + QStringLiteral("/");
-    hensuu1.dataFolder = dir.path() + QStringLiteral("/drill/");
-    hensuu1.classroomCode = QStringLiteral("K01");
+    shared.baseFolder = dir.path() + QStringLiteral("/");
+    shared.dataFolder = dir.path() + QStringLiteral("/drill/");
+    shared.classroomCode = QStringLiteral("K01");
     for (int level = 1; level <= 4; ++level) {
-        LevelTarget& t = hensuu1.levelTargets[level];
+        LevelTarget& t = shared.levelTargets[level];
         t.passTime = 30 + 10 * level;
         t.secondTime = 2 * t.passTime;
         t.pointWeight = level;
@@ -44,7 +44,7 @@ void writeLog(int count) {
         r.studentNo = static_cast<qint16>(1 + gen() % 300);
         r.level = static_cast<qint16>(1 + gen() % 4);
         r.time = gen() % 20 == 0 ? kNoTime : static_cast<qint32>(15 + gen() % 200);
-        r.classroom = hensuu1.classroomCode;
+        r.classroom = shared.classroomCode;
         bytes += r.toBytes();
     }
     QFile f(resultLogPath());
@@ -69,9 +69,9 @@ BENCHMARK(BM_BuildStatistics20000)->Unit(benchmark::kMillisecond);
 void BM_AppendResult(benchmark::State& state) {
     QTemporaryDir dir;
     setUpFolders(dir);
-    hensuu1.currentStudentNo = state.range(0) ? 12 : 4950;
-    hensuu1.currentLevel = 2;
-    hensuu1.resultTime = 47;
+    shared.currentStudentNo = state.range(0) ? 12 : 4950;
+    shared.currentLevel = 2;
+    shared.resultTime = 47;
     for (auto _ : state) appendResult();
 }
 BENCHMARK(BM_AppendResult)->Arg(0)->Arg(1)->ArgName("home")->Unit(benchmark::kMillisecond);

@@ -17,11 +17,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "app/program_gui.h"
 #include "app/screens.h"
-#include "drill/mainfrm_gui.h"
-#include "home/seisekitime1_gui.h"
+#include "drill/drill_screen_gui.h"
+#include "home/home_screen_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/geometry.h"
@@ -29,10 +29,10 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/shell.h"
-#include "result/frmsyuuryou_gui.h"
-#include "results/resultlog.h"
+#include "endscreen/end_screen_gui.h"
+#include "results/result_log.h"
 #include "results/statistics.h"
-#include "roster/namesel_gui.h"
+#include "roster/name_selection_gui.h"
 
 namespace {
 
@@ -160,23 +160,23 @@ int main(int argc, char** argv) {
         t.start();
         screens::showNameSelection();
         QCoreApplication::processEvents();
-        auto* list = namesel::current()->findChild<QListWidget*>(QStringLiteral("List1"));
+        auto* list = NameSelection::current()->findChild<QListWidget*>(QStringLiteral("List1"));
         if (!waitFor([&] { return list->count() == 4; })) return 1;
         nameTimes.append(t.nsecsElapsed() / 1e6);
         screens::closeNameSelection();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    hensuu1.currentStudentNo = 1;
-    hensuu1.currentStudentName = QStringLiteral("山田花子");
-    hensuu1.signInMonotonicMs = platform::clock().monotonicMs();
+    shared.currentStudentNo = 1;
+    shared.currentStudentName = QStringLiteral("山田花子");
+    shared.signInMonotonicMs = platform::clock().monotonicMs();
     QList<double> homeTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
         screens::showHomeScreen();
         QCoreApplication::processEvents();
-        auto* label = seisekitime1::current()->findChild<QLabel*>(QStringLiteral("Label18"));
+        auto* label = HomeScreen::current()->findChild<QLabel*>(QStringLiteral("Label18"));
         if (!waitFor([&] { return label->text().startsWith(QStringLiteral("本日総回数")); }))
             return 1;
         homeTimes.append(t.nsecsElapsed() / 1e6);

@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/errors.h"
-#include "results/resultlog.h"
+#include "results/result_log.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -18,15 +18,15 @@ int main(int argc, char** argv) {
                      "usage: append_worker dataFolder baseFolder studentNo count [level]\n");
         return 2;
     }
-    hensuu1.dataFolder = args[1];
-    hensuu1.baseFolder = args[2];
-    hensuu1.currentStudentNo = static_cast<qint16>(args[3].toInt());
+    shared.dataFolder = args[1];
+    shared.baseFolder = args[2];
+    shared.currentStudentNo = static_cast<qint16>(args[3].toInt());
     const int count = args[4].toInt();
-    hensuu1.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
-    hensuu1.classroomCode = QStringLiteral("W%1").arg(hensuu1.currentStudentNo);
+    shared.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
+    shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
     try {
         for (int k = 1; k <= count; ++k) {
-            hensuu1.resultTime = k;
+            shared.resultTime = k;
             appendResult();
         }
     } catch (const platform::RuntimeError& e) {

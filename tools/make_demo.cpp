@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "demo_media.h"
-#include "platform/seqtext.h"
+#include "platform/sequential_text.h"
 
 namespace {
 

@@ -7,18 +7,18 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/basefrm_gui.h"
-#include "app/hensuu1.h"
+#include "app/wait_window_gui.h"
+#include "app/shared_state.h"
 #include "app/screens.h"
 #include "app/settings.h"
-#include "drill/mainfrm_gui.h"
-#include "home/seisekitime1_gui.h"
+#include "drill/drill_screen_gui.h"
+#include "home/home_screen_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
-#include "result/frmsyuuryou_gui.h"
-#include "roster/namesel_gui.h"
+#include "endscreen/end_screen_gui.h"
+#include "roster/name_selection_gui.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ bool anyWindowVisible() {
         if (!w->isVisible()) continue;
         const Qt::WindowType type = w->windowType();
         if (type == Qt::ToolTip || type == Qt::Popup) continue;
-        if (qobject_cast<BASEFRM*>(w)) continue;
+        if (qobject_cast<WaitWindow*>(w)) continue;
         return true;
     }
     return false;
@@ -51,7 +51,7 @@ class WindowWatcher : public QObject {
         if (!watched->isWidgetType()) return false;
         auto* widget = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Paint && firstShown_ && widget->isWindow() &&
-            !qobject_cast<BASEFRM*>(widget)) {
+            !qobject_cast<WaitWindow*>(widget)) {
             auto done = std::move(firstShown_);
             firstShown_ = nullptr;
             QTimer::singleShot(0, done);

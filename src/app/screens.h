@@ -7,17 +7,17 @@
 namespace screens {
 
 struct Hooks {
-    std::function<void()> showNameSelection;  // namesel
+    std::function<void()> showNameSelection;
     std::function<void()> closeNameSelection;
-    std::function<void()> showHomeScreen;  // seisekitime1
+    std::function<void()> showHomeScreen;
     std::function<void()> closeHomeScreen;
-    std::function<void()> showDrillScreen;  // MainFrm
+    std::function<void()> showDrillScreen;
     std::function<void()> closeDrillScreen;
-    std::function<void()> showResultScreen;  // FrmSyuuryou
+    std::function<void()> showResultScreen;
     std::function<void()> closeResultScreen;
-    std::function<void()> showWaitWindow;  // BASEFRM, modeless
+    std::function<void()> showWaitWindow;  // modeless
     std::function<void()> closeWaitWindow;
-    std::function<void()> showHelpBrowser;    // frmBrowser with hensuu1.helpUrl
+    std::function<void()> showHelpBrowser;    // frmBrowser with shared.helpUrl
     std::function<void()> showVersionDialog;  // frmver
     std::function<void()> showNameChange;     // FrmName2, modeless
 };

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "app/hensuu1.h"
-#include "app/progselbas.h"
+#include "app/shared_state.h"
+#include "app/catalogue.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
-#include "platform/seqtext.h"
-#include "results/leveltargets.h"
+#include "platform/sequential_text.h"
+#include "results/level_targets.h"
 #include "sound/sound.h"
 
 namespace {
@@ -59,26 +59,26 @@ void splitClassroomCode(const QString& text, QString* code, QString* name) {
 }
 
 void loadSettings(const QString& programDir) {
-    hensuu1.screenBackColor = qRgb(0, 128, 128);
+    shared.screenBackColor = qRgb(0, 128, 128);
 
     // "設定.txt": the layout mode, then nine values nobody uses.
     {
         platform::SeqTextReader in =
             platform::SeqTextReader::open(programDir + u'/' + kSettingsFile);
-        hensuu1.layoutMode = lenientNumber(in.readString());
+        shared.layoutMode = lenientNumber(in.readString());
         for (int i = 2; i <= kValuesPerFile; ++i) in.readString();
     }
 
-    hensuu1.errorTrapping = 0;
-    hensuu1.homeUse = 1;
-    const FolderLayout folders = resolveFolders(programDir, hensuu1.layoutMode);
-    hensuu1.programFolder = folders.programFolder;
-    hensuu1.baseFolder = folders.baseFolder;
+    shared.errorTrapping = 0;
+    shared.homeUse = 1;
+    const FolderLayout folders = resolveFolders(programDir, shared.layoutMode);
+    shared.programFolder = folders.programFolder;
+    shared.baseFolder = folders.baseFolder;
 
     // "共通データ.txt": school-year start month, classroom, status-2 switch, then seven
     // values that are only kept.
     {
-        const QString path = hensuu1.baseFolder + kCommonFile;
+        const QString path = shared.baseFolder + kCommonFile;
         platform::SeqTextReader in = platform::SeqTextReader::open(path);
         const int line = in.lineNumber();
         const double month = in.readNumber();
@@ -89,24 +89,24 @@ void loadSettings(const QString& programDir) {
                     .arg(line)
                     .arg(platform::numberText(month)));
         }
-        hensuu1.schoolYearStartMonth = month;
-        hensuu1.classroomName = in.readString();
-        hensuu1.status2Active = in.readNumber();
-        hensuu1.commonValue4 = lenientNumber(in.readString());
-        for (QString& extra : hensuu1.commonExtra) extra = in.readString();
+        shared.schoolYearStartMonth = month;
+        shared.classroomName = in.readString();
+        shared.status2Active = in.readNumber();
+        shared.commonValue4 = lenientNumber(in.readString());
+        for (QString& extra : shared.commonExtra) extra = in.readString();
     }
 
-    hensuu1.classroomCode.clear();
-    splitClassroomCode(hensuu1.classroomName, &hensuu1.classroomCode, &hensuu1.classroomName);
+    shared.classroomCode.clear();
+    splitClassroomCode(shared.classroomName, &shared.classroomCode, &shared.classroomName);
 
-    hensuu1.programFolderName = folders.programFolderName;
-    hensuu1.dataFolder = folders.dataFolder;
-    hensuu1.soundFolder = folders.soundFolder;
+    shared.programFolderName = folders.programFolderName;
+    shared.dataFolder = folders.dataFolder;
+    shared.soundFolder = folders.soundFolder;
 }
 
 void startUp(const QString& programDir) {
     loadSettings(programDir);
-    progselbas::setTitle();
+    catalogue::setTitle();
     loadLevelTargets();
     loadSoundTable();
 }

@@ -21,7 +21,7 @@ QString programFolderNameOf(const QString& programDir);
 // Splits a classroom text into its 5-character code and the name (see the settings).
 void splitClassroomCode(const QString& text, QString* code, QString* name);
 
-// Reads both settings files and fills the folders and settings of hensuu1. Raises a
+// Reads both settings files and fills the folders and settings of shared. Raises a
 // run-time error naming the file when one is missing, unreadable or short.
 void loadSettings(const QString& programDir);
 

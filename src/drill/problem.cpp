@@ -4,7 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/numeric.h"
-#include "platform/seqtext.h"
+#include "platform/sequential_text.h"
 
 namespace drill {
 

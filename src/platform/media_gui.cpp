@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "platform/wavinfo.h"
+#include "platform/wave_info.h"
 
 namespace platform {
 

@@ -12,9 +12,9 @@
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/program.h"
-#include "platform/recordfile.h"
+#include "platform/record_file.h"
 #include "platform/wait.h"
-#include "results/resultlog.h"
+#include "results/result_log.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int kLockRetryMs = 1000;
 constexpr int kNotFoundFailuresBeforeGivingUp = 4;
 
 QString levelTargetsPath() {
-    return hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt");
+    return shared.dataFolder + QStringLiteral("タイム回数データ.txt");
 }
 
 double readF64(const char* at) {
@@ -270,7 +270,7 @@ void buildStatistics() {
     }
     for (int level = 1; level <= kMaxLevel; ++level) {
         if (!used[level]) continue;
-        const qint32 passTime = hensuu1.levelTargets[level].passTime;
+        const qint32 passTime = shared.levelTargets[level].passTime;
         if (passTime <= 0)
             throw platform::RuntimeError(platform::errDivisionByZero, levelTargetsPath(),
                                          QStringLiteral("level %1: passTime %2 (must be positive)")
@@ -282,8 +282,8 @@ void buildStatistics() {
     presentMoment(&today, &now);
     double clearFrom[kMaxLevel + 1], freeFrom[kMaxLevel + 1];
     for (int level = 1; level <= kMaxLevel; ++level) {
-        clearFrom[level] = now - hensuu1.levelTargets[level].clearWindowDays;
-        freeFrom[level] = now - hensuu1.levelTargets[level].freeWindowDays;
+        clearFrom[level] = now - shared.levelTargets[level].clearWindowDays;
+        freeFrom[level] = now - shared.levelTargets[level].freeWindowDays;
     }
 
     for (int i = 1; i <= tb.recordCount; ++i) {
@@ -293,7 +293,7 @@ void buildStatistics() {
         const int cell = ResultsTables::at(level, e.studentNo);
         const qint32 t = e.time;
         const bool completed = t < kCompletedBelow;
-        const LevelTarget& target = hensuu1.levelTargets[level];
+        const LevelTarget& target = shared.levelTargets[level];
 
         if (completed) ++tb.attempts_[cell];
         const qint32 p = drillPoints(basePoints(t, target.passTime), target.pointWeight);

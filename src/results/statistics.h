@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <vector>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 
 // One entry of the record list read from the results log.
 struct ResultEntry {

@@ -8,7 +8,7 @@
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/program.h"
-#include "platform/seqtext.h"
+#include "platform/sequential_text.h"
 
 namespace {
 
@@ -108,11 +108,11 @@ int schoolYearFor(int year, int month, int startMonth) {
 
 int schoolYearToday() {
     const QDate today = platform::today();
-    return today.month() < hensuu1.schoolYearStartMonth ? today.year() - 1 : today.year();
+    return today.month() < shared.schoolYearStartMonth ? today.year() - 1 : today.year();
 }
 
 int gradeOf(int birthYear) {
-    return hensuu1.currentSchoolYear - birthYear - 6;
+    return shared.currentSchoolYear - birthYear - 6;
 }
 
 QString displayGradeLabel(int grade) {
@@ -142,10 +142,10 @@ QString trimSpaces(const QString& text) {
 }
 
 QString rosterPath() {
-    return hensuu1.baseFolder + kRosterName;
+    return shared.baseFolder + kRosterName;
 }
 QString rosterTempPath() {
-    return hensuu1.baseFolder + kRosterTempName;
+    return shared.baseFolder + kRosterTempName;
 }
 
 std::vector<RosterLine> readRosterFile(const QString& path) {
@@ -157,18 +157,18 @@ std::vector<RosterLine> readRosterFile(const QString& path) {
 }
 
 bool isActiveStatus(double status) {
-    return status == 0 || (status == 2 && hensuu1.status2Active == 1);
+    return status == 0 || (status == 2 && shared.status2Active == 1);
 }
 
 bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active) {
-    hensuu1.currentSchoolYear = schoolYearToday();
+    shared.currentSchoolYear = schoolYearToday();
     const QString path = rosterPath();
     RosterFileReader reader(path);
     int n = 0;
     RosterLine line;
     while (reader.next(&line)) {
         ++n;
-        if (hensuu1.homeUse == 1 && n > kHomeUseLimit) {
+        if (shared.homeUse == 1 && n > kHomeUseLimit) {
             platform::msgBox(QStringLiteral("家庭用は3人までしか登録できません"));
             platform::endProgram();
             return false;
@@ -180,20 +180,20 @@ bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& a
                                              .arg(kMaxStudent));
         }
         const RosterEntry& e = line.entry;
-        hensuu1.rosterEntries[n] = e;
+        shared.rosterEntries[n] = e;
         const int no = e.studentNo;
-        hensuu1.studentNames[no] = trimSpaces(e.studentName);
-        hensuu1.studentBirthYears[no] = e.birthYear;
-        hensuu1.rosterStudentNo[n] = e.studentNo;
+        shared.studentNames[no] = trimSpaces(e.studentName);
+        shared.studentBirthYears[no] = e.birthYear;
+        shared.rosterStudentNo[n] = e.studentNo;
         const int grade = gradeOf(e.birthYear);
-        if (grade >= 0 && grade <= 10) hensuu1.studentGradeLabels[no] = fullWidthGradeLabel(grade);
+        if (grade >= 0 && grade <= 10) shared.studentGradeLabels[no] = fullWidthGradeLabel(grade);
         if (!isActiveStatus(line.status)) {
             --n;  // the place is taken by the next line
         } else if (active) {
             active(e, displayGradeLabel(grade));
         }
     }
-    hensuu1.rosterCount = n;
+    shared.rosterCount = n;
     return true;
 }
 

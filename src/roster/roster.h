@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 
 // The roster "生徒用名簿.txt" in the base folder.
 
@@ -16,10 +16,10 @@ constexpr int kHomeUseLimit = 4;
 // currentSchoolYear for a date and the start month of the school year.
 int schoolYearFor(int year, int month, int startMonth);
 
-// currentSchoolYear from today's date and hensuu1.schoolYearStartMonth.
+// currentSchoolYear from today's date and shared.schoolYearStartMonth.
 int schoolYearToday();
 
-// Overall grade of a birth year in hensuu1.currentSchoolYear (1 = first primary year).
+// Overall grade of a birth year in shared.currentSchoolYear (1 = first primary year).
 int gradeOf(int birthYear);
 
 // Display label of an overall grade ("幼-", "幼1".."幼3", "小1".."小6", "中1".."中3",
@@ -49,7 +49,7 @@ std::vector<RosterLine> readRosterFile(const QString& path);
 // Whether a status counts as active (0, or 2 while status2Active is 1).
 bool isActiveStatus(double status);
 
-// Loads the roster into hensuu1 (currentSchoolYear, rosterEntries, per-student tables,
+// Loads the roster into shared (currentSchoolYear, rosterEntries, per-student tables,
 // rosterCount) and calls `active` for every active entry with its display label, in file
 // order. When the home-use limit is exceeded it shows "家庭用は3人までしか登録できません",
 // ends the program and returns false; nothing after the offending line is loaded.

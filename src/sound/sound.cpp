@@ -1,12 +1,12 @@
 #include "sound/sound.h"
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
-#include "platform/seqtext.h"
+#include "platform/sequential_text.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ void loadSoundTable() {
     SoundTable& table = soundTable();
     table = emptyTable();
     platform::SeqTextReader in =
-        platform::SeqTextReader::open(hensuu1.soundFolder + kSoundListFile);
+        platform::SeqTextReader::open(shared.soundFolder + kSoundListFile);
     while (!in.atEnd()) {
         const QString field = in.readString();
         for (int c = 1; c <= kSections; ++c) {
@@ -101,7 +101,7 @@ void loadSoundTable() {
 
 void playSection(int n) {
     const QString command =
-        QStringLiteral("play ") + hensuu1.soundFolder + pickFile(n) + QStringLiteral(".wav wait");
+        QStringLiteral("play ") + shared.soundFolder + pickFile(n) + QStringLiteral(".wav wait");
     const int code = sendPlay(command);
     if (!isGuarded(n)) return;
 
@@ -121,5 +121,5 @@ void playSection(int n) {
 }
 
 void playFixed(const QString& fileName) {
-    sendPlay(QStringLiteral("play ") + hensuu1.soundFolder + fileName + QStringLiteral(" wait"));
+    sendPlay(QStringLiteral("play ") + shared.soundFolder + fileName + QStringLiteral(" wait"));
 }

@@ -4,9 +4,9 @@
 
 #include <QFileInfo>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/errors.h"
-#include "results/leveltargets.h"
+#include "results/level_targets.h"
 #include "sound/sound.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
@@ -84,26 +84,26 @@ TEST(StartupSettings, FilesLayoutReadsBothFilesAndSetsEverySetting) {
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
-    hensuu1.errorTrapping = 5;
+    shared.errorTrapping = 5;
 
     loadSettings(prog);
 
-    EXPECT_EQ(hensuu1.screenBackColor, qRgb(0, 128, 128));
-    EXPECT_EQ(hensuu1.layoutMode, 1);
-    EXPECT_EQ(hensuu1.programFolder, prog + "/");
-    EXPECT_EQ(hensuu1.baseFolder, prog + "/../files/");
-    EXPECT_EQ(hensuu1.dataFolder, prog + "/");
-    EXPECT_EQ(hensuu1.soundFolder, prog + "/../files/../files/");
-    EXPECT_EQ(hensuu1.programFolderName, "numbers");
-    EXPECT_EQ(hensuu1.schoolYearStartMonth, 4);
-    EXPECT_EQ(hensuu1.classroomCode, "12345");
-    EXPECT_EQ(hensuu1.classroomName, "さくら教室");
-    EXPECT_EQ(hensuu1.status2Active, 1);
-    EXPECT_EQ(hensuu1.commonValue4, 7);
-    EXPECT_EQ(hensuu1.commonExtra[0], "a");
-    EXPECT_EQ(hensuu1.commonExtra[5], "f");
-    EXPECT_EQ(hensuu1.errorTrapping, 0);
-    EXPECT_EQ(hensuu1.homeUse, 1);
+    EXPECT_EQ(shared.screenBackColor, qRgb(0, 128, 128));
+    EXPECT_EQ(shared.layoutMode, 1);
+    EXPECT_EQ(shared.programFolder, prog + "/");
+    EXPECT_EQ(shared.baseFolder, prog + "/../files/");
+    EXPECT_EQ(shared.dataFolder, prog + "/");
+    EXPECT_EQ(shared.soundFolder, prog + "/../files/../files/");
+    EXPECT_EQ(shared.programFolderName, "numbers");
+    EXPECT_EQ(shared.schoolYearStartMonth, 4);
+    EXPECT_EQ(shared.classroomCode, "12345");
+    EXPECT_EQ(shared.classroomName, "さくら教室");
+    EXPECT_EQ(shared.status2Active, 1);
+    EXPECT_EQ(shared.commonValue4, 7);
+    EXPECT_EQ(shared.commonExtra[0], "a");
+    EXPECT_EQ(shared.commonExtra[5], "f");
+    EXPECT_EQ(shared.errorTrapping, 0);
+    EXPECT_EQ(shared.homeUse, 1);
 }
 
 TEST(StartupSettings, FlatLayoutFindsTheCommonDataInTheParent) {
@@ -117,13 +117,13 @@ TEST(StartupSettings, FlatLayoutFindsTheCommonDataInTheParent) {
 
         loadSettings(prog);
 
-        EXPECT_EQ(hensuu1.layoutMode, first == "2" ? 2 : 0);
-        EXPECT_EQ(hensuu1.baseFolder, prog + "/../");
-        EXPECT_EQ(hensuu1.dataFolder, prog + "/../numbers/");
-        EXPECT_EQ(hensuu1.soundFolder, prog + "/../音フォルダ/");
-        EXPECT_TRUE(QFileInfo(hensuu1.dataFolder).isDir());
-        EXPECT_EQ(hensuu1.classroomCode, "");
-        EXPECT_EQ(hensuu1.classroomName, "さくら教室");
+        EXPECT_EQ(shared.layoutMode, first == "2" ? 2 : 0);
+        EXPECT_EQ(shared.baseFolder, prog + "/../");
+        EXPECT_EQ(shared.dataFolder, prog + "/../numbers/");
+        EXPECT_EQ(shared.soundFolder, prog + "/../音フォルダ/");
+        EXPECT_TRUE(QFileInfo(shared.dataFolder).isDir());
+        EXPECT_EQ(shared.classroomCode, "");
+        EXPECT_EQ(shared.classroomName, "さくら教室");
     }
 }
 
@@ -165,7 +165,7 @@ TEST(StartupSettings, SchoolYearStartMonthOutsideTheYearIsRefused) {
     common[0] = "12";
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
     loadSettings(prog);
-    EXPECT_EQ(hensuu1.schoolYearStartMonth, 12);
+    EXPECT_EQ(shared.schoolYearStartMonth, 12);
 }
 
 TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
@@ -180,8 +180,8 @@ TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
 
     startUp(prog);
 
-    EXPECT_EQ(hensuu1.drillTitle, "ならびタッチ");
-    EXPECT_EQ(hensuu1.levelTargets[1].passTime, 30);
+    EXPECT_EQ(shared.drillTitle, "ならびタッチ");
+    EXPECT_EQ(shared.levelTargets[1].passTime, 30);
     EXPECT_EQ(soundTable()[soundSolved].count, "1");
     EXPECT_EQ(soundTable()[soundSolved].files[0], "ピンポン");
 }

@@ -7,7 +7,7 @@
 #include <QtEndian>
 
 #include "platform/errors.h"
-#include "platform/wavinfo.h"
+#include "platform/wave_info.h"
 
 namespace {
 

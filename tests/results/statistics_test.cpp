@@ -9,9 +9,9 @@
 
 #include "platform/dates.h"
 #include "platform/errors.h"
-#include "platform/recordfile.h"
-#include "results/ranksort.h"
-#include "results/resultlog.h"
+#include "platform/record_file.h"
+#include "results/rank_sort.h"
+#include "results/result_log.h"
 #include "support/core_fixture.h"
 
 namespace {
@@ -30,7 +30,7 @@ class StatisticsTest : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         for (int level = 1; level <= 4; ++level) {
-            LevelTarget& t = hensuu1.levelTargets[level];
+            LevelTarget& t = shared.levelTargets[level];
             t.passTime = 40;
             t.secondTime = 80;
             t.pointWeight = 1;
@@ -144,9 +144,9 @@ TEST(PointsRule, BaseAndWeightedPoints) {
 }
 
 TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
-    hensuu1.levelTargets[1].passTime = 1000;
-    hensuu1.levelTargets[2].pointWeight = 3;
-    hensuu1.levelTargets[3].pointWeight = 0;
+    shared.levelTargets[1].passTime = 1000;
+    shared.levelTargets[2].pointWeight = 3;
+    shared.levelTargets[3].pointWeight = 0;
     writeLog({
         {kToday, 5, 1, 500},     // 0.5^3*50+5 = 11
         {kToday, 5, 1, 5999},    // completed, 1 point
@@ -188,8 +188,8 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
 }
 
 TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
-    hensuu1.levelTargets[1].clearWindowDays = 1;
-    hensuu1.levelTargets[1].freeWindowDays = 0;
+    shared.levelTargets[1].clearWindowDays = 1;
+    shared.levelTargets[1].freeWindowDays = 0;
     writeLog({{kToday, 5, 1, 40}, {kToday - 1, 5, 1, 40}});
     for (const QTime t : {QTime(0, 0, 1), QTime(23, 59, 59)}) {
         clock.setNow(QDateTime(QDate(2026, 12, 8), t));
@@ -210,8 +210,8 @@ TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
 }
 
 TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
-    hensuu1.levelTargets[2].passTime = 0;
-    hensuu1.levelTargets[9].passTime = 0;  // unused: no harm
+    shared.levelTargets[2].passTime = 0;
+    shared.levelTargets[9].passTime = 0;  // unused: no harm
     writeLog({{kToday, 5, 1, 40}});
     EXPECT_NO_THROW(buildStatistics());
     writeLog({{kToday, 5, 1, 40}, {kToday, 5, 2, 40}});
@@ -220,7 +220,7 @@ TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::errDivisionByZero);
-        EXPECT_EQ(e.file(), hensuu1.dataFolder + QStringLiteral("タイム回数データ.txt"));
+        EXPECT_EQ(e.file(), shared.dataFolder + QStringLiteral("タイム回数データ.txt"));
         EXPECT_TRUE(e.detail().contains(QStringLiteral("level 2"))) << e.what();
     }
 }
@@ -275,7 +275,7 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    hensuu1.dataFolder = tmp.path() + QStringLiteral("/blocker/");
+    shared.dataFolder = tmp.path() + QStringLiteral("/blocker/");
     buildStatistics();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("成績ランダムファイル表示")));

@@ -25,8 +25,8 @@ class RosterTest : public CoreFixture {
   protected:
     void SetUp() override {
         CoreFixture::SetUp();
-        hensuu1.homeUse = 1;
-        hensuu1.schoolYearStartMonth = 4;
+        shared.homeUse = 1;
+        shared.schoolYearStartMonth = 4;
     }
     void writeLines(const QStringList& lines) {
         ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), lines));
@@ -65,15 +65,15 @@ TEST_F(RosterTest, MarchBelongsToThePreviousSchoolYear) {
     clock.setNow(QDateTime(QDate(2009, 3, 31), QTime(9, 0)));
     EXPECT_EQ(load(), (QStringList{QStringLiteral("小1 一年"), QStringLiteral("幼3 年長"),
                                    QStringLiteral("大+ 大人")}));
-    EXPECT_EQ(hensuu1.currentSchoolYear, 2008);
-    EXPECT_EQ(hensuu1.studentGradeLabels[1], QStringLiteral("小１"));
-    EXPECT_EQ(hensuu1.studentGradeLabels[2], QStringLiteral("幼３"));
-    EXPECT_EQ(hensuu1.studentGradeLabels[3], QString());
+    EXPECT_EQ(shared.currentSchoolYear, 2008);
+    EXPECT_EQ(shared.studentGradeLabels[1], QStringLiteral("小１"));
+    EXPECT_EQ(shared.studentGradeLabels[2], QStringLiteral("幼３"));
+    EXPECT_EQ(shared.studentGradeLabels[3], QString());
 
     clock.setNow(QDateTime(QDate(2009, 4, 1), QTime(9, 0)));
     EXPECT_EQ(load(), (QStringList{QStringLiteral("小2 一年"), QStringLiteral("小1 年長"),
                                    QStringLiteral("大+ 大人")}));
-    EXPECT_EQ(hensuu1.currentSchoolYear, 2009);
+    EXPECT_EQ(shared.currentSchoolYear, 2009);
 }
 
 TEST_F(RosterTest, InactiveLinesFillThePerStudentTablesOnly) {
@@ -90,15 +90,15 @@ TEST_F(RosterTest, InactiveLinesFillThePerStudentTablesOnly) {
     ASSERT_EQ(active.size(), 4);
     EXPECT_TRUE(active[0].endsWith(QStringLiteral("一郎")));
     EXPECT_TRUE(active[3].endsWith(QStringLiteral("四郎")));
-    EXPECT_EQ(hensuu1.rosterCount, 4);
+    EXPECT_EQ(shared.rosterCount, 4);
     for (int place = 1; place <= 4; ++place)
-        EXPECT_EQ(hensuu1.rosterStudentNo[place], place) << place;
-    EXPECT_EQ(trimSpaces(hensuu1.rosterEntries[1].studentName), QStringLiteral("一郎"));
+        EXPECT_EQ(shared.rosterStudentNo[place], place) << place;
+    EXPECT_EQ(trimSpaces(shared.rosterEntries[1].studentName), QStringLiteral("一郎"));
     for (int no : {7, 8, 9}) {
-        EXPECT_FALSE(hensuu1.studentNames[no].isEmpty()) << no;
-        EXPECT_NE(hensuu1.studentBirthYears[no], 0) << no;
+        EXPECT_FALSE(shared.studentNames[no].isEmpty()) << no;
+        EXPECT_NE(shared.studentBirthYears[no], 0) << no;
     }
-    EXPECT_EQ(hensuu1.studentNames[9], QStringLiteral("二番"));
+    EXPECT_EQ(shared.studentNames[9], QStringLiteral("二番"));
 }
 
 TEST_F(RosterTest, HomeUseLimitStopsAtAFifthLineOfAnyStatus) {
@@ -128,9 +128,9 @@ TEST_F(RosterTest, StatusTwoCountsWhenSwitchedOn) {
     bool ok = false;
     EXPECT_EQ(load(&ok).size(), 4);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(hensuu1.rosterCount, 4);
+    EXPECT_EQ(shared.rosterCount, 4);
 
-    hensuu1.status2Active = 1;
+    shared.status2Active = 1;
     load(&ok);
     EXPECT_FALSE(ok);
     EXPECT_TRUE(ended());
@@ -140,9 +140,9 @@ TEST_F(RosterTest, LongNamesAreCutToTwenty) {
     const QString longName = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬ");
     writeLines({QStringLiteral("1,2001,0,0,\"%1\",0,\"\",\"\"").arg(longName)});
     load();
-    EXPECT_EQ(hensuu1.rosterEntries[1].studentName, longName.left(20));
-    EXPECT_EQ(hensuu1.studentNames[1], longName.left(20));
-    EXPECT_EQ(hensuu1.rosterEntries[1].spareText1, QString(20, u' '));
+    EXPECT_EQ(shared.rosterEntries[1].studentName, longName.left(20));
+    EXPECT_EQ(shared.studentNames[1], longName.left(20));
+    EXPECT_EQ(shared.rosterEntries[1].spareText1, QString(20, u' '));
 }
 
 TEST_F(RosterTest, BadLinesNameTheFileAndTheLine) {
@@ -186,7 +186,7 @@ TEST_F(RosterTest, RecoveryTakesOverTheTempRoster) {
     ASSERT_TRUE(testfiles::writeAnsiLines(rosterTempPath(), {line(2, 2001, QStringLiteral("二"))}));
     recoverRoster();
     EXPECT_TRUE(QFile::exists(rosterTempPath()));
-    EXPECT_EQ(hensuu1.studentNames[2], QString());
+    EXPECT_EQ(shared.studentNames[2], QString());
     EXPECT_EQ(load(), QStringList{QStringLiteral("小1 一")});
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/errors.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
@@ -11,13 +11,13 @@ namespace {
 
 class SoundPlay : public ::testing::Test {
   protected:
-    void SetUp() override { hensuu1.soundFolder = env.dir("音フォルダ/"); }
+    void SetUp() override { shared.soundFolder = env.dir("音フォルダ/"); }
 
     void writeList(const QStringList& lines) {
-        ASSERT_TRUE(testfiles::writeAnsiLines(hensuu1.soundFolder + "新音ファイル.txt", lines));
+        ASSERT_TRUE(testfiles::writeAnsiLines(shared.soundFolder + "新音ファイル.txt", lines));
     }
     QString play(const QString& file) const {
-        return "play " + hensuu1.soundFolder + file + ".wav wait";
+        return "play " + shared.soundFolder + file + ".wav wait";
     }
 
     StartupEnv env;
@@ -152,8 +152,8 @@ TEST_F(SoundPlay, VerdictSoundsFailSilently) {
     EXPECT_TRUE(env.endCodes.isEmpty());
     EXPECT_EQ(env.media.commands[0], play("best"));
     EXPECT_EQ(env.media.commands[1], play("fail"));
-    EXPECT_EQ(env.media.commands[10], "play " + hensuu1.soundFolder + "最高1.wav wait");
-    EXPECT_EQ(env.media.commands[11], "play " + hensuu1.soundFolder + "合格.wav wait");
+    EXPECT_EQ(env.media.commands[10], "play " + shared.soundFolder + "最高1.wav wait");
+    EXPECT_EQ(env.media.commands[11], "play " + shared.soundFolder + "合格.wav wait");
 }
 
 TEST_F(SoundPlay, VerdictFailuresDoNotCountTowardsTheGuard) {

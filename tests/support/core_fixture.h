@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "app/screens.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -38,8 +38,8 @@ class CoreFixture : public ::testing::Test {
         });
         savedHooks = screens::hooks();
         ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("drill")));
-        hensuu1.baseFolder = tmp.path() + QStringLiteral("/");
-        hensuu1.dataFolder = tmp.path() + QStringLiteral("/drill/");
+        shared.baseFolder = tmp.path() + QStringLiteral("/");
+        shared.dataFolder = tmp.path() + QStringLiteral("/drill/");
     }
 
     void TearDown() override {
@@ -48,8 +48,8 @@ class CoreFixture : public ::testing::Test {
         resetSharedState();
     }
 
-    QString dataPath(const QString& name) const { return hensuu1.dataFolder + name; }
-    QString basePath(const QString& name) const { return hensuu1.baseFolder + name; }
+    QString dataPath(const QString& name) const { return shared.dataFolder + name; }
+    QString basePath(const QString& name) const { return shared.baseFolder + name; }
     bool ended() const { return !endCodes.empty(); }
 
     QTemporaryDir tmp;

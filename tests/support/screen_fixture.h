@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/progselbas.h"
-#include "drill/mainfrm_gui.h"
-#include "home/seisekitime1_gui.h"
+#include "app/catalogue.h"
+#include "drill/drill_screen_gui.h"
+#include "home/home_screen_gui.h"
 #include "platform/dates.h"
 #include "platform/media.h"
-#include "result/frmsyuuryou_gui.h"
-#include "results/resultlog.h"
+#include "endscreen/end_screen_gui.h"
+#include "results/result_log.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
 #include "support/core_fixture.h"
@@ -27,18 +27,18 @@ class ScreenFixture : public CoreFixture {
         platform::setMedia(&media);
         savedSounds = soundTable();
         soundFailures() = 0;
-        hensuu1.soundFolder = tmp.path() + QStringLiteral("/sound/");
+        shared.soundFolder = tmp.path() + QStringLiteral("/sound/");
         soundTable()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
         soundTable()[soundPersonalBest].count = QStringLiteral("1");
         soundTable()[soundNoRecord].files = QStringList{QStringLiteral("again")};
         soundTable()[soundNoRecord].count = QStringLiteral("1");
 
-        progselbas::setTitle();
-        progselbas::fillLevelTables();
-        hensuu1.schoolYearStartMonth = 4;
-        hensuu1.classroomName = QStringLiteral("さくら教室");
+        catalogue::setTitle();
+        catalogue::fillLevelTables();
+        shared.schoolYearStartMonth = 4;
+        shared.classroomName = QStringLiteral("さくら教室");
         for (int level = 1; level <= kMaxLevel; ++level) {
-            LevelTarget& t = hensuu1.levelTargets[level];
+            LevelTarget& t = shared.levelTargets[level];
             t.passTime = 30;
             t.secondTime = 60;
             t.clearPoints = 20;
@@ -47,10 +47,10 @@ class ScreenFixture : public CoreFixture {
             t.clearWindowDays = 7;
             t.freeWindowDays = 7;
         }
-        hensuu1.currentStudentNo = kStudent;
-        hensuu1.currentStudentName = QStringLiteral("山田花子                ").left(20);
-        hensuu1.currentGradeLabel = QStringLiteral("小2");
-        hensuu1.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
+        shared.currentStudentNo = kStudent;
+        shared.currentStudentName = QStringLiteral("山田花子                ").left(20);
+        shared.currentGradeLabel = QStringLiteral("小2");
+        shared.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
         installHomeScreenHooks();
         installResultScreenHooks();

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QTemporaryDir>
 
-#include "app/hensuu1.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages.h"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The please-wait window: a small modeless window reading "Just a moment, please.",
+// shown while one screen hands over to the next.
+class WaitWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit WaitWindow(QWidget* parent = nullptr);
+
+  private:
+    QLabel* Label19;
+};
+
+// Shows the single please-wait window (creating it when needed) and lets events run.
+void popUpWaitWindow();
+void hideWaitWindow();
+bool waitWindowVisible();
+void installWaitWindowHooks();

@@ -1,0 +1,534 @@
+#include "drill/drill_screen_gui.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+#include "app/shared_state.h"
+#include "app/screens.h"
+#include "platform/clock.h"
+#include "platform/errors.h"
+#include "platform/geometry.h"
+#include "platform/numeric.h"
+#include "platform/program.h"
+#include "results/result_log.h"
+#include "results/statistics.h"
+#include "sound/sound.h"
+
+namespace {
+
+QPointer<DrillScreen> g_current;
+
+// Error number of a picture file that exists but cannot be read as a picture.
+constexpr int kInvalidPicture = 481;
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+const QColor kStripColor(0, 64, 64);
+
+void fill(QWidget* w, const QColor& color) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+}
+
+void setTextColor(QWidget* w, const QColor& color) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, color);
+    w->setPalette(pal);
+}
+
+QWidget* box(QWidget* parent, const QString& name, const QColor& color) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    fill(w, color);
+    return w;
+}
+
+int twips(double value) {
+    return platform::tw(static_cast<int>(std::lround(value)));
+}
+
+}  // namespace
+
+QRect DrillScreen::cardRectTwips(int i) {
+    return QRect(kCardLeft[i], i <= 5 ? kUpperTop : kLowerTop, kCardWidth, kCardHeight);
+}
+
+DrillScreen::DrillScreen() : QWidget(nullptr) {
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("Quillmark5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
+    fill(this, QColor(shared.screenBackColor));
+
+    // Screen load: a fresh random sequence for this drill, then the layout.
+    platform::seedFromClock();
+    buildStrip();
+    buildCardArea();
+    buildOverlay();
+
+    sTimer1 = new QTimer(this);
+    sTimer1->setObjectName(QStringLiteral("sTimer1"));
+    sTimer1->setInterval(1000);
+    sTimer1->setTimerType(Qt::PreciseTimer);
+    connect(sTimer1, &QTimer::timeout, this, &DrillScreen::sTimer1Tick);
+    sTimer2 = new QTimer(this);
+    sTimer2->setObjectName(QStringLiteral("sTimer2"));
+    sTimer2->setInterval(10000);
+    connect(sTimer2, &QTimer::timeout, this, &DrillScreen::sTimer2Tick);
+    sTimer2->start();
+
+    g_current = this;
+}
+
+DrillScreen::~DrillScreen() = default;
+
+DrillScreen* DrillScreen::current() {
+    return g_current;
+}
+
+QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top, int width,
+                            int height, double points, bool bold) {
+    auto* label = new QLabel(text, sPicture1);
+    label->setObjectName(name);
+    label->setGeometry(platform::twRect(left, top, width, height));
+    label->setFont(platform::programFont(kGothic, points, bold));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColor(label, Qt::white);
+    return label;
+}
+
+void DrillScreen::buildStrip() {
+    sPicture1 = box(this, QStringLiteral("sPicture1"), kStripColor);
+    sPicture1->setGeometry(platform::twRect(0, 0, 15360, kStripHeight));
+
+    // Upper line: title, level, problems left, time, classroom.
+    sLabel2 = stripLabel(QStringLiteral("sLabel2"), {}, 120, 60, 3600, 420, 16.8);
+    stripLabel(QStringLiteral("sLabel3"), QStringLiteral("レベル"), 3840, 60, 900, 420, 12);
+    sLabel8 = stripLabel(QStringLiteral("sLabel8"), {}, 4740, 60, 2760, 420, 12);
+    stripLabel(QStringLiteral("sLabel4"), QStringLiteral("残り"), 7620, 60, 720, 420, 12);
+    sLabel9 = stripLabel(QStringLiteral("sLabel9"), {}, 8340, 60, 600, 420, 16);
+    stripLabel(QStringLiteral("sLabel5"), QStringLiteral("タイム"), 9060, 60, 900, 420, 12);
+    sLabel10 = stripLabel(QStringLiteral("sLabel10"), QStringLiteral("0"), 9960, 60, 960, 420, 16);
+    sLabel14 = stripLabel(QStringLiteral("sLabel14"), {}, 11040, 60, 4200, 420, 12);
+    setTextColor(sLabel9, Qt::yellow);
+    setTextColor(sLabel10, Qt::yellow);
+
+    // Lower line: student, attempt numbers, minutes since sign-in, time bar legend.
+    sLabel7 = stripLabel(QStringLiteral("sLabel7"), {}, 120, 540, 3600, 360, 12);
+    const struct {
+        const char16_t* text;
+        int left;
+        int width;
+    } captions[] = {{u"このレベル", 3840, 1500},
+                    {u"回目", 5940, 600},
+                    {u"本日", 6720, 660},
+                    {u"回目", 7980, 600},
+                    {u"起動後", 8760, 900}};
+    for (int k = 0; k < 5; ++k)
+        stripLabel(QStringLiteral("sLabel16_%1").arg(k), QString::fromUtf16(captions[k].text),
+                   captions[k].left, 540, captions[k].width, 360, 10.5, false);
+    sLabel11 = stripLabel(QStringLiteral("sLabel11"), {}, 5340, 540, 600, 360, 12);
+    sLabel12 = stripLabel(QStringLiteral("sLabel12"), {}, 7380, 540, 600, 360, 12);
+    sLabel13 = stripLabel(QStringLiteral("sLabel13"), {}, 9660, 540, 600, 360, 12);
+    const char* legend[] = {"YourBest", "Best", "Pass"};
+    for (int k = 0; k < 3; ++k)
+        stripLabel(QStringLiteral("sLabel17_%1").arg(k), QString::fromLatin1(legend[k]),
+                   11040 + k * 1400, 600, 1380, 360, 9, false);
+
+    // Countdown squares: 10..19 green, 20..29 yellow, 30..39 red, left to right.
+    for (int k = drill::kFirstSquare; k <= drill::kLastSquare; ++k) {
+        const QColor color = k < 20 ? QColor(0, 192, 0) : k < 30 ? QColor(255, 255, 0) : Qt::red;
+        sPicture3[k] = box(sPicture1, QStringLiteral("sPicture3_%1").arg(k), color);
+        sPicture3[k]->setGeometry(platform::twRect(120 + (k - 10) * 360, 1020, 300, 300));
+    }
+
+    // Time bar: second-time and pass-time bars, the elapsed bar over them, the frame on top.
+    const QRect frame = platform::twRect(11040, 1020, kFrameWidth, 300);
+    sShape4 = box(sPicture1, QStringLiteral("sShape4"), QColor(255, 200, 0));
+    sShape3 = box(sPicture1, QStringLiteral("sShape3"), QColor(0, 200, 0));
+    sShape2 = box(sPicture1, QStringLiteral("sShape2"), QColor(0, 0, 220));
+    sShape7 = box(sPicture1, QStringLiteral("sShape7"), Qt::white);
+    for (QWidget* bar : {sShape4, sShape3, sShape7})
+        bar->setGeometry(frame.x(), frame.y(), 0, frame.height());
+    sShape2->setGeometry(frame.x(), frame.y() + frame.height() / 3, 0, frame.height() / 3);
+    auto* frameShape = new QFrame(sPicture1);
+    frameShape->setObjectName(QStringLiteral("sShape5"));
+    frameShape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setTextColor(frameShape, Qt::white);
+    frameShape->setGeometry(frame);
+    frameShape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sShape5 = frameShape;
+}
+
+void DrillScreen::placeOnScreen(QWidget* w, int left, int top, int width, int height) {
+    const QPoint origin = w->parentWidget()->mapTo(this, QPoint(0, 0));
+    w->setGeometry(platform::twRect(left, top, width, height).translated(-origin));
+}
+
+void DrillScreen::buildCardArea() {
+    Picture2 = box(this, QStringLiteral("Picture2"), QColor(shared.screenBackColor));
+    Picture2->setGeometry(platform::twRect(0, kStripHeight, 15360, 11520 - kStripHeight));
+
+    for (int i = 1; i <= drill::kCardCount; ++i) {
+        auto* card = new QFrame(Picture2);
+        card->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        card->setFrameStyle(QFrame::Box | QFrame::Plain);
+        fill(card, QColor(224, 224, 224));
+        const QRect r = cardRectTwips(i);
+        placeOnScreen(card, r.x(), r.y(), r.width(), r.height());
+        Picture1[i] = card;
+
+        Image1[i] = new QLabel(card);
+        Image1[i]->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        Image1[i]->setGeometry(platform::twRect(22, 30, kNumberWidth, kNumberTop - 60));
+        Image1[i]->setAlignment(Qt::AlignCenter);
+        Image1[i]->installEventFilter(this);
+        Image1[i]->setProperty("card", i);
+
+        Label1[i] = new QLabel(card);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setGeometry(platform::twRect(22, kNumberTop, kNumberWidth, kNumberHeight));
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setFont(platform::programFont(kGothic, 36, true));
+        fill(Label1[i], Qt::white);
+        setTextColor(Label1[i], Qt::black);
+        Label1[i]->installEventFilter(this);
+        Label1[i]->setProperty("card", i);
+    }
+
+    for (int k = 0; k < 2; ++k) {
+        Image2[k] = new QLabel(Picture2);
+        Image2[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
+        Image2[k]->hide();
+    }
+
+    Label2 = new QLabel(QStringLiteral("一番小さい数から順に押していきなさい"), Picture2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    placeOnScreen(Label2, 360, 8760, 14640, 600);
+    Label2->setFont(platform::programFont(kGothic, 20, true));
+    setTextColor(Label2, Qt::white);
+    Label3 = new QLabel(Picture2);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    placeOnScreen(Label3, 360, 9480, 14640, 540);
+    Label3->setFont(platform::programFont(kGothic, 16, true));
+    setTextColor(Label3, Qt::yellow);
+    Label5 = new QLabel(
+        QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"), Picture2);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    placeOnScreen(Label5, 360, 10440, 14640, 420);
+    Label5->setFont(platform::programFont(kGothic, 11));
+    setTextColor(Label5, Qt::white);
+
+    auto* button = new QPushButton(QStringLiteral("Command1"), Picture2);
+    button->setObjectName(QStringLiteral("Command1"));
+    button->hide();
+    connect(button, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { Command1Click(); }); });
+    Command1 = button;
+}
+
+void DrillScreen::buildOverlay() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("sPicture2"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    fill(panel, Qt::white);
+    panel->setGeometry(platform::twRect(0, 0, 5400, kStripHeight));
+    sPicture2 = panel;
+    const QFont font = platform::programFont(kGothic, 24, true);
+    lblsss1 = new QLabel(QStringLiteral("成績記録中"), panel);
+    lblsss1->setObjectName(QStringLiteral("lblsss1"));
+    lblsss2 = new QLabel(QStringLiteral("時間切れ"), panel);
+    lblsss2->setObjectName(QStringLiteral("lblsss2"));
+    for (QLabel* label : {lblsss1, lblsss2}) {
+        label->setGeometry(panel->rect());
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(font);
+        setTextColor(label, Qt::red);
+    }
+    panel->hide();
+}
+
+void DrillScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The drill starts once the screen is up, once per screen (a restore after
+    // minimizing or an activation after a message box must not restart it).
+    if (activationQueued_) return;
+    activationQueued_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { platform::guarded([this] { activate(); }); }, Qt::QueuedConnection);
+}
+
+void DrillScreen::closeEvent(QCloseEvent* event) {
+    sTimer1->stop();
+    sTimer2->stop();
+    QWidget::closeEvent(event);
+}
+
+bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QVariant card = watched->property("card");
+        if (card.isValid() && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            pressCard(card.toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DrillScreen::activate() {
+    QPointer<DrillScreen> self(this);
+    pictureConfig_ =
+        drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
+    初期設定();
+    if (!self) return;
+    レベル別設定();
+    スタート();
+    Command1Click();
+}
+
+void DrillScreen::初期設定() {
+    QPointer<DrillScreen> self(this);
+    screens::closeHomeScreen();
+    screens::closeWaitWindow();
+    if (!self) return;
+    run_.drillEnded = false;
+    run_.endHandled = false;
+
+    const int level = shared.currentLevel;
+    const int student = shared.currentStudentNo;
+    if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent) {
+        throw platform::RuntimeError(
+            platform::errSubscriptOutOfRange, QString(),
+            QStringLiteral("レベル %1 / 生徒番号 %2").arg(level).arg(student));
+    }
+    const LevelTarget& target = shared.levelTargets[level];
+    if (target.secondTime <= 0) {
+        throw platform::RuntimeError(
+            platform::errDivisionByZero,
+            shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            QStringLiteral("レベル %1 の 2 番目のタイムが %2 です (制限時間はその 5 倍)")
+                .arg(level)
+                .arg(target.secondTime));
+    }
+    run_.setTargets(target.passTime, target.secondTime, kFrameWidth);
+
+    sLabel10->setText(QStringLiteral("0"));
+    setBarWidth(sShape2, 0);
+    setBarWidth(sShape7, 0);
+    setBarWidth(sShape3, run_.passBarWidth());
+    setBarWidth(sShape4, run_.secondBarWidth());
+
+    sLabel2->setText(shared.drillTitle);
+    sLabel2->setFont(
+        platform::programFont(kGothic, shared.drillTitle.size() > 9 ? 14 : 16.8, true));
+    sLabel7->setText(shared.currentStudentName.trimmed());
+    sLabel8->setText(shared.levelNames[level]);
+
+    ResultsTables& tables = resultsTables();
+    const float levelCount = tables.todayCount(level, student);
+    float total = 0;
+    for (int lv = 1; lv <= 15; ++lv) total += tables.todayCount(lv, student);
+    const qint64 todayTotal = platform::roundHalfEven(total);
+
+    sLabel14->setText(shared.classroomName);
+    sLabel13->setText(QString::number(minutesSinceSignIn()));
+    if (isPracticeLevel(level)) {
+        sLabel12->setText(QStringLiteral("－"));
+        sLabel11->setText(QStringLiteral("－"));
+    } else {
+        sLabel12->setText(QString::number(todayTotal + 1));
+        sLabel11->setText(platform::numberText(levelCount + 1.0));
+    }
+}
+
+void DrillScreen::レベル別設定() {
+    run_.problemsPerDrill = drill::kProblemsPerDrill;
+    sLabel9->setText(QString::number(run_.problemsPerDrill));
+}
+
+void DrillScreen::スタート() {
+    run_.start(platform::clock().monotonicMs());
+    started_ = true;
+    sTimer1->start();
+}
+
+QPixmap DrillScreen::picture(const QString& name) {
+    const auto found = pictureCache_.constFind(name);
+    if (found != pictureCache_.constEnd()) return *found;
+    const QString path = shared.programFolder + name;
+    if (name.trimmed().isEmpty() || !QFileInfo(path).isFile())
+        throw platform::RuntimeError(platform::errFileNotFound, path,
+                                     QStringLiteral("絵のファイルがありません"));
+    QPixmap pixmap;
+    if (!pixmap.load(path))
+        throw platform::RuntimeError(kInvalidPicture, path,
+                                     QStringLiteral("絵のファイルとして読み込めません"));
+    const QPixmap scaled =
+        pixmap.scaled(Image1[1]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pictureCache_.insert(name, scaled);
+    return scaled;
+}
+
+void DrillScreen::Command1Click() {
+    const int level = shared.currentLevel;
+    run_.newProblem();
+    problem_ = drill::generateProblem(level, pictureConfig_, platform::random());
+
+    cardPixmap_ = picture(pictureConfig_.cardPicture[problem_.cardPictureRow]);
+    Image2[0]->setPixmap(cardPixmap_);
+    // Levels without a done-picture row keep the done picture they had.
+    if (const int row = drill::donePictureRow(level)) {
+        donePixmap_ = picture(pictureConfig_.donePicture[row]);
+        Image2[1]->setPixmap(donePixmap_);
+    }
+    const QString explanation = drill::explanationText(level);
+    if (!explanation.isEmpty()) Label3->setText(explanation);
+
+    for (int i = 1; i <= drill::kCardCount; ++i) {
+        Image1[i]->setPixmap(cardPixmap_);
+        Label1[i]->setText(QString::number(problem_.cards[i].value));
+    }
+}
+
+void DrillScreen::pressCard(int i) {
+    platform::guarded([&] { handlePress(i); });
+}
+
+void DrillScreen::handlePress(int i) {
+    // Once the run is over (solved or out of time) the cards take no more presses.
+    if (!started_ || run_.drillEnded || run_.endHandled || i < 1 || i > drill::kCardCount) return;
+    QPointer<DrillScreen> self(this);
+    const drill::PressResult result = run_.press(problem_.cards[i].rank);
+    if (result == drill::PressResult::Wrong) {
+        playSection(soundWrong);
+        return;
+    }
+    Image1[i]->setPixmap(donePixmap_);
+    platform::doEvents();
+    // A clock tick that ran meanwhile may have ended the run at the time limit.
+    if (!self || run_.endHandled) return;
+    if (result == drill::PressResult::Correct) {
+        playSection(soundCorrect);
+        return;
+    }
+    playSection(soundSolved);
+    if (!self || run_.endHandled) return;
+    const bool last = run_.countSolvedProblem();
+    sLabel9->setText(QString::number(run_.problemsRemaining()));
+    if (!last) {
+        Command1Click();
+        return;
+    }
+    sTimer1->stop();
+    run_.drillEnded = true;
+    endDrill();
+}
+
+void DrillScreen::setBarWidth(QWidget* bar, double widthTwips) {
+    bar->resize(twips(widthTwips), bar->height());
+}
+
+int DrillScreen::minutesSinceSignIn() const {
+    return drill::minutesSinceSignIn(platform::clock().monotonicMs(), shared.signInMonotonicMs,
+                                     platform::secondsSinceMidnight(), shared.signInSeconds);
+}
+
+void DrillScreen::sTimer1Tick() {
+    platform::guarded([&] {
+        if (!started_ || run_.endHandled) return;
+        QPointer<DrillScreen> self(this);
+        const int elapsed = run_.tick(platform::clock().monotonicMs());
+        for (int k : drill::squaresToHide(elapsed, run_.passTime, run_.secondTime))
+            sPicture3[k]->hide();
+        sLabel10->setText(QString::number(elapsed));
+        setBarWidth(sShape2, run_.elapsedBarWidth());
+        if (run_.tickEndsRun()) {
+            run_.endReason = 1;
+            sTimer1->stop();
+            endDrill();
+        }
+        if (self) platform::doEvents();
+    });
+}
+
+void DrillScreen::sTimer2Tick() {
+    // The files of the program are closed as soon as they are read or written, so
+    // there is nothing to close at the ten-minute marks.
+    platform::guarded([&] { sLabel13->setText(QString::number(minutesSinceSignIn())); });
+}
+
+void DrillScreen::endDrill() {
+    QPointer<DrillScreen> self(this);
+    platform::doEvents();
+    if (!self || !run_.beginEnd()) return;
+    shared.endReason = static_cast<qint16>(run_.endReason);
+    const bool timedOut = run_.endReason == 1;
+    lblsss1->setVisible(!timedOut);
+    lblsss2->setVisible(timedOut);
+    sPicture2->show();
+    sPicture2->raise();
+    platform::doEvents();
+    if (!self) return;
+
+    if (isPracticeLevel(shared.currentLevel)) {
+        // Practice: nothing is recorded, straight back to the home screen.
+        screens::showWaitWindow();
+        close();
+        screens::showHomeScreen();
+        platform::doEvents();
+        return;
+    }
+    sTimer1->stop();
+    shared.resultTime = run_.resultTime();
+    // A failure to write the record ends the program at the handler (no result screen).
+    recordResult(shared.currentLevel);
+    screens::showWaitWindow();
+    platform::doEvents();
+    if (!self) return;
+    waitThenShowResult(1);
+}
+
+void DrillScreen::waitThenShowResult(double seconds) {
+    QPointer<DrillScreen> self(this);
+    constexpr quint32 step = 10;
+    qint64 ticks = 0;
+    quint32 mark = platform::clock().tickCount();
+    for (;;) {
+        if (platform::programEnding()) return;
+        const quint32 now = platform::clock().tickCount();
+        const quint32 diff = now - mark;  // the counter wraps after 49.7 days
+        if (diff > step) {
+            ++ticks;
+            if (ticks * step / 1000.0 >= seconds) {
+                close();
+                screens::showResultScreen();
+                return;
+            }
+            mark = now - (diff - step);
+        }
+        platform::doEvents();
+        if (!self) return;
+    }
+}
+
+void startDrill() {
+    shared.endReason = 0;
+    platform::doEvents();
+    if (DrillScreen* open = DrillScreen::current()) open->close();
+    auto* frm = new DrillScreen;
+    frm->show();
+}
+
+void installDrillScreenHooks() {
+    screens::hooks().showDrillScreen = startDrill;
+    screens::hooks().closeDrillScreen = [] {
+        if (DrillScreen* frm = DrillScreen::current()) frm->close();
+    };
+}

@@ -1,0 +1,332 @@
+#include "endscreen/end_screen_gui.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/shared_state.h"
+#include "app/screens.h"
+#include "drill/drill_screen_gui.h"
+#include "home/level_locks.h"
+#include "platform/errors.h"
+#include "platform/geometry.h"
+#include "platform/program.h"
+#include "platform/screens_gui.h"
+#include "endscreen/evaluation.h"
+#include "results/statistics.h"
+#include "sound/sound.h"
+
+namespace {
+
+QPointer<EndScreen> g_result;
+
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+constexpr int kScreenWidth = 15360;
+constexpr int kScreenHeight = 11520;
+
+// The background of the screen: a sky that fades into a meadow.
+QPixmap backgroundPicture(const QSize& size) {
+    QPixmap picture(size);
+    QPainter p(&picture);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0.0, QColor(120, 190, 255));
+    sky.setColorAt(0.65, QColor(225, 245, 255));
+    sky.setColorAt(0.66, QColor(150, 215, 120));
+    sky.setColorAt(1.0, QColor(70, 160, 70));
+    p.fillRect(picture.rect(), sky);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 220, 80));
+    const int sun = size.height() / 6;
+    p.drawEllipse(QRect(size.width() - sun * 3 / 2, sun / 3, sun, sun));
+    p.setBrush(QColor(255, 255, 255, 210));
+    const int cloud = size.height() / 14;
+    for (const QPointF& at : {QPointF(0.12, 0.08), QPointF(0.45, 0.04), QPointF(0.7, 0.2)}) {
+        const QPointF c(at.x() * size.width(), at.y() * size.height());
+        p.drawEllipse(c, cloud * 1.6, cloud * 0.8);
+        p.drawEllipse(c + QPointF(cloud, -cloud * 0.3), cloud * 1.1, cloud * 0.7);
+        p.drawEllipse(c + QPointF(-cloud, 0), cloud, cloud * 0.6);
+    }
+    return picture;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                  double points, QColor color = QColor(20, 40, 90)) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(platform::programFont(kGothic, points, true));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(platform::programFont(kGothic, 20, true));
+    button->setGeometry(geometry);
+    return button;
+}
+
+bool anyClearCount9999() {
+    for (int level = 1; level <= kMaxLevel; ++level)
+        if (shared.levelTargets[level].clearCount == 9999) return true;
+    return false;
+}
+
+}  // namespace
+
+EndScreen* EndScreen::current() {
+    return g_result;
+}
+
+EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("FrmSyuuryou"));
+    setWindowTitle(QStringLiteral("終了"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
+    setPalette(pal);
+    setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
+    buildControls();
+}
+
+EndScreen::~EndScreen() = default;
+
+void EndScreen::buildControls() {
+    using platform::twRect;
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
+    Image1->setPixmap(backgroundPicture(Image1->size()));
+
+    Label15 =
+        makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
+    Label16 =
+        makeLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
+    Label17 =
+        makeLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
+    Label13 =
+        makeLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
+    Label14 =
+        makeLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
+    Label18 =
+        makeLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
+    Label19 =
+        makeLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
+    Label20 = makeLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
+                        32, QColor(220, 20, 20));
+    Label20->hide();
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
+                       twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
+    Label2->hide();
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setAutoFillBackground(true);
+    QPalette gold = Picture1->palette();
+    gold.setColor(QPalette::Window, QColor(255, 240, 150));
+    Picture1->setPalette(gold);
+    Picture1->setGeometry(twRect(1920, 7080, 11520, 1320));
+    Label1 = makeLabel(Picture1, QStringLiteral("Label1"),
+                       QStringLiteral("目標レベルクリア。おめでとう！"),
+                       twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
+    Label1->setAlignment(Qt::AlignCenter);
+    Picture1->hide();
+
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
+                          twRect(2880, 8880, 4200, 1200));
+    Command4->hide();
+    connect(Command4, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { backToMenu(); }); });
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
+                          twRect(8280, 8880, 4200, 1200));
+    Command5->hide();
+    connect(Command5, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { retry(); }); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { platform::guarded([this] { secondPhase(); }); });
+}
+
+void EndScreen::evaluate() {
+    if (evaluated_ || evaluating_) return;
+    evaluating_ = true;
+    QPointer<EndScreen> self(this);
+    const auto done = qScopeGuard([self] {
+        if (self) self->evaluating_ = false;
+    });
+
+    const int level = shared.currentLevel;
+    const int s = shared.currentStudentNo;
+    if (level < 1 || level > kMaxLevel || s < 0 || s > kMaxStudent)
+        throw platform::RuntimeError(
+            platform::errSubscriptOutOfRange, QString(),
+            QStringLiteral("currentLevel=%1 currentStudentNo=%2").arg(level).arg(s));
+    evaluated_ = true;
+    const qint32 t = shared.resultTime;
+    const LevelTarget& target = shared.levelTargets[level];
+    const int topLevel = static_cast<int>(shared.topLevel);
+    const bool atTopLevel = level == topLevel;
+    ResultsTables& stats = resultsTables();
+
+    // 1.-2. The attempt number shows while the statistics are rebuilt.
+    Label13->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
+    buildStatistics();
+    if (!self || platform::programEnding()) return;
+
+    // 3.
+    const bool cleared = levelCleared(target, stats, level, s);
+    const evaluation::ClearMarks marks = evaluation::clearMarksFor(
+        cleared, atTopLevel, anyClearCount9999(), shared.clearedBeforeFlag);
+    if (marks.showLevelCleared) Label2->show();
+    if (marks.showGoalPicture) Picture1->show();
+
+    // 4.
+    platform::doEvents();
+    if (!self || platform::programEnding()) return;
+    Timer1->start();
+
+    // 5.-7.
+    const int base = evaluation::basePoints(t, target.passTime, level);
+    const qint64 points = evaluation::weightedPoints(target.pointWeight, base);
+    Label19->setText(evaluation::pointsLine(base, target.pointWeight, points));
+    Label18->setText(evaluation::resultLine(t));
+
+    // 8.
+    Label17->setText(trimBlanks(shared.currentStudentName));
+    Label15->setText(shared.drillTitle);
+    Label16->setText(shared.levelNames[level]);
+    Label13->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
+    double todayAll = 0;
+    for (int l = 1; l <= kMaxLevel; ++l) todayAll += stats.todayCount(l, s);
+    Label14->setText(evaluation::todayAttemptText(todayAll));
+
+    // 9. The verdict in words and sound.
+    platform::doEvents();
+    if (!self || platform::programEnding()) return;
+    const evaluation::Verdict verdict = evaluation::verdictFor(
+        shared.endReason, shared.levelBestFlag, shared.personalBestFlag, t, target.secondTime);
+    if (!verdict.message.isEmpty()) {
+        Label20->setText(verdict.message);
+        Label20->show();
+    }
+    switch (verdict.sound) {
+        case evaluation::VerdictSound::LevelBest:
+            platform::doEvents();
+            if (!self || platform::programEnding()) return;
+            playFixed(QStringLiteral("最高1.wav"));
+            platform::doEvents();
+            break;
+        case evaluation::VerdictSound::PersonalBest:
+            platform::doEvents();
+            if (!self || platform::programEnding()) return;
+            playSection(soundPersonalBest);
+            platform::doEvents();
+            break;
+        case evaluation::VerdictSound::NoRecord:
+            playSection(soundNoRecord);
+            break;
+        case evaluation::VerdictSound::None:
+            break;
+    }
+    if (!self || platform::programEnding()) return;
+
+    // 10. The goal level cleared.
+    if (marks.playGoalSound) playFixed(QStringLiteral("合格.wav"));
+    if (!(atTopLevel && cleared)) Picture1->hide();
+
+    // 11. The new-record flags are used up here.
+    shared.personalBestFlag = 0;
+    shared.levelBestFlag = 0;
+    platform::doEvents();
+    if (!self || platform::programEnding()) return;
+    screens::closeWaitWindow();
+}
+
+void EndScreen::secondPhase() {
+    Timer1->stop();
+    QPointer<EndScreen> self(this);
+    Picture1->hide();
+    Command4->show();
+    platform::doEvents();
+    if (!self || platform::programEnding()) return;
+    Command4->setFocus();
+
+    const int level = shared.currentLevel;
+    const int s = shared.currentStudentNo;
+    if (level < 1 || level > kMaxLevel || s < 0 || s > kMaxStudent) {
+        Command5->show();
+        return;
+    }
+    const LevelTarget& target = shared.levelTargets[level];
+    ResultsTables& stats = resultsTables();
+    const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
+        enoughPractice(target, stats, level, s), levelCleared(target, stats, level, s),
+        level == static_cast<int>(shared.topLevel), shared.goalCleared != 0);
+    switch (phase.label2) {
+        case evaluation::Label2Change::Keep:
+            break;
+        case evaluation::Label2Change::EmptyAndHide:
+            Label2->setText(QString());
+            Label2->hide();
+            break;
+        case evaluation::Label2Change::NextLevelHint:
+            Label2->setText(QStringLiteral("次のレベルへ進みましょう"));
+            break;
+    }
+    if (phase.showRetry) Command5->show();
+}
+
+void EndScreen::backToMenu() {
+    Command4->setEnabled(false);
+    shared.retryRequested = 0;
+    screens::showHomeScreen();
+    close();
+    platform::doEvents();
+}
+
+void EndScreen::retry() {
+    Command4->setEnabled(false);
+    Command5->setEnabled(false);
+    screens::showWaitWindow();
+    close();
+    platform::doEvents();
+    if (platform::programEnding()) return;
+    shared.retryRequested = 1;
+    startDrill();
+}
+
+// ---------------------------------------------------------------------------------------
+// Screen hooks
+
+namespace {
+
+void showResult() {
+    platform::showSingleScreen(g_result, &EndScreen::evaluate);
+}
+
+void closeResult() {
+    if (g_result) g_result->close();
+}
+
+}  // namespace
+
+void installResultScreenHooks() {
+    screens::hooks().showResultScreen = showResult;
+    screens::hooks().closeResultScreen = closeResult;
+}

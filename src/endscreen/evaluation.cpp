@@ -1,0 +1,94 @@
+#include "endscreen/evaluation.h"
+
+#include <cmath>
+
+#include "app/shared_state.h"
+#include "platform/errors.h"
+#include "platform/numeric.h"
+
+namespace evaluation {
+
+int basePoints(qint32 t, qint32 p, int level) {
+    // The targets file must give every level in use a positive pass time; the statistics
+    // rebuild reports the same fault.
+    if (p <= 0) {
+        throw platform::RuntimeError(
+            platform::errDivisionByZero,
+            shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(p));
+    }
+    if (t >= 99998) return 0;
+    const qint64 time = t;
+    const qint64 pass = p;
+    if (time <= pass) {
+        const double ratio = static_cast<double>(pass - time) / static_cast<double>(pass);
+        return static_cast<int>(platform::vbInt(std::pow(ratio, 3.0) * 50.0 + 5.0));
+    }
+    if (time < 2 * pass) return 4;
+    if (time < 10 * pass) return 1;
+    return 0;
+}
+
+qint64 weightedPoints(double pointWeight, int base) {
+    return platform::vbInt(pointWeight * base);
+}
+
+QString pointsLine(int base, double pointWeight, qint64 points) {
+    return QStringLiteral("獲得ポイント：") + QString::number(base) + QStringLiteral("点×") +
+           platform::numberText(pointWeight) + QStringLiteral("→") + QString::number(points) +
+           QStringLiteral("点");
+}
+
+QString resultLine(qint32 t) {
+    if (t >= 99998) return QStringLiteral("記録なし");
+    return QStringLiteral("今の成績：") + QString::number(t) + QStringLiteral("秒");
+}
+
+QString attemptBeforeText(double todayCount) {
+    return platform::numberText(todayCount + 1);
+}
+
+QString levelAttemptText(double todayCount) {
+    return QStringLiteral(" (このレベル　") + platform::numberText(todayCount) +
+           QStringLiteral("回目)");
+}
+
+QString todayAttemptText(double todayTotal) {
+    return QStringLiteral("（") + platform::numberText(todayTotal) + QStringLiteral("回目)");
+}
+
+Verdict verdictFor(int endReason, int levelBestFlag, int personalBestFlag, qint32 t,
+                   qint32 secondTime) {
+    if (endReason == 1) return {QStringLiteral("時間切れ"), VerdictSound::None};
+    if (levelBestFlag == 1)
+        return {QStringLiteral("！！！最高新記録！！！"), VerdictSound::LevelBest};
+    if (personalBestFlag == 1)
+        return {QStringLiteral("新記録おめでとう"), VerdictSound::PersonalBest};
+    if (t <= secondTime) return {QString(), VerdictSound::NoRecord};
+    return {};
+}
+
+ClearMarks clearMarksFor(bool levelCleared, bool atTopLevel, bool anyClearCount9999,
+                         int clearedBeforeFlag) {
+    ClearMarks marks;
+    marks.showLevelCleared = levelCleared;
+    const bool goal = levelCleared && atTopLevel;
+    marks.showGoalPicture = goal && !anyClearCount9999;
+    marks.playGoalSound = goal && clearedBeforeFlag == 0;
+    return marks;
+}
+
+SecondPhase secondPhaseFor(bool enoughPractice, bool levelCleared, bool atTopLevel,
+                           bool goalCleared) {
+    SecondPhase phase;
+    if (!enoughPractice || !levelCleared) return phase;
+    if (atTopLevel) {
+        phase.label2 = Label2Change::EmptyAndHide;
+    } else if (!goalCleared) {
+        phase.showRetry = false;
+        phase.label2 = Label2Change::NextLevelHint;
+    }
+    return phase;
+}
+
+}  // namespace evaluation

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Loads "タイム回数データ.txt" from the data folder into shared.levelTargets (levels 1..35).
+// A missing file, a malformed value or a 36th line raises a run-time error naming the file.
+void loadLevelTargets();
+void loadLevelTargetsFrom(const QString& path);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+// The results log "成績累積データ.dat" (44-byte records) and its home-use copy
+// "成績累積データ家庭用.dat" (66-byte records).
+
+constexpr int kResultRecordSize = 44;
+constexpr int kHomeResultRecordSize = 66;
+
+struct ResultRecord {
+    double date = 0;       // day count from 1899-12-30, whole
+    double timeOfDay = 0;  // fraction of a day
+    qint16 studentNo = 0;
+    qint16 level = 0;
+    qint32 time = 0;
+    QString classroom;  // classroom code, up to 5 bytes
+
+    QByteArray toBytes() const;  // 44 bytes
+    static ResultRecord fromBytes(const char* bytes);
+};
+
+struct HomeResultRecord {
+    QString folderName;  // last folder of the data folder with its closing backslash
+    qint16 contentTag = 0;
+    double date = 0;
+    double timeOfDay = 0;
+    qint16 studentNo = 0;
+    qint16 level = 0;
+    qint32 time = 0;
+    QString classroom;
+
+    QByteArray toBytes() const;  // 66 bytes
+    static HomeResultRecord fromBytes(const char* bytes);
+};
+
+// The folderName of the home-use copy for a data folder ("…/ならびタッチ/" gives
+// "ならびタッチ\", as the Windows machines of the family write it).
+QString homeFolderName(const QString& dataFolder);
+
+QString resultLogPath();      // dataFolder + "成績累積データ.dat"
+QString homeResultLogPath();  // baseFolder + "成績累積データ家庭用.dat"
+
+// Students from this number on are not copied to the home-use file.
+constexpr int kFirstStudentWithoutHomeCopy = 4900;
+
+// The record appendResult writes for the current result at the given moment: date as the
+// whole day count, time of day as the fraction of the day in whole seconds.
+ResultRecord currentResultRecord(const QDateTime& now);
+HomeResultRecord currentHomeResultRecord(const QDateTime& now);
+
+// Appends the current result (shared: currentStudentNo, currentLevel, resultTime,
+// classroomCode; the clock) to the log and, for students below 4900, to the home copy.
+// Raises a run-time error naming the file when it cannot be written. When the log was
+// written but the home copy was not, the log record stays and the error names the home copy.
+void appendResult();
+
+// End-of-drill recording at the level: sets clearedBeforeFlag, personalBestFlag and
+// levelBestFlag (shared), updates the in-memory best times and appends the result.
+// The best flags and best times change only once the record is in the log, so a run whose
+// record could not be written is never shown as a new best. A level outside 1..35 or a
+// student outside 0..5000 raises error 9.
+void recordResult(int level);

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWindow;
+
+// The name selection: the first window and main menu. Lists the students of the roster
+// with their grade and figures, and signs one in.
+class NameSelection : public QMainWindow {
+    Q_OBJECT
+  public:
+    NameSelection();
+    ~NameSelection() override;
+
+    // Window load: refuses a second copy of the program, then shows the window and fills
+    // the list. False when the window must not stay (second copy, or the program ends).
+    bool load();
+
+    // Rebuilds the statistics and redraws the name list.
+    void 名簿表示();
+    // Gives "生徒用名簿temp.txt" the roster's name when the roster is missing.
+    void 名簿ファイル処理();
+    // What runs each time the window becomes active.
+    void activate();
+
+    int displayMode() const { return displayMode_; }
+
+    // The open name selection, if any.
+    static NameSelection* current();
+    // The key that marks this program as running: its folder.
+    static QString instanceKey();
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenus();
+    void onListClick(int row);
+    void onListDoubleClick(int row);
+    void onGroupChosen(int index);
+    void onDisplayMode(int mode);
+    void signIn();
+    void endToLauncher();
+    void changeNames();
+    void showHelpPage(const char* page);
+    void openHomePage();
+    void focusWindowChanged(QWindow* window);
+
+    int displayMode_ = 1;
+    bool activatePending_ = true;
+
+    QWidget* central_ = nullptr;
+    QListWidget* List1 = nullptr;
+    QListWidget* List2 = nullptr;
+    QListWidget* List3 = nullptr;
+    QListWidget* List4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command14 = nullptr;
+    QPushButton* Command15 = nullptr;
+    QPushButton* Command16 = nullptr;
+    QPushButton* Command17 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QFrame* Picture5 = nullptr;
+    QFrame* Picture7 = nullptr;
+    QRadioButton* Option1[4] = {};
+};
+
+// Registers the name selection with the screen hooks (show and close).
+void installNameSelectionHooks();

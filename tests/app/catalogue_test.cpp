@@ -1,0 +1,94 @@
+#include "app/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shared_state.h"
+#include "app/screens.h"
+#include "support/startup_env.h"
+
+namespace {
+
+// Counts the screens the catalogue asks for; puts the previous hooks back afterwards.
+class ScreenCalls {
+  public:
+    ScreenCalls() : saved_(screens::hooks()) {
+        screens::hooks() = screens::Hooks{};
+        screens::hooks().showHomeScreen = [this] {
+            ++homeShown;
+            namesWhenShown = shared.levelNames[1];
+        };
+        screens::hooks().showHelpBrowser = [this] {
+            ++helpShown;
+            urlWhenShown = shared.helpUrl;
+        };
+    }
+    ~ScreenCalls() { screens::hooks() = saved_; }
+
+    int homeShown = 0;
+    int helpShown = 0;
+    QString namesWhenShown;
+    QString urlWhenShown;
+
+  private:
+    screens::Hooks saved_;
+};
+
+}  // namespace
+
+TEST(DrillCatalogue, TablesAreEmptyUntilTheFirstSignIn) {
+    StartupEnv env;
+    catalogue::setTitle();
+    EXPECT_EQ(shared.drillTitle, "ならびタッチ");
+    EXPECT_EQ(shared.levelCount, 0);
+    EXPECT_EQ(shared.levelNames[1], "");
+    EXPECT_EQ(shared.timedLevel[1], 0);
+}
+
+TEST(DrillCatalogue, OpenCourseFillsEveryLevelThenShowsTheHomeScreen) {
+    StartupEnv env;
+    ScreenCalls calls;
+    catalogue::openCourse();
+
+    EXPECT_EQ(calls.homeShown, 1);
+    EXPECT_EQ(calls.namesWhenShown, "１ずつ増加");
+    EXPECT_EQ(shared.levelCount, 4);
+    EXPECT_EQ(shared.topLevel, 4);
+    const QStringList names = {
+        "１ずつ増加", "１～２ずつ増加", "１～３ずつ増加", "１～４ずつ増加", "範囲３練",
+        "範囲３",     "範囲４練",       "範囲４",         "範囲５練",       "範囲５",
+        "範囲６練",   "範囲６",         "範囲７練",       "範囲７",         "範囲８練",
+        "範囲８",     "範囲９練",       "範囲９",         "範囲１０練",     "範囲１０",
+    };
+    for (int level = 1; level <= 20; ++level) {
+        EXPECT_EQ(shared.levelNames[level], names[level - 1]) << level;
+        EXPECT_EQ(shared.timedLevel[level], 1) << level;
+        EXPECT_EQ(isPracticeLevel(level), level >= 5 && level % 2 == 1) << level;
+    }
+    // The tilde is the full-width one, as the stored results and other programs expect.
+    EXPECT_EQ(shared.levelNames[4][1], QChar(0xFF5E));
+    for (int level : {0, 21, 35}) {
+        EXPECT_EQ(shared.levelNames[level], "") << level;
+        EXPECT_EQ(shared.timedLevel[level], 0) << level;
+    }
+}
+
+TEST(DrillCatalogue, SigningInAgainLeavesTheSameTables) {
+    StartupEnv env;
+    catalogue::fillLevelTables();
+    const SharedState first = shared;
+    shared.levelNames[3] = "changed";
+    shared.timedLevel[3] = 0;
+    catalogue::fillLevelTables();
+    EXPECT_EQ(shared.levelNames, first.levelNames);
+    EXPECT_EQ(shared.timedLevel, first.timedLevel);
+    EXPECT_EQ(shared.levelCount, first.levelCount);
+}
+
+TEST(DrillCatalogue, HelpOpensTheDrillPageOnTheSite) {
+    StartupEnv env;
+    ScreenCalls calls;
+    catalogue::openHelp();
+    EXPECT_EQ(calls.helpShown, 1);
+    EXPECT_EQ(calls.urlWhenShown, "https://www.quillmark5.example/narabitouch.htm");
+    EXPECT_EQ(shared.helpUrl, calls.urlWhenShown);
+}

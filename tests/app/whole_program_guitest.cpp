@@ -1,0 +1,493 @@
+// The whole program in one process: a family folder laid out like an installation, the
+// real windows driven by clicks, from the name selection through a drill and its end
+// screen back to the launcher.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "app/wait_window_gui.h"
+#include "app/shared_state.h"
+#include "app/program_gui.h"
+#include "app/screens.h"
+#include "drill/drill_screen_gui.h"
+#include "home/home_screen_gui.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
+#include "platform/media.h"
+#include "platform/messages.h"
+#include "platform/program.h"
+#include "platform/shell.h"
+#include "platform/wait.h"
+#include "endscreen/end_screen_gui.h"
+#include "results/result_log.h"
+#include "results/statistics.h"
+#include "roster/name_selection_gui.h"
+#include "sound/sound.h"
+#include "support/platform_defaults.h"
+#include "support/stepping_clock.h"
+#include "support/temp_files.h"
+
+namespace {
+
+const QString kFull = QStringLiteral("　");
+const QString kProgramName = QStringLiteral("ならびタッチ");
+const QString kLevel1Name = QStringLiteral("１ずつ増加");
+
+QString rosterLine(int no, int birthYear, const QString& name) {
+    return QStringLiteral("%1,%2,0,0,\"%3\",0,\"%4\",\"%4\"")
+        .arg(no)
+        .arg(birthYear)
+        .arg(name.leftJustified(20, u' '))
+        .arg(QString(20, u' '));
+}
+
+// An installation in a temporary family folder (flat layout, school year 2026):
+//
+//   <tmp>/                  共通データ.txt, 生徒用名簿.txt (three students), home-use copy
+//   <tmp>/音フォルダ/        新音ファイル.txt (the wave files are never opened: media is recorded)
+//   <tmp>/ならびタッチ/      設定.txt, タイム回数データ.txt, picture.txt and its pictures,
+//                           成績累積データ.dat (empty)
+//
+// Targets of levels 1..4: pass time 30 s, second time 60 s, cleared with 2 drills and 10
+// points inside 7 days, weight 1.
+class WholeProgramTest : public ::testing::Test {
+  protected:
+    static constexpr int kStudent = 2;  // 山田花子, 小2, the second name of the list
+
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        savedHooks = screens::hooks();
+        resetSharedState();
+        soundTable() = SoundTable{};
+        soundFailures() = 0;
+        homeFirstColumn() = 0;
+        platform::resetProgramEnding();
+        platform::setClock(&clock);
+        platform::setMedia(&media);
+        platform::setMessageBoxes(&boxes);
+        platform::setRandom(&random);
+        platform::setShell(&shell);
+        platform::setEndHandler([this](int code) { endCodes.push_back(code); });
+        platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
+
+        writeInstallation();
+        installProgram(false);
+        started = startProgram(programDir());
+    }
+
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        screens::hooks() = savedHooks;
+        restorePlatformDefaults();
+        soundTable() = SoundTable{};
+        soundFailures() = 0;
+        homeFirstColumn() = 0;
+        resultsTables() = ResultsTables();
+        resetSharedState();
+    }
+
+    QString familyDir() const { return tmp.path() + u'/'; }
+    QString programDir() const { return familyDir() + kProgramName; }
+    QString logPath() const { return programDir() + QStringLiteral("/成績累積データ.dat"); }
+    QString homeLogPath() const { return familyDir() + QStringLiteral("成績累積データ家庭用.dat"); }
+
+    void writeInstallation() {
+        const QString base = familyDir();
+        const QString prog = programDir() + u'/';
+        ASSERT_TRUE(QDir().mkpath(prog));
+        ASSERT_TRUE(testfiles::writeAnsiLines(base + QStringLiteral("共通データ.txt"),
+                                              {"4", "\"12345さくら教室\"", "0", "0", "\"a\"",
+                                               "\"b\"", "\"c\"", "\"d\"", "\"e\"", "\"f\""}));
+        ASSERT_TRUE(testfiles::writeAnsiLines(base + QStringLiteral("生徒用名簿.txt"),
+                                              {rosterLine(1, 2012, QStringLiteral("鈴木一郎")),
+                                               rosterLine(2, 2018, QStringLiteral("山田花子")),
+                                               rosterLine(3, 2019, QStringLiteral("佐藤太郎"))}));
+        ASSERT_TRUE(testfiles::writeAnsiLines(
+            base + QStringLiteral("音フォルダ/新音ファイル.txt"),
+            {"正解音1,solved,*", "正解音2,correct,*", "間違い音1,wrong,*", "間違い音2,noname,*",
+             "自己最高音2,selfbest,*", "不合格音1,again,*"}));
+
+        ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("設定.txt"),
+                                              {"0,0,0,0,0", "\"x\",\"y\",0,0,0"}));
+        QStringList targets;
+        for (int level = 1; level <= 20; ++level)
+            targets << (level <= 4 ? QStringLiteral("30,60,10,2,1,0,0,7,7,0,0,0")
+                                   : QStringLiteral("30,60,100,3,1,0,0,7,7,0,0,0"));
+        ASSERT_TRUE(
+            testfiles::writeAnsiLines(prog + QStringLiteral("タイム回数データ.txt"), targets));
+
+        QStringList pictures{QStringLiteral("1,20")};
+        for (int n = 1; n <= 10; ++n) {
+            QImage card(40, 30, QImage::Format_RGB32);
+            card.fill(QColor(200, 20 * n, 0));
+            ASSERT_TRUE(card.save(prog + QStringLiteral("card%1.png").arg(n)));
+            QImage done(40, 30, QImage::Format_RGB32);
+            done.fill(QColor(0, 20 * n, 200));
+            ASSERT_TRUE(done.save(prog + QStringLiteral("done%1.bmp").arg(n)));
+            pictures << QStringLiteral("\"card%1.png\",\"done%1.bmp\"").arg(n);
+        }
+        ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("picture.txt"), pictures));
+        ASSERT_TRUE(testfiles::writeBytes(logPath(), QByteArray()));
+    }
+
+    // --- finding and pressing controls
+
+    template <class T = QLabel>
+    static T* child(QWidget* screen, const QString& name) {
+        T* w = screen ? screen->findChild<T*>(name) : nullptr;
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    static QString text(QWidget* screen, const QString& name) {
+        QLabel* label = child(screen, name);
+        return label ? label->text() : QString();
+    }
+    // A click that survives a handler closing (and deleting) the control.
+    static void click(QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        QPointer<QWidget> alive(w);
+        QTest::mousePress(w, Qt::LeftButton);
+        if (alive) QTest::mouseRelease(w, Qt::LeftButton);
+    }
+    static void clickButton(QWidget* screen, const QString& name) {
+        QPushButton* button = child<QPushButton>(screen, name);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(button->isVisibleTo(screen)) << name.toStdString();
+        ASSERT_TRUE(button->isEnabled()) << name.toStdString();
+        click(button);
+    }
+    static bool waitFor(const std::function<bool()>& ready, int ms = 3000) {
+        return QTest::qWaitFor(ready, ms);
+    }
+
+    // --- the screens
+
+    QStringList nameRows() {
+        QStringList rows;
+        if (NameSelection* w = NameSelection::current()) {
+            if (auto* list = child<QListWidget>(w, QStringLiteral("List1")))
+                for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+        }
+        return rows;
+    }
+
+    // Picks the student of the row and presses "O.K."; returns the home screen once it has
+    // come up with the student's figures.
+    HomeScreen* signIn(int row) {
+        NameSelection* w = NameSelection::current();
+        EXPECT_NE(w, nullptr);
+        if (!w) return nullptr;
+        auto* list = child<QListWidget>(w, QStringLiteral("List1"));
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        EXPECT_EQ(text(w, QStringLiteral("Label2")), QString::number(kStudent));
+        clickButton(w, QStringLiteral("Command14"));
+        return waitForHome();
+    }
+
+    // The home screen, shown and activated.
+    HomeScreen* waitForHome() {
+        const bool up = waitFor([] {
+            HomeScreen* home = HomeScreen::current();
+            if (!home || !home->isVisible()) return false;
+            auto* student = home->findChild<QLabel*>(QStringLiteral("Label12"));
+            return student && !student->text().isEmpty();
+        });
+        EXPECT_TRUE(up) << "home screen";
+        return up ? HomeScreen::current() : nullptr;
+    }
+
+    bool startEnabled(HomeScreen* home, int level) {
+        auto* button = child<QPushButton>(home, QStringLiteral("Command4_%1").arg(level));
+        return button && button->isEnabled();
+    }
+
+    // Presses a level's start button; returns the drill screen once its first problem shows.
+    DrillScreen* startLevel(HomeScreen* home, int level) {
+        clickButton(home, QStringLiteral("Command4_%1").arg(level));
+        return waitForDrill(nullptr);
+    }
+
+    // A drill screen other than `previous`, with its first problem up.
+    static DrillScreen* waitForDrill(DrillScreen* previous) {
+        const bool up = waitFor([previous] {
+            DrillScreen* frm = DrillScreen::current();
+            if (!frm || frm == previous || !frm->isVisible()) return false;
+            auto* remaining = frm->findChild<QLabel*>(QStringLiteral("sLabel9"));
+            auto* card = frm->findChild<QLabel*>(QStringLiteral("Label1_1"));
+            return remaining && card && remaining->text() == QStringLiteral("5") &&
+                   !card->text().isEmpty();
+        });
+        EXPECT_TRUE(up) << "drill screen";
+        return up ? DrillScreen::current() : nullptr;
+    }
+
+    // Card indices (1..10) in ascending order of the numbers they show.
+    static QList<int> ascendingCards(DrillScreen* frm) {
+        QList<int> values;
+        for (int i = 1; i <= 10; ++i)
+            values << text(frm, QStringLiteral("Label1_%1").arg(i)).toInt();
+        QList<int> cards{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        std::sort(cards.begin(), cards.end(),
+                  [&](int a, int b) { return values[a - 1] < values[b - 1]; });
+        return cards;
+    }
+
+    // Runs the five problems, two seconds on the clock before each; with a wrong press
+    // (the second smallest card first) in the first problem. Returns the end screen once
+    // it has judged the run.
+    EndScreen* runDrill(DrillScreen* frm, bool wrongPress = false) {
+        EXPECT_NE(frm, nullptr);
+        if (!frm) return nullptr;
+        QPointer<DrillScreen> drill(frm);
+        for (int p = 1; p <= 5 && drill; ++p) {
+            clock.advanceMs(2000);
+            drill->sTimer1Tick();
+            const QList<int> order = ascendingCards(drill);
+            if (wrongPress && p == 1)
+                click(child(drill, QStringLiteral("Label1_%1").arg(order[1])));
+            for (int k = 0; k < 10 && drill; ++k)
+                click(child(drill, QStringLiteral("Label1_%1").arg(order[k])));
+            if (p < 5) {
+                EXPECT_TRUE(drill) << "problem " << p;
+                if (drill) {
+                    EXPECT_EQ(text(drill, QStringLiteral("sLabel9")), QString::number(5 - p));
+                }
+            }
+        }
+        const bool judged = waitFor([] {
+            EndScreen* screen = EndScreen::current();
+            return screen && screen->isVisible() && screen->evaluated();
+        });
+        EXPECT_TRUE(judged) << "end screen";
+        EXPECT_TRUE(!drill || !drill->isVisible());
+        return judged ? EndScreen::current() : nullptr;
+    }
+
+    // The buttons of the end screen come half a second after its judgement.
+    bool waitForSecondPhase(EndScreen* screen) {
+        auto* menu = child<QPushButton>(screen, QStringLiteral("Command4"));
+        return menu && waitFor([&] { return menu->isVisibleTo(screen); });
+    }
+
+    // From the end screen back to the home screen ("メニューへ").
+    HomeScreen* backToMenu(EndScreen* screen) {
+        EXPECT_TRUE(waitForSecondPhase(screen));
+        clickButton(screen, QStringLiteral("Command4"));
+        return waitForHome();
+    }
+
+    QList<ResultRecord> records() {
+        const QByteArray bytes = testfiles::readBytes(logPath());
+        EXPECT_EQ(bytes.size() % kResultRecordSize, 0);
+        QList<ResultRecord> list;
+        for (qsizetype at = 0; at + kResultRecordSize <= bytes.size(); at += kResultRecordSize)
+            list << ResultRecord::fromBytes(bytes.constData() + at);
+        return list;
+    }
+
+    int played(const QString& file) const {
+        return static_cast<int>(media.commands.filter(u'/' + file + u' ').size());
+    }
+
+    QTemporaryDir tmp;
+    SteppingClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
+    platform::RecordingMedia media;
+    platform::RecordingMessageBoxes boxes;
+    platform::SequenceRandom random{
+        {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81, 0.17, 0.66}};
+    platform::RecordingShell shell;
+    std::vector<int> endCodes;
+    screens::Hooks savedHooks;
+    bool started = false;
+};
+
+TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
+    ASSERT_TRUE(started) << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
+    ASSERT_NE(NameSelection::current(), nullptr);
+    EXPECT_TRUE(NameSelection::current()->isVisible());
+    EXPECT_EQ(text(NameSelection::current(), QStringLiteral("Label4")), kProgramName);
+    const QString noFigures = QStringLiteral("  ") + kFull + u'/' + QString(7, u' ');
+    const QStringList before{
+        QStringLiteral("－－－－－－"),
+        QStringLiteral("中2 鈴木一郎") + kFull.repeated(2) + noFigures,
+        QStringLiteral("小2 山田花子") + kFull.repeated(2) + noFigures,
+        QStringLiteral("小1 佐藤太郎") + kFull.repeated(2) + noFigures,
+    };
+    EXPECT_EQ(nameRows(), before);
+
+    QPointer<NameSelection> firstList(NameSelection::current());
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    EXPECT_TRUE(waitFor([&] { return !firstList; }));  // closed and gone
+    EXPECT_EQ(NameSelection::current(), nullptr);
+    EXPECT_EQ(shared.currentStudentNo, kStudent);
+    EXPECT_EQ(text(home, QStringLiteral("Label12")), QStringLiteral("小２ 山田花子"));
+    EXPECT_EQ(text(home, QStringLiteral("Label13")), QStringLiteral("さくら教室:2"));
+    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("------"));
+    EXPECT_TRUE(startEnabled(home, 1));
+    EXPECT_FALSE(startEnabled(home, 2));
+
+    QPointer<HomeScreen> firstHome(home);
+    DrillScreen* frm = startLevel(home, 1);
+    ASSERT_NE(frm, nullptr);
+    EXPECT_TRUE(!firstHome || !firstHome->isVisible());
+    EXPECT_EQ(text(frm, QStringLiteral("sLabel7")), QStringLiteral("山田花子"));
+    EXPECT_EQ(text(frm, QStringLiteral("sLabel8")), kLevel1Name);
+    EXPECT_EQ(text(frm, QStringLiteral("sLabel14")), QStringLiteral("さくら教室"));
+
+    EndScreen* screen = runDrill(frm);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(played(QStringLiteral("correct.wav")), 5 * 9);
+    EXPECT_EQ(played(QStringLiteral("solved.wav")), 5);
+    EXPECT_EQ(played(QStringLiteral("wrong.wav")), 0);
+    // 10 s at a pass time of 30 s: ((30 - 10) / 30)^3 x 50 + 5 = 19 points, weight 1.
+    EXPECT_EQ(text(screen, QStringLiteral("Label18")), QStringLiteral("今の成績：10秒"));
+    EXPECT_EQ(text(screen, QStringLiteral("Label19")), QStringLiteral("獲得ポイント：19点×1→19点"));
+    EXPECT_EQ(text(screen, QStringLiteral("Label20")), QStringLiteral("！！！最高新記録！！！"));
+    EXPECT_TRUE(child(screen, QStringLiteral("Label20"))->isVisibleTo(screen));
+    EXPECT_EQ(text(screen, QStringLiteral("Label16")), kLevel1Name);
+    EXPECT_EQ(played(QStringLiteral("最高1.wav")), 1);
+    EXPECT_FALSE(waitWindowVisible());  // the please-wait window has gone with the judgement
+
+    home = backToMenu(screen);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/19点"));
+    EXPECT_EQ(text(home, QStringLiteral("Label14_1")), QStringLiteral("1回/19点"));
+    EXPECT_EQ(text(home, QStringLiteral("Label18")), QStringLiteral("本日総回数＝1回"));
+    EXPECT_TRUE(waitFor([] { return EndScreen::current() == nullptr; }));
+
+    clickButton(home, QStringLiteral("Command1"));
+    ASSERT_TRUE(waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    EXPECT_TRUE(
+        waitFor([] { return !HomeScreen::current() || !HomeScreen::current()->isVisible(); }));
+    QStringList after = before;
+    after[2] = QStringLiteral("小2 山田花子") + kFull.repeated(2) + QStringLiteral("  19/     19");
+    EXPECT_EQ(nameRows(), after);
+
+    EXPECT_TRUE(endCodes.empty());
+    clickButton(NameSelection::current(), QStringLiteral("Command7"));
+    ASSERT_EQ(shell.started.size(), 1);
+    const QString launcher = programDir() + QStringLiteral("/../起動/プログラムメニュー");
+    EXPECT_TRUE(shell.started[0].path == launcher + QStringLiteral(".exe") ||
+                shell.started[0].path == launcher)
+        << shell.started[0].path.toStdString();
+    EXPECT_EQ(shell.started[0].arguments, QStringList{QStringLiteral("001")});
+    EXPECT_EQ(endCodes.size(), 1u);
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown[0].text.toStdString();
+
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(testfiles::readBytes(logPath()).size(), kResultRecordSize);
+    EXPECT_EQ(log[0].studentNo, kStudent);
+    EXPECT_EQ(log[0].level, 1);
+    EXPECT_EQ(log[0].time, 10);
+    EXPECT_EQ(log[0].date, platform::dayCountFromDate(QDate(2026, 12, 8)));
+    EXPECT_EQ(log[0].classroom.trimmed(), QStringLiteral("12345"));
+
+    const QByteArray homeBytes = testfiles::readBytes(homeLogPath());
+    ASSERT_EQ(homeBytes.size(), kHomeResultRecordSize);
+    const HomeResultRecord copy = HomeResultRecord::fromBytes(homeBytes.constData());
+    EXPECT_EQ(copy.folderName.trimmed(), kProgramName + u'\\');
+    EXPECT_EQ(copy.studentNo, kStudent);
+    EXPECT_EQ(copy.level, 1);
+    EXPECT_EQ(copy.time, 10);
+    EXPECT_EQ(copy.date, log[0].date);
+}
+
+TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    EXPECT_FALSE(startEnabled(home, 2));
+
+    // One drill (19 points) is not enough: the targets want two.
+    EndScreen* screen = runDrill(startLevel(home, 1));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(child(screen, QStringLiteral("Label2"))->isVisibleTo(screen));
+    home = backToMenu(screen);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label8_1")), QStringLiteral("最近7日=1回 / 19点"));
+    EXPECT_FALSE(startEnabled(home, 2));
+
+    screen = runDrill(startLevel(home, 1));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(child(screen, QStringLiteral("Label2"))->isVisibleTo(screen));  // level cleared
+    EXPECT_EQ(text(screen, QStringLiteral("Label20")), QString());  // same time: no new record
+    home = backToMenu(screen);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("2回/38点"));
+    EXPECT_TRUE(startEnabled(home, 2));
+    EXPECT_FALSE(startEnabled(home, 3));
+    EXPECT_EQ(records().size(), 2);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(WholeProgramTest, OnceMoreRunsTheSameLevelAgain) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    DrillScreen* first = startLevel(home, 1);
+    ASSERT_NE(first, nullptr);
+    EndScreen* screen = runDrill(first);
+    ASSERT_NE(screen, nullptr);
+    ASSERT_TRUE(waitForSecondPhase(screen));
+
+    clickButton(screen, QStringLiteral("Command5"));
+    DrillScreen* again = waitForDrill(nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(shared.retryRequested, 1);
+    EXPECT_EQ(shared.currentLevel, 1);
+    EXPECT_EQ(text(again, QStringLiteral("sLabel8")), kLevel1Name);
+    EXPECT_EQ(text(again, QStringLiteral("sLabel11")), QStringLiteral("2"));  // second today
+    EXPECT_TRUE(!HomeScreen::current() || !HomeScreen::current()->isVisible());
+    EXPECT_FALSE(waitWindowVisible());
+
+    screen = runDrill(again);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(text(screen, QStringLiteral("Label13")), QStringLiteral(" (このレベル　2回目)"));
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 2);
+    for (const ResultRecord& r : log) {
+        EXPECT_EQ(r.studentNo, kStudent);
+        EXPECT_EQ(r.level, 1);
+        EXPECT_EQ(r.time, 10);
+    }
+    EXPECT_EQ(testfiles::readBytes(homeLogPath()).size(), 2 * kHomeResultRecordSize);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(WholeProgramTest, WrongPressCostsTenSecondsInTheRecord) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    EndScreen* screen = runDrill(startLevel(home, 1), true);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(played(QStringLiteral("wrong.wav")), 1);
+    EXPECT_EQ(text(screen, QStringLiteral("Label18")), QStringLiteral("今の成績：20秒"));
+    // ((30 - 20) / 30)^3 x 50 + 5 = 6.85: 6 points.
+    EXPECT_EQ(text(screen, QStringLiteral("Label19")), QStringLiteral("獲得ポイント：6点×1→6点"));
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 20);
+    home = backToMenu(screen);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/6点"));
+}
+
+}  // namespace

@@ -1,0 +1,443 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+#include "drill/drill_screen_gui.h"
+#include "platform/geometry.h"
+#include "platform/media.h"
+#include "platform/record_file.h"
+#include "results/result_log.h"
+#include "results/statistics.h"
+#include "sound/sound.h"
+#include "support/core_fixture.h"
+#include "support/stepping_clock.h"
+#include "support/temp_files.h"
+
+namespace {
+
+QColor cardColor(int row) {
+    return QColor(200 + row * 5, 10 * row, 0);
+}
+QColor doneColor(int row) {
+    return QColor(0, 10 * row, 200 + row * 5);
+}
+
+class DrillScreenTest : public CoreFixture {
+  protected:
+    void SetUp() override {
+        CoreFixture::SetUp();
+        platform::setClock(&steps);
+        platform::setMedia(&media);
+        platform::setRandom(&random);
+
+        const QString prog = tmp.path() + QStringLiteral("/prog/");
+        QDir().mkpath(prog);
+        shared.programFolder = prog;
+        QStringList lines{QStringLiteral("1,20")};
+        for (int n = 1; n <= 10; ++n) {
+            QImage card(60, 40, QImage::Format_RGB32);
+            card.fill(cardColor(n));
+            ASSERT_TRUE(card.save(prog + QStringLiteral("card%1.png").arg(n)));
+            QImage done(60, 40, QImage::Format_RGB32);
+            done.fill(doneColor(n));
+            ASSERT_TRUE(done.save(prog + QStringLiteral("done%1.png").arg(n)));
+            lines << QStringLiteral("\"card%1.png\",\"done%1.png\"").arg(n);
+        }
+        ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("picture.txt"), lines));
+
+        shared.soundFolder = tmp.path() + QStringLiteral("/snd/");
+        soundTable() = SoundTable{};
+        for (int n : {1, 2, 3}) {
+            soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
+            soundTable()[n].count = QStringLiteral("1");
+        }
+        soundFailures() = 0;
+
+        shared.drillTitle = QStringLiteral("ならびタッチ");
+        shared.levelCount = 4;
+        const char16_t* names[] = {u"", u"１ずつ増加", u"１～２ずつ増加", u"１～３ずつ増加",
+                                   u"１～４ずつ増加"};
+        for (int lv = 1; lv <= 4; ++lv) {
+            shared.levelNames[lv] = QString::fromUtf16(names[lv]);
+            shared.timedLevel[lv] = 1;
+            shared.levelTargets[lv].passTime = 30;
+            shared.levelTargets[lv].secondTime = 60;  // limit 300 s
+            shared.levelTargets[lv].clearPoints = 100;
+            shared.levelTargets[lv].clearCount = 3;
+            shared.levelTargets[lv].pointWeight = 1;
+        }
+        shared.currentLevel = 1;
+        shared.currentStudentNo = 7;
+        shared.currentStudentName = QStringLiteral("  山田 花子  ");
+        shared.classroomCode = QStringLiteral("12345");
+        shared.classroomName = QStringLiteral("ならび教室");
+
+        screens::hooks().showResultScreen = [this] { ++resultShown; };
+        screens::hooks().showHomeScreen = [this] { ++homeShown; };
+        screens::hooks().closeHomeScreen = [] {};
+        screens::hooks().showWaitWindow = [] {};
+        screens::hooks().closeWaitWindow = [] {};
+        installDrillScreenHooks();
+    }
+
+    void TearDown() override {
+        if (DrillScreen* frm = DrillScreen::current()) frm->close();
+        delete kept.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
+        resultsTables().bestTime(1, 7) = kNoTime;
+        resultsTables().levelBestTime(1) = kNoTime;
+        soundTable() = SoundTable{};
+        platform::setRandom(nullptr);
+        platform::setMedia(nullptr);
+        CoreFixture::TearDown();
+    }
+
+    // Starts a drill and lets its start-up run. The screen deletes itself once closed;
+    // unless told otherwise the tests keep it for a look after the end of the run.
+    DrillScreen* open(bool keepAfterClose = true) {
+        startDrill();
+        DrillScreen* frm = DrillScreen::current();
+        EXPECT_NE(frm, nullptr);
+        if (frm && keepAfterClose) {
+            frm->setAttribute(Qt::WA_DeleteOnClose, false);
+            kept = frm;
+        }
+        platform::doEvents();
+        return frm;
+    }
+
+    template <class T = QLabel>
+    T* child(DrillScreen* frm, const QString& name) {
+        T* w = frm->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QString text(DrillScreen* frm, const QString& name) { return child(frm, name)->text(); }
+
+    // The card numbers as shown, card 1..10 at index 0..9.
+    QList<int> captions(DrillScreen* frm) {
+        QList<int> values;
+        for (int i = 1; i <= 10; ++i)
+            values.append(text(frm, QStringLiteral("Label1_%1").arg(i)).toInt());
+        return values;
+    }
+    // Card indices (1..10) in ascending order of their numbers.
+    QList<int> ascendingCards(DrillScreen* frm) {
+        const QList<int> values = captions(frm);
+        QList<int> cards{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        std::sort(cards.begin(), cards.end(),
+                  [&](int a, int b) { return values[a - 1] < values[b - 1]; });
+        return cards;
+    }
+    void click(DrillScreen* frm, int card, bool onPicture = false) {
+        QWidget* target = child(
+            frm,
+            QStringLiteral("%1_%2").arg(QLatin1String(onPicture ? "Image1" : "Label1")).arg(card));
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    // Presses the cards of the current problem in order, clicking picture and number in turn.
+    void solve(DrillScreen* frm, int cardsToPress = 10) {
+        const QList<int> order = ascendingCards(frm);
+        for (int k = 0; k < cardsToPress; ++k) click(frm, order[k], k % 2 == 1);
+    }
+    // Moves the clock on and runs the drill clock once.
+    void tick(DrillScreen* frm, int seconds = 1) {
+        steps.advanceMs(seconds * 1000);
+        frm->sTimer1Tick();
+    }
+    QList<ResultRecord> records() {
+        QByteArray bytes;
+        QList<ResultRecord> list;
+        if (!QFile::exists(resultLogPath())) return list;
+        EXPECT_TRUE(platform::readRecordsShared(resultLogPath(), &bytes));
+        for (qsizetype at = 0; at + kResultRecordSize <= bytes.size(); at += kResultRecordSize)
+            list.append(ResultRecord::fromBytes(bytes.constData() + at));
+        return list;
+    }
+    int playCount(int section) {
+        return static_cast<int>(
+            media.commands.filter(QStringLiteral("/s%1.wav").arg(section)).size());
+    }
+
+    SteppingClock steps{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
+    platform::RecordingMedia media;
+    platform::SequenceRandom random{
+        {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
+    QPointer<DrillScreen> kept;
+    int resultShown = 0;
+    int homeShown = 0;
+};
+
+TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
+    shared.currentLevel = 2;
+    DrillScreen* frm = open();
+    ASSERT_NE(frm, nullptr);
+    EXPECT_TRUE(ended() == false) << (boxes.shown.isEmpty() ? ""
+                                                            : boxes.shown[0].text.toStdString());
+    EXPECT_EQ(frm->size(), QSize(1024, 768));
+    EXPECT_EQ(frm->windowTitle(), QStringLiteral("Quillmark5"));
+
+    const QImage shot = frm->grab().toImage();
+    for (int i = 1; i <= 10; ++i) {
+        const QRect r = DrillScreen::cardRectTwips(i);
+        QWidget* card = child<QWidget>(frm, QStringLiteral("Picture1_%1").arg(i));
+        const QRect onScreen(card->mapTo(frm, QPoint(0, 0)), card->size());
+        EXPECT_EQ(onScreen, platform::twRect(r.x(), r.y(), r.width(), r.height())) << "card " << i;
+        // The number label: white, in the lower part of the card.
+        QLabel* number = child(frm, QStringLiteral("Label1_%1").arg(i));
+        const QRect n(number->mapTo(frm, QPoint(0, 0)), number->size());
+        EXPECT_EQ(n.top(), onScreen.top() + platform::tw(2070));
+        EXPECT_EQ(n.size(), QSize(platform::tw(2715), platform::tw(1140)));
+        EXPECT_EQ(shot.pixelColor(n.topLeft() + QPoint(3, 3)), QColor(Qt::white)) << "card " << i;
+        // The picture: the card picture of the problem, the same on every card.
+        QLabel* image = child(frm, QStringLiteral("Image1_%1").arg(i));
+        const QPoint centre = image->mapTo(frm, image->rect().center());
+        EXPECT_EQ(shot.pixelColor(centre), cardColor(frm->problem().cardPictureRow))
+            << "card " << i;
+    }
+    // Level 2: values grow by 1 or 2 from a start in 1..20.
+    QList<int> values = captions(frm);
+    std::sort(values.begin(), values.end());
+    EXPECT_GE(values[0], 1);
+    EXPECT_LE(values[0], 20);
+    for (int k = 1; k < 10; ++k)
+        EXPECT_TRUE(values[k] - values[k - 1] == 1 || values[k] - values[k - 1] == 2);
+
+    EXPECT_EQ(shot.pixelColor(5, 760), QColor(0, 128, 128));
+    EXPECT_EQ(text(frm, "Label2"), QStringLiteral("一番小さい数から順に押していきなさい"));
+    EXPECT_EQ(text(frm, "Label3"), QStringLiteral("レベル2＝１～２ずつ増えています"));
+    EXPECT_EQ(text(frm, "Label5"),
+              QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"));
+    EXPECT_EQ(text(frm, "sLabel2"), QStringLiteral("ならびタッチ"));
+    EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
+              platform::programFont(QStringLiteral("ＭＳ ゴシック"), 16.8).pixelSize());
+    EXPECT_EQ(text(frm, "sLabel7"), QStringLiteral("山田 花子"));
+    EXPECT_EQ(text(frm, "sLabel8"), QStringLiteral("１～２ずつ増加"));
+    EXPECT_EQ(text(frm, "sLabel9"), QStringLiteral("5"));
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("0"));
+    EXPECT_EQ(text(frm, "sLabel14"), QStringLiteral("ならび教室"));
+    EXPECT_EQ(text(frm, "sLabel17_0"), QStringLiteral("YourBest"));
+    EXPECT_FALSE(child<QWidget>(frm, "sPicture2")->isVisible());
+    for (int k = 10; k <= 39; ++k)
+        EXPECT_TRUE(child<QWidget>(frm, QStringLiteral("sPicture3_%1").arg(k))->isVisible());
+    // Time bar: the pass and second times at their share of the limit (300 s).
+    const int frame = child<QWidget>(frm, "sShape5")->width();
+    EXPECT_EQ(frame, platform::tw(DrillScreen::kFrameWidth));
+    EXPECT_EQ(child<QWidget>(frm, "sShape3")->width(), platform::tw(DrillScreen::kFrameWidth / 10));
+    EXPECT_EQ(child<QWidget>(frm, "sShape4")->width(), platform::tw(DrillScreen::kFrameWidth / 5));
+    EXPECT_EQ(child<QWidget>(frm, "sShape2")->width(), 0);
+
+    auto* t1 = child<QTimer>(frm, "sTimer1");
+    auto* t2 = child<QTimer>(frm, "sTimer2");
+    EXPECT_TRUE(t1->isActive());
+    EXPECT_EQ(t1->interval(), 1000);
+    EXPECT_EQ(t1->timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(t2->isActive());
+    EXPECT_EQ(t2->interval(), 10000);
+
+    // A correct press shows the done picture of the level (row 2) on that card.
+    const int first = ascendingCards(frm)[0];
+    click(frm, first);
+    QLabel* image = child(frm, QStringLiteral("Image1_%1").arg(first));
+    const QImage after = frm->grab().toImage();
+    EXPECT_EQ(after.pixelColor(image->mapTo(frm, image->rect().center())), doneColor(2));
+    EXPECT_EQ(playCount(2), 1);
+}
+
+TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
+    shared.drillTitle = QStringLiteral("ならびタッチならびタッチ");
+    resultsTables().todayCount(1, 7) = 2;
+    resultsTables().todayCount(3, 7) = 1;
+    resultsTables().todayCount(15, 7) = 1;
+    shared.signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
+    DrillScreen* frm = open();
+    EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
+              platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14).pixelSize());
+    EXPECT_EQ(text(frm, "sLabel11"), QStringLiteral("3"));
+    EXPECT_EQ(text(frm, "sLabel12"), QStringLiteral("5"));
+    EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("12"));
+    steps.advanceMs(30'000);
+    frm->sTimer2Tick();
+    EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("13"));
+}
+
+TEST_F(DrillScreenTest, FiveProblemsSolvedInOrder) {
+    DrillScreen* frm = open();
+    QStringList remaining{text(frm, "sLabel9")};
+    for (int p = 1; p <= 5; ++p) {
+        // Level 1 from 1..20: ten consecutive numbers.
+        QList<int> values = captions(frm);
+        std::sort(values.begin(), values.end());
+        for (int k = 1; k < 10; ++k) EXPECT_EQ(values[k], values[0] + k);
+        tick(frm);
+        tick(frm);
+        solve(frm);
+        remaining << text(frm, "sLabel9");
+    }
+    EXPECT_EQ(remaining.join(u','), QStringLiteral("5,4,3,2,1,0"));
+    EXPECT_EQ(playCount(2), 5 * 9);
+    EXPECT_EQ(playCount(1), 5);
+    EXPECT_EQ(playCount(3), 0);
+
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 10);
+    EXPECT_EQ(log[0].studentNo, 7);
+    EXPECT_EQ(log[0].level, 1);
+    EXPECT_EQ(shared.resultTime, 10);
+    EXPECT_EQ(shared.endReason, 0);
+    EXPECT_EQ(resultShown, 1);
+    EXPECT_EQ(homeShown, 0);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
+    EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
+    EXPECT_FALSE(ended());
+}
+
+TEST_F(DrillScreenTest, WrongPressesAddTenSecondsEach) {
+    DrillScreen* frm = open();
+    const QList<int> order = ascendingCards(frm);
+    click(frm, order[1]);  // the second smallest first
+    click(frm, order[0]);
+    click(frm, order[0]);  // pressed again
+    click(frm, order[9], true);
+    EXPECT_EQ(playCount(3), 3);
+    EXPECT_EQ(playCount(2), 1);
+    tick(frm, 4);
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("34"));
+    for (int k = 1; k < 10; ++k) click(frm, order[k]);
+    EXPECT_EQ(text(frm, "sLabel9"), QStringLiteral("4"));
+    for (int p = 2; p <= 4; ++p) solve(frm);
+    click(frm, ascendingCards(frm)[5]);  // 2 more wrong presses in the last problem
+    click(frm, ascendingCards(frm)[5]);
+    tick(frm, 2);
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("56"));
+    solve(frm);
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 56);
+}
+
+TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
+    DrillScreen* frm = open();
+    solve(frm, 4);
+    tick(frm, 29);
+    // Pass time 30: from 21 s the red squares go one by one; the others stay.
+    EXPECT_FALSE(child<QWidget>(frm, "sPicture3_30")->isVisibleTo(frm));
+    EXPECT_FALSE(child<QWidget>(frm, "sPicture3_38")->isVisibleTo(frm));
+    EXPECT_TRUE(child<QWidget>(frm, "sPicture3_39")->isVisibleTo(frm));
+    EXPECT_TRUE(child<QWidget>(frm, "sPicture3_29")->isVisibleTo(frm));
+    tick(frm, 270);
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("299"));
+    EXPECT_TRUE(records().isEmpty());
+    EXPECT_EQ(resultShown, 0);
+    tick(frm);
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("300"));
+    EXPECT_EQ(child<QWidget>(frm, "sShape2")->width(), child<QWidget>(frm, "sShape5")->width());
+    EXPECT_TRUE(child<QWidget>(frm, "sPicture2")->isVisibleTo(frm));
+    EXPECT_TRUE(child(frm, "lblsss2")->isVisibleTo(frm));
+    EXPECT_EQ(text(frm, "lblsss2"), QStringLiteral("時間切れ"));
+    EXPECT_FALSE(child(frm, "lblsss1")->isVisibleTo(frm));
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 99999);
+    EXPECT_EQ(shared.endReason, 1);
+    EXPECT_EQ(resultShown, 1);
+    // Later ticks and presses change nothing.
+    tick(frm);
+    for (int i = 1; i <= 10; ++i) frm->pressCard(i);
+    frm->endDrill();
+    EXPECT_EQ(records().size(), 1);
+    EXPECT_EQ(resultShown, 1);
+}
+
+TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
+    DrillScreen* frm = open();
+    for (int p = 1; p <= 4; ++p) solve(frm);
+    tick(frm, 299);
+    solve(frm);
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 299);
+    EXPECT_EQ(shared.endReason, 0);
+    EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
+    EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
+}
+
+TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
+    DrillScreen* frm = open(false);
+    for (int p = 1; p <= 4; ++p) solve(frm);
+    solve(frm, 9);
+    const int last = ascendingCards(frm)[9];
+    steps.advanceMs(300'000);
+    // The tick arrives while the last press lets events run.
+    QMetaObject::invokeMethod(
+        frm, [frm] { frm->sTimer1Tick(); }, Qt::QueuedConnection);
+    QPointer<DrillScreen> guard(frm);
+    frm->pressCard(last);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(guard);  // closed and gone
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 99999);
+    EXPECT_EQ(resultShown, 1);
+    EXPECT_EQ(playCount(1), 4);  // no solved sound after the end
+    EXPECT_FALSE(ended());
+}
+
+TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
+    shared.levelNames[1] = QStringLiteral("練習");
+    DrillScreen* frm = open();
+    EXPECT_EQ(text(frm, "sLabel11"), QStringLiteral("－"));
+    EXPECT_EQ(text(frm, "sLabel12"), QStringLiteral("－"));
+    for (int p = 1; p <= 5; ++p) {
+        tick(frm, 3);
+        solve(frm);
+    }
+    EXPECT_FALSE(QFile::exists(resultLogPath()));
+    EXPECT_FALSE(QFile::exists(homeResultLogPath()));
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(resultShown, 0);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {
+    steps.setNow(QDateTime(QDate(2026, 12, 8), QTime(23, 59, 50)));
+    shared.signInSeconds = 23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
+    DrillScreen* frm = open();
+    EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("4"));
+    for (int p = 1; p <= 5; ++p) {
+        tick(frm, 8);
+        solve(frm);
+    }
+    EXPECT_EQ(steps.now().date(), QDate(2026, 12, 9));
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].time, 40);
+}
+
+TEST_F(DrillScreenTest, MissingPictureEndsWithAMessageNamingIt) {
+    QFile::remove(shared.programFolder + QStringLiteral("card4.png"));
+    // Row Int(0.37*10+1) = 4.
+    open();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("card4.png")));
+    EXPECT_EQ(endCodes, std::vector<int>{1});
+}
+
+TEST_F(DrillScreenTest, MissingPictureFileEndsWithAMessageNamingIt) {
+    QFile::remove(shared.programFolder + QStringLiteral("picture.txt"));
+    open();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("picture.txt")));
+    EXPECT_EQ(endCodes, std::vector<int>{1});
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/screen_fixture.h"
+
+namespace {
+
+class EndScreenTest : public ScreenFixture {
+  protected:
+    void SetUp() override {
+        ScreenFixture::SetUp();
+        screens::hooks().showHomeScreen = [this] { ++homeShown; };
+    }
+
+    // A run recorded at the level with the flags the recorder set.
+    EndScreen* finishRun(int level, qint32 time, int personalBest = 0, int levelBest = 0,
+                           int endReason = 0) {
+        shared.currentLevel = static_cast<qint16>(level);
+        shared.resultTime = time;
+        shared.endReason = static_cast<qint16>(endReason);
+        shared.personalBestFlag = static_cast<qint16>(personalBest);
+        shared.levelBestFlag = static_cast<qint16>(levelBest);
+        addRun(kStudent, level, time);
+        screens::showResultScreen();
+        settle();
+        EndScreen* screen = EndScreen::current();
+        EXPECT_NE(screen, nullptr);
+        if (screen) {
+            EXPECT_TRUE(screen->evaluated());
+        }
+        return screen;
+    }
+
+    // The second phase comes half a second after the evaluation.
+    static void waitForSecondPhase(EndScreen* screen) {
+        auto* menu = child<QPushButton>(screen, "Command4");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisibleTo(screen); }, 3000));
+    }
+
+    QString text(QWidget* screen, const char* name) { return child<QLabel>(screen, name)->text(); }
+    bool shown(QWidget* screen, const char* name) {
+        return child<QWidget>(screen, name)->isVisibleTo(screen);
+    }
+    QString sound(const QString& file) const {
+        return QStringLiteral("play ") + shared.soundFolder + file + QStringLiteral(" wait");
+    }
+
+    int homeShown = 0;
+};
+
+TEST_F(EndScreenTest, PersonalBestRun) {
+    addRun(kStudent, 1, 40);
+    EndScreen* screen = finishRun(1, 10, 1, 0);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("終了"));
+    EXPECT_EQ(text(screen, "Label18"), QStringLiteral("今の成績：10秒"));
+    EXPECT_EQ(text(screen, "Label19"), QStringLiteral("獲得ポイント：19点×2→38点"));
+    EXPECT_EQ(text(screen, "Label20"), QStringLiteral("新記録おめでとう"));
+    EXPECT_TRUE(shown(screen, "Label20"));
+    EXPECT_EQ(text(screen, "Label17"), QStringLiteral("山田花子"));
+    EXPECT_EQ(text(screen, "Label15"), QStringLiteral("ならびタッチ"));
+    EXPECT_EQ(text(screen, "Label16"), QStringLiteral("１ずつ増加"));
+    EXPECT_EQ(text(screen, "Label13"), QStringLiteral(" (このレベル　2回目)"));
+    EXPECT_EQ(text(screen, "Label14"), QStringLiteral("（2回目)"));
+    EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("self.wav"))});
+    // Level 1 cleared (2 drills, 4 + 19 base points x 2), not the goal level.
+    EXPECT_TRUE(shown(screen, "Label2"));
+    EXPECT_FALSE(shown(screen, "Picture1"));
+    EXPECT_EQ(shared.personalBestFlag, 0);
+    EXPECT_EQ(waitWindowClosed, 1);
+
+    waitForSecondPhase(screen);
+    EXPECT_TRUE(shown(screen, "Command5"));  // freeCount and freePoints 0: never enough practice
+    EXPECT_EQ(child<QPushButton>(screen, "Command4")->text(), QStringLiteral("メニューへ"));
+    EXPECT_EQ(child<QPushButton>(screen, "Command5")->text(), QStringLiteral("もう一度"));
+}
+
+TEST_F(EndScreenTest, BothRecordFlagsGiveOnlyTheBestOfAll) {
+    EndScreen* screen = finishRun(2, 25, 1, 1);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(text(screen, "Label20"), QStringLiteral("！！！最高新記録！！！"));
+    EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("最高1.wav"))});
+    EXPECT_EQ(shared.personalBestFlag, 0);
+    EXPECT_EQ(shared.levelBestFlag, 0);
+}
+
+TEST_F(EndScreenTest, TimeOutAndSlowRunsAreSilent) {
+    EndScreen* screen = finishRun(1, 99999, 0, 0, 1);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(text(screen, "Label18"), QStringLiteral("記録なし"));
+    EXPECT_EQ(text(screen, "Label19"), QStringLiteral("獲得ポイント：0点×2→0点"));
+    EXPECT_EQ(text(screen, "Label20"), QStringLiteral("時間切れ"));
+    EXPECT_TRUE(media.commands.isEmpty());
+    EXPECT_EQ(text(screen, "Label13"), QStringLiteral(" (このレベル　0回目)"));
+    screen->close();
+    settle();
+
+    screen = finishRun(1, 61);  // slower than the second time, no record
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(shown(screen, "Label20"));
+    EXPECT_TRUE(media.commands.isEmpty());
+    screen->close();
+    settle();
+
+    screen = finishRun(1, 60);  // within the second time
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("again.wav"))});
+}
+
+TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
+    addRun(kStudent, 4, 20);
+    shared.clearedBeforeFlag = 0;
+    EndScreen* screen = finishRun(4, 20);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(shown(screen, "Picture1"));
+    EXPECT_EQ(text(screen, "Label1"), QStringLiteral("目標レベルクリア。おめでとう！"));
+    EXPECT_EQ(media.commands,
+              QStringList({sound(QStringLiteral("again.wav")), sound(QStringLiteral("合格.wav"))}));
+    waitForSecondPhase(screen);
+    EXPECT_FALSE(shown(screen, "Picture1"));
+    EXPECT_TRUE(shown(screen, "Command5"));
+    screen->close();
+    settle();
+
+    // Cleared before: the picture, no "合格.wav".
+    media.commands.clear();
+    shared.clearedBeforeFlag = 1;
+    screen = finishRun(4, 20);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(shown(screen, "Picture1"));
+    EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("again.wav"))});
+}
+
+TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
+    shared.levelTargets[2].freeCount = 2;
+    addRun(kStudent, 2, 20);
+    EndScreen* screen = finishRun(2, 20);
+    ASSERT_NE(screen, nullptr);
+    waitForSecondPhase(screen);
+    EXPECT_EQ(text(screen, "Label2"), QStringLiteral("次のレベルへ進みましょう"));
+    EXPECT_TRUE(shown(screen, "Label2"));
+    EXPECT_FALSE(shown(screen, "Command5"));
+}
+
+TEST_F(EndScreenTest, ZeroPassTimeIsReportedNotDivided) {
+    shared.levelTargets[3].passTime = 0;
+    shared.currentLevel = 3;
+    shared.resultTime = 20;
+    screens::showResultScreen();
+    settle();
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("タイム回数データ.txt")));
+    EXPECT_FALSE(endCodes.empty());
+}
+
+TEST_F(EndScreenTest, MenuGoesHome) {
+    EndScreen* screen = finishRun(1, 61);
+    ASSERT_NE(screen, nullptr);
+    waitForSecondPhase(screen);
+    shared.retryRequested = 1;
+    QTest::mouseClick(child<QPushButton>(screen, "Command4"), Qt::LeftButton);
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(shared.retryRequested, 0);
+    EXPECT_FALSE(screen->isVisible());
+}
+
+TEST_F(EndScreenTest, RetryRunsTheSameLevelAgain) {
+    EndScreen* screen = finishRun(2, 61);
+    ASSERT_NE(screen, nullptr);
+    waitForSecondPhase(screen);
+    const int waitsBefore = waitWindowShown;
+    QTest::mouseClick(child<QPushButton>(screen, "Command5"), Qt::LeftButton);
+    EXPECT_EQ(shared.retryRequested, 1);
+    EXPECT_EQ(waitWindowShown, waitsBefore + 1);
+    EXPECT_EQ(shared.currentLevel, 2);
+    EXPECT_NE(DrillScreen::current(), nullptr);
+    EXPECT_EQ(homeShown, 0);
+}
+
+}  // namespace

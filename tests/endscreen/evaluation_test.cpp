@@ -1,0 +1,123 @@
+#include "endscreen/evaluation.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shared_state.h"
+#include "platform/errors.h"
+
+namespace {
+
+using evaluation::basePoints;
+
+TEST(EndPoints, BasePointsAtTheBoundaries) {
+    EXPECT_EQ(basePoints(0, 30, 1), 55);
+    EXPECT_EQ(basePoints(10, 30, 1), 19);  // (20/30)^3 * 50 + 5 = 19.8
+    EXPECT_EQ(basePoints(29, 30, 1), 5);
+    EXPECT_EQ(basePoints(30, 30, 1), 5);
+    EXPECT_EQ(basePoints(31, 30, 1), 4);
+    EXPECT_EQ(basePoints(59, 30, 1), 4);
+    EXPECT_EQ(basePoints(60, 30, 1), 1);
+    EXPECT_EQ(basePoints(299, 30, 1), 1);
+    EXPECT_EQ(basePoints(300, 30, 1), 0);
+    EXPECT_EQ(basePoints(99998, 99999, 1), 0);
+    EXPECT_EQ(basePoints(99999, 30, 1), 0);
+    EXPECT_EQ(basePoints(99999, 100000, 1), 0);  // no result earns nothing at any pass time
+}
+
+TEST(EndPoints, ZeroPassTimeIsTheTargetsFileError) {
+    resetSharedState();
+    shared.dataFolder = QStringLiteral("/data/drill/");
+    try {
+        basePoints(20, 0, 3);
+        FAIL() << "no error";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::errDivisionByZero);
+        EXPECT_EQ(e.file(), QStringLiteral("/data/drill/タイム回数データ.txt"));
+        EXPECT_TRUE(e.detail().contains(QStringLiteral("level 3"))) << e.what();
+    }
+    resetSharedState();
+}
+
+TEST(EndPoints, WeightAndPointsLine) {
+    EXPECT_EQ(evaluation::weightedPoints(2, 19), 38);
+    EXPECT_EQ(evaluation::weightedPoints(1.5, 5), 7);
+    EXPECT_EQ(evaluation::weightedPoints(0, 55), 0);
+    EXPECT_EQ(evaluation::pointsLine(5, 1.5, 7), QStringLiteral("獲得ポイント：5点×1.5→7点"));
+    EXPECT_EQ(evaluation::pointsLine(19, 2, 38), QStringLiteral("獲得ポイント：19点×2→38点"));
+}
+
+TEST(EndTexts, ResultAndAttemptLines) {
+    EXPECT_EQ(evaluation::resultLine(35), QStringLiteral("今の成績：35秒"));
+    EXPECT_EQ(evaluation::resultLine(99997), QStringLiteral("今の成績：99997秒"));
+    EXPECT_EQ(evaluation::resultLine(99998), QStringLiteral("記録なし"));
+    EXPECT_EQ(evaluation::resultLine(99999), QStringLiteral("記録なし"));
+    EXPECT_EQ(evaluation::attemptBeforeText(2), QStringLiteral("3"));
+    EXPECT_EQ(evaluation::levelAttemptText(3), QStringLiteral(" (このレベル　3回目)"));
+    EXPECT_EQ(evaluation::todayAttemptText(7), QStringLiteral("（7回目)"));
+}
+
+TEST(EndVerdict, FirstMatchingCaseOnly) {
+    using evaluation::VerdictSound;
+    // Time-out: the message and no sound, whatever the flags say.
+    auto v = evaluation::verdictFor(1, 1, 1, 99999, 60);
+    EXPECT_EQ(v.message, QStringLiteral("時間切れ"));
+    EXPECT_EQ(v.sound, VerdictSound::None);
+    // Both record flags: only the best of all students.
+    v = evaluation::verdictFor(0, 1, 1, 20, 60);
+    EXPECT_EQ(v.message, QStringLiteral("！！！最高新記録！！！"));
+    EXPECT_EQ(v.sound, VerdictSound::LevelBest);
+    v = evaluation::verdictFor(0, 0, 1, 20, 60);
+    EXPECT_EQ(v.message, QStringLiteral("新記録おめでとう"));
+    EXPECT_EQ(v.sound, VerdictSound::PersonalBest);
+    // No record: the sound within the second time, silence beyond it.
+    v = evaluation::verdictFor(0, 0, 0, 60, 60);
+    EXPECT_TRUE(v.message.isEmpty());
+    EXPECT_EQ(v.sound, VerdictSound::NoRecord);
+    v = evaluation::verdictFor(0, 0, 0, 61, 60);
+    EXPECT_TRUE(v.message.isEmpty());
+    EXPECT_EQ(v.sound, VerdictSound::None);
+}
+
+TEST(EndVerdict, GoalMarksAndSound) {
+    auto m = evaluation::clearMarksFor(true, true, false, 0);
+    EXPECT_TRUE(m.showLevelCleared);
+    EXPECT_TRUE(m.showGoalPicture);
+    EXPECT_TRUE(m.playGoalSound);
+    // Cleared before this run: the picture but no sound.
+    m = evaluation::clearMarksFor(true, true, false, 1);
+    EXPECT_TRUE(m.showGoalPicture);
+    EXPECT_FALSE(m.playGoalSound);
+    // A level with clearCount 9999 keeps the picture away, not the sound.
+    m = evaluation::clearMarksFor(true, true, true, 0);
+    EXPECT_FALSE(m.showGoalPicture);
+    EXPECT_TRUE(m.playGoalSound);
+    // Another level cleared: only its mark.
+    m = evaluation::clearMarksFor(true, false, false, 0);
+    EXPECT_TRUE(m.showLevelCleared);
+    EXPECT_FALSE(m.showGoalPicture);
+    EXPECT_FALSE(m.playGoalSound);
+    m = evaluation::clearMarksFor(false, true, false, 0);
+    EXPECT_FALSE(m.showLevelCleared || m.showGoalPicture || m.playGoalSound);
+}
+
+TEST(EndSecondPhase, RetryAndNextLevelHint) {
+    using evaluation::Label2Change;
+    // Not practised enough (also when both free targets are 0): always "もう一度".
+    auto p = evaluation::secondPhaseFor(false, true, false, false);
+    EXPECT_TRUE(p.showRetry);
+    EXPECT_EQ(p.label2, Label2Change::Keep);
+    p = evaluation::secondPhaseFor(true, false, false, false);
+    EXPECT_TRUE(p.showRetry);
+    EXPECT_EQ(p.label2, Label2Change::Keep);
+    p = evaluation::secondPhaseFor(true, true, true, false);
+    EXPECT_TRUE(p.showRetry);
+    EXPECT_EQ(p.label2, Label2Change::EmptyAndHide);
+    p = evaluation::secondPhaseFor(true, true, false, false);
+    EXPECT_FALSE(p.showRetry);
+    EXPECT_EQ(p.label2, Label2Change::NextLevelHint);
+    p = evaluation::secondPhaseFor(true, true, false, true);
+    EXPECT_TRUE(p.showRetry);
+    EXPECT_EQ(p.label2, Label2Change::Keep);
+}
+
+}  // namespace

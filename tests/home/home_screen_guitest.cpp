@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "roster/roster.h"
+#include "support/screen_fixture.h"
+
+namespace {
+
+class HomeScreenTest : public ScreenFixture {
+  protected:
+    HomeScreen* openHome() {
+        screens::showHomeScreen();
+        settle();
+        HomeScreen* home = HomeScreen::current();
+        EXPECT_NE(home, nullptr);
+        return home;
+    }
+
+    QString text(QWidget* home, const char* name) { return child<QLabel>(home, name)->text(); }
+    bool startEnabled(QWidget* home, int level) {
+        return child<QPushButton>(home, QStringLiteral("Command4_%1").arg(level).toLatin1())
+            ->isEnabled();
+    }
+};
+
+TEST_F(HomeScreenTest, ShowsTheFiguresAndOpensTheClearedLevel) {
+    // Level 1 cleared today (2 drills, 19 + 6 base points, weight 2); one old drill at
+    // level 2 outside the clear window; another student's drill.
+    addRun(kStudent, 1, 10);
+    addRun(kStudent, 1, 20);
+    addRun(kStudent, 2, 10, 10);
+    addRun(3, 3, 10);
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->windowTitle(), QStringLiteral("Quillmark5"));
+    EXPECT_EQ(nameSelectionClosed, 1);
+
+    EXPECT_EQ(text(home, "Label11"), QStringLiteral("ならびタッチ"));
+    EXPECT_EQ(text(home, "Label12"), QStringLiteral("小2 山田花子"));
+    EXPECT_EQ(text(home, "Label13"), QStringLiteral("さくら教室:12"));
+    EXPECT_EQ(text(home, "Label17"), QStringLiteral("起動後5分"));
+    EXPECT_EQ(text(home, "Label18"), QStringLiteral("本日総回数＝2回"));
+    EXPECT_EQ(text(home, "Label3_4"), QStringLiteral("１～４ずつ増加"));
+    EXPECT_EQ(child<QPushButton>(home, "Command4_3")->text(), QStringLiteral("ｽﾀｰﾄ(&3)"));
+    EXPECT_EQ(text(home, "Label7_1"), QStringLiteral("目標=30秒 2回/20点(×2)"));
+    EXPECT_EQ(text(home, "Label8_1"), QStringLiteral("最近7日=2回 / 50点"));
+    EXPECT_EQ(text(home, "Label15_1"), QStringLiteral("2回/50点"));
+    EXPECT_EQ(text(home, "Label14_1"), QStringLiteral("2回/50点"));
+    EXPECT_EQ(text(home, "Label15_2"), QStringLiteral("1回/38点"));
+    EXPECT_EQ(text(home, "Label14_2"), QStringLiteral("-----"));
+    EXPECT_EQ(text(home, "Label15_3"), QStringLiteral("------"));
+    EXPECT_EQ(text(home, "Label9_1"), QStringLiteral("今日"));
+    EXPECT_EQ(text(home, "Label10_1"), QStringLiteral("今まで"));
+
+    EXPECT_TRUE(startEnabled(home, 1));
+    EXPECT_TRUE(startEnabled(home, 2));
+    EXPECT_FALSE(startEnabled(home, 3));
+    EXPECT_FALSE(startEnabled(home, 4));
+    EXPECT_EQ(shared.goalCleared, 0);
+    EXPECT_FALSE(child<QLineEdit>(home, "Text1_1")->isVisibleTo(home));
+    EXPECT_FALSE(child<QLineEdit>(home, "Text1_2")->isVisibleTo(home));
+    EXPECT_TRUE(child<QLineEdit>(home, "Text1_3")->isVisibleTo(home));
+    EXPECT_TRUE(child<QWidget>(home, "Picture10")->isVisibleTo(home));
+    EXPECT_FALSE(child<QWidget>(home, "Picture2")->isVisibleTo(home));
+
+    auto* list6 = child<QListWidget>(home, "List6");
+    ASSERT_EQ(list6->count(), 23);
+    EXPECT_EQ(list6->item(3)->text(), QStringLiteral("　（矢印キーでも他のますへ移動できます）"));
+    EXPECT_EQ(text(home, "Label28"), QStringLiteral("説明"));
+    EXPECT_EQ(child<QPushButton>(home, "Command1")->text(), QStringLiteral("戻る(0)"));
+    EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
+    auto* combo1 = child<QComboBox>(home, "Combo1");
+    EXPECT_EQ(combo1->count(), 13);
+    EXPECT_EQ(combo1->currentText(), QStringLiteral("全学年"));
+    EXPECT_EQ(combo1->itemText(12), QStringLiteral("家族"));
+    // The teacher's print button of the charts is hidden for a student.
+    EXPECT_TRUE(child<QPushButton>(home, "Command24_1")->isHidden());
+}
+
+TEST_F(HomeScreenTest, TeacherAndGoal) {
+    shared.currentStudentName = QStringLiteral("先生");
+    for (int i = 0; i < 2; ++i) addRun(kStudent, 4, 10);
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    for (int level = 1; level <= 4; ++level) EXPECT_TRUE(startEnabled(home, level)) << level;
+    EXPECT_EQ(shared.goalCleared, 1);
+    EXPECT_FALSE(child<QPushButton>(home, "Command24_1")->isHidden());
+}
+
+TEST_F(HomeScreenTest, StartButtonRunsTheDrillAndClosesTheScreen) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    // A locked level does not start.
+    QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
+    EXPECT_EQ(shared.currentLevel, 0);
+    EXPECT_EQ(DrillScreen::current(), nullptr);
+
+    QTest::mouseClick(child<QPushButton>(home, "Command4_1"), Qt::LeftButton);
+    EXPECT_EQ(shared.currentLevel, 1);
+    EXPECT_NE(DrillScreen::current(), nullptr);
+    EXPECT_FALSE(home->isVisible());
+}
+
+TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
+    addRun(kStudent, 1, 10);
+    addRun(kStudent, 1, 10);
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    QTest::keyClick(home, Qt::Key_3);  // locked
+    EXPECT_EQ(shared.currentLevel, 0);
+    QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
+    EXPECT_EQ(shared.currentLevel, 2);
+    ASSERT_NE(DrillScreen::current(), nullptr);
+    DrillScreen::current()->close();
+
+    home = openHome();
+    ASSERT_NE(home, nullptr);
+    home->activateWindow();
+    QTest::keyClick(home, Qt::Key_1);
+    EXPECT_EQ(shared.currentLevel, 1);
+}
+
+TEST_F(HomeScreenTest, BackButtonShowsTheNameSelection) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    QTest::mouseClick(child<QPushButton>(home, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(nameSelectionShown, 1);
+}
+
+TEST_F(HomeScreenTest, StepFileIsWrittenBlank) {
+    const QString path = dataPath(QStringLiteral("ステップ原.dat"));
+    {
+        QFile old(path);  // a longer file of an earlier version is replaced as a whole
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(50000, 'x'));
+    }
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    QTest::mouseClick(child<QPushButton>(home, "Command15"), Qt::LeftButton);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(40000, '\0'));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(HomeScreenTest, StepFileFailureNamesTheFile) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    shared.dataFolder = tmp.path() + QStringLiteral("/missing/");
+    QTest::mouseClick(child<QPushButton>(home, "Command15"), Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("missing/ステップ原.dat")));
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+
+TEST_F(HomeScreenTest, FirstColumnIsRememberedAcrossVisits) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    auto* scroll = child<QScrollBar>(home, "HScroll1");
+    const int left1 = child<QWidget>(home, "List5_1")->x();
+    scroll->setValue(2);
+    EXPECT_EQ(homeFirstColumn(), 2);
+    // Level 2 now stands where level 1 stood; level 1 is parked beyond the right edge.
+    EXPECT_EQ(child<QWidget>(home, "List5_2")->x(), left1);
+    EXPECT_EQ(child<QWidget>(home, "Label3_2")->x(), left1);
+    EXPECT_EQ(child<QWidget>(home, "List5_1")->x(), home->width());
+    home->close();
+    settle();
+
+    home = openHome();
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(child<QScrollBar>(home, "HScroll1")->value(), 2);
+    EXPECT_EQ(child<QWidget>(home, "List5_2")->x(), left1);
+}
+
+TEST_F(HomeScreenTest, StudentListFromTheRoster) {
+    std::vector<RosterEntry> entries(4);
+    std::vector<double> statuses(4, 0);
+    entries[1].studentNo = 12;
+    entries[1].birthYear = 2018;  // school year 2026: 小２
+    entries[1].studentName = QStringLiteral("山田花子");
+    entries[2].studentNo = 3;
+    entries[2].birthYear = 2010;
+    entries[2].studentName = QStringLiteral("休み");
+    statuses[2] = 1;  // not active
+    entries[3].studentNo = 40;
+    entries[3].birthYear = 1980;  // no full-width label
+    entries[3].studentName = QStringLiteral("お母さん");
+    writeRoster(basePath(QStringLiteral("生徒用名簿.txt")), entries, statuses, 3);
+
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    home->fillStudentList();
+    auto* list2 = child<QListWidget>(home, "List2");
+    ASSERT_EQ(list2->count(), 2);
+    EXPECT_EQ(list2->item(0)->text(), QStringLiteral("小２ /  山田花子/12"));
+    EXPECT_EQ(list2->item(1)->text(), QStringLiteral(" /  お母さん/40"));
+    EXPECT_EQ(shared.studentNames[3], QStringLiteral("休み"));
+}
+
+}  // namespace

@@ -1,0 +1,482 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <iostream>
+
+#include "app/shared_state.h"
+#include "app/catalogue.h"
+#include "app/screens.h"
+#include "platform/ansi.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
+#include "platform/media.h"
+#include "platform/messages.h"
+#include "platform/program.h"
+#include "platform/shell.h"
+#include "platform/wait.h"
+#include "results/result_log.h"
+#include "results/statistics.h"
+#include "roster/name_selection_gui.h"
+#include "sound/sound.h"
+#include "support/platform_defaults.h"
+#include "support/temp_files.h"
+
+namespace {
+
+const QString kFull = QStringLiteral("　");
+
+// One roster line as the family's programs write it.
+QString rosterLine(int no, int birthYear, const QString& name, int status = 0) {
+    return QStringLiteral("%1,%2,0,0,\"%3\",%4,\"%5\",\"%5\"")
+        .arg(no)
+        .arg(birthYear)
+        .arg(name.leftJustified(20, u' '))
+        .arg(status)
+        .arg(QString(20, u' '));
+}
+
+// A family folder in a temporary folder, a fake clock on 2026-12-08 10:00 (school year
+// 2026), recorders for sounds, message boxes, programs started and the end of the program.
+//
+//   <tmp>/               baseFolder: roster
+//   <tmp>/ならびタッチ/    program and data folder: results log
+//   <tmp>/音フォルダ/      sound folder
+class NameSelectionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        resetSharedState();
+        soundTable() = SoundTable{};
+        soundFailures() = 0;
+        platform::resetProgramEnding();
+        platform::setClock(&clock);
+        platform::setMedia(&media);
+        platform::setMessageBoxes(&boxes);
+        platform::setRandom(&random);
+        platform::setShell(&shell);
+        platform::setEndHandler([this](int code) { endCodes.push_back(code); });
+        platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
+        savedHooks = screens::hooks();
+        installNameSelectionHooks();
+        screens::hooks().showHomeScreen = [this] {
+            ++homeShown;
+            screens::closeNameSelection();  // as the home screen does
+        };
+        screens::hooks().closeHomeScreen = [this] { ++homeClosed; };
+        screens::hooks().showHelpBrowser = [this] { helpUrls << shared.helpUrl; };
+        screens::hooks().showVersionDialog = [this] { ++versionShown; };
+
+        const QString base = tmp.path() + u'/';
+        ASSERT_TRUE(QDir(base).mkpath(QStringLiteral("ならびタッチ")));
+        shared.programFolder = base + QStringLiteral("ならびタッチ/");
+        shared.baseFolder = base;
+        shared.dataFolder = shared.programFolder;
+        shared.soundFolder = base + QStringLiteral("音フォルダ/");
+        shared.schoolYearStartMonth = 4;
+        shared.homeUse = 1;
+        shared.drillTitle = QStringLiteral("ならびタッチ");
+        shared.levelTargets[1].passTime = 60;
+        shared.levelTargets[1].pointWeight = 1;
+        shared.levelTargets[1].clearWindowDays = 7;
+        shared.levelTargets[1].freeWindowDays = 7;
+        // An empty results log: no student has results yet.
+        ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), QByteArray()));
+        soundTable()[soundNoName] = {
+            QStringLiteral("間違い音2"), {QStringLiteral("buzz")}, QStringLiteral("1")};
+    }
+
+    void TearDown() override {
+        screens::closeNameSelection();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        screens::hooks() = savedHooks;
+        restorePlatformDefaults();
+        soundTable() = SoundTable{};
+        resetSharedState();
+    }
+
+    // Students of grades 10 (高1), 8 (中2), 1 (小1) and 0 (幼3), in a mixed order.
+    void writeFourStudents() {
+        writeRoster({rosterLine(1, 2019, QStringLiteral("山田花子")),
+                     rosterLine(2, 2012, QStringLiteral("鈴木一郎")),
+                     rosterLine(3, 2020, QStringLiteral("佐藤")),
+                     rosterLine(4, 2010, QStringLiteral("田中"))});
+    }
+    void writeRoster(const QStringList& lines) {
+        ASSERT_TRUE(testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿.txt"),
+                                              lines));
+    }
+    // Student 1: 30 s today and 40 s yesterday at level 1; student 2: a run out of time today.
+    void writeResults() {
+        const double today = platform::dayCountFromDate(QDate(2026, 12, 8));
+        QByteArray log;
+        auto add = [&](double date, int student, qint32 time) {
+            ResultRecord r;
+            r.date = date;
+            r.timeOfDay = 0.4;
+            r.studentNo = static_cast<qint16>(student);
+            r.level = 1;
+            r.time = time;
+            log += r.toBytes();
+        };
+        add(today, 1, 30);
+        add(today - 1, 1, 40);
+        add(today, 2, kNoTime);
+        ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), log));
+    }
+
+    NameSelection* open() {
+        screens::showNameSelection();
+        return NameSelection::current();
+    }
+    template <class T>
+    T* child(const char* name) {
+        NameSelection* w = NameSelection::current();
+        return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+    QListWidget* list() { return child<QListWidget>("List1"); }
+    QStringList rows() {
+        QStringList texts;
+        if (QListWidget* l = list())
+            for (int i = 0; i < l->count(); ++i) texts << l->item(i)->text();
+        return texts;
+    }
+    QString label1() { return child<QLabel>("Label1")->text(); }
+    void chooseGroup(const QString& group) {
+        QComboBox* combo = child<QComboBox>("Combo1");
+        const int index = combo->findText(group);
+        ASSERT_GE(index, 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    QTemporaryDir tmp;
+    platform::FakeClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
+    platform::RecordingMedia media;
+    platform::RecordingMessageBoxes boxes;
+    platform::SequenceRandom random{{0.0}};
+    platform::RecordingShell shell;
+    std::vector<int> endCodes;
+    screens::Hooks savedHooks;
+    int homeShown = 0;
+    int homeClosed = 0;
+    int versionShown = 0;
+    QStringList helpUrls;
+};
+
+TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
+    writeFourStudents();
+    writeResults();
+    NameSelection* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmark5"));
+    EXPECT_EQ(w->displayMode(), 1);
+    EXPECT_EQ(child<QLabel>("Label4")->text(), QStringLiteral("ならびタッチ"));
+    EXPECT_TRUE(child<QWidget>("Picture5")->isHidden());
+    EXPECT_TRUE(child<QPushButton>("Command1")->isHidden());
+    EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
+    EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
+    EXPECT_EQ(shared.gradeGroupFilter, QStringLiteral("全学年"));
+    // Activated once: the window system's activation does not run it a second time.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(homeClosed, 1);
+
+    // Points mode: 30 s at a pass time of 60 earns 11 points, 40 s earns 6.
+    const QStringList expected = {
+        QStringLiteral("－－－－－－"),
+        QStringLiteral("高1 田中") + kFull.repeated(4) + QStringLiteral("  ") + kFull + u'/' +
+            QString(7, u' '),
+        QStringLiteral("中2 鈴木一郎") + kFull.repeated(2) + QStringLiteral("  ") + kFull + u'/' +
+            QString(7, u' '),
+        QStringLiteral("小1 山田花子") + kFull.repeated(2) + QStringLiteral("  11/     17"),
+        QStringLiteral("幼3 佐藤") + kFull.repeated(4) + QStringLiteral("  ") + kFull + u'/' +
+            QString(7, u' '),
+    };
+    EXPECT_EQ(rows(), expected);
+    EXPECT_EQ(child<QListWidget>("List2")->count(), 4);
+    EXPECT_EQ(child<QListWidget>("List3")->item(2)->text(), expected[3] + QStringLiteral("*1"));
+    EXPECT_EQ(shared.rosterCount, 4);
+}
+
+TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
+    writeFourStudents();
+    writeResults();
+    ASSERT_NE(open(), nullptr);
+
+    child<QRadioButton>("Option1_0")->click();
+    EXPECT_EQ(NameSelection::current()->displayMode(), 0);
+    QStringList r = rows();
+    ASSERT_EQ(r.size(), 5);
+    EXPECT_EQ(r[3],
+              QStringLiteral("小1 山田花子") + kFull.repeated(2) + QStringLiteral("  1回/    2回"));
+    // A pre-school student gets two more full-width spaces outside the points mode; the
+    // run out of time is no completed drill.
+    EXPECT_EQ(r[4], QStringLiteral("幼3 佐藤") + kFull.repeated(6) + QString(5, u' ') + u'/' +
+                        QString(5, u' ') + kFull);
+    EXPECT_EQ(r[2], QStringLiteral("中2 鈴木一郎") + kFull.repeated(2) + QString(5, u' ') + u'/' +
+                        QString(5, u' ') + kFull);
+
+    child<QRadioButton>("Option1_2")->click();
+    EXPECT_EQ(rows()[3],
+              QStringLiteral("小1 山田花子") + kFull.repeated(2) + QStringLiteral("  11/  1回"));
+    child<QRadioButton>("Option1_3")->click();
+    EXPECT_EQ(rows()[3], QStringLiteral("小1 山田花子") + kFull.repeated(2) +
+                             QStringLiteral("     17/    2回"));
+
+    chooseGroup(QStringLiteral("中学生全体"));
+    EXPECT_EQ(shared.gradeGroupFilter, QStringLiteral("中学生全体"));
+    r = rows();
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_TRUE(r[1].startsWith(QStringLiteral("中2 鈴木一郎")));
+    // The hidden numbered list follows the shown rows.
+    EXPECT_EQ(child<QListWidget>("List3")->count(), 1);
+    EXPECT_TRUE(child<QListWidget>("List3")->item(0)->text().endsWith(QStringLiteral("*2")));
+
+    chooseGroup(QStringLiteral("小１"));
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_TRUE(rows()[1].startsWith(QStringLiteral("小1 山田花子")));
+    chooseGroup(QStringLiteral("中１"));
+    EXPECT_EQ(rows().size(), 1);
+    chooseGroup(QStringLiteral("全学年"));
+    EXPECT_EQ(rows().size(), 5);
+    EXPECT_EQ(child<QListWidget>("List2")->count(), 4);
+}
+
+TEST_F(NameSelectionTest, ActivatedAgainAfterAnotherWindowResetsTheMode) {
+    writeFourStudents();
+    NameSelection* w = open();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    const int closedAtLoad = homeClosed;
+    child<QRadioButton>("Option1_3")->click();
+    list()->setCurrentRow(1);
+    // A drop-down list is no other window.
+    QComboBox* combo = child<QComboBox>("Combo1");
+    combo->showPopup();
+    QCoreApplication::processEvents();
+    combo->hidePopup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->displayMode(), 3);
+    EXPECT_EQ(homeClosed, closedAtLoad);
+
+    // Another window of the program in front (the help browser, say), then back.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(w->displayMode(), 3);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(homeClosed, closedAtLoad + 1);
+    EXPECT_EQ(w->displayMode(), 1);
+    EXPECT_TRUE(child<QRadioButton>("Option1_1")->isChecked());
+    EXPECT_EQ(child<QComboBox>("Combo1")->count(), 12);
+    EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
+    EXPECT_EQ(list()->currentRow(), 0);
+}
+
+TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
+    writeFourStudents();
+    ASSERT_NE(open(), nullptr);
+    list()->setCurrentRow(0);
+    child<QPushButton>("Command14")->click();
+    EXPECT_EQ(media.commands, QStringList{QStringLiteral("play ") + shared.soundFolder +
+                                          QStringLiteral("buzz.wav wait")});
+    EXPECT_EQ(homeShown, 0);
+    EXPECT_EQ(shared.currentStudentNo, 0);
+    EXPECT_NE(NameSelection::current(), nullptr);
+    EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
+    EXPECT_TRUE(endCodes.empty());
+}
+
+TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
+    writeFourStudents();
+    ASSERT_NE(open(), nullptr);
+    clock.advanceMs(1600);  // 10:00:01.6 rounds to 36002 s
+    list()->setCurrentRow(3);
+    EXPECT_EQ(label1(), QStringLiteral("小1 山田花子") + kFull.repeated(2));
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("1"));
+    list()->setCurrentRow(0);
+    EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
+    list()->setCurrentRow(2);
+    EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("2"));
+
+    child<QPushButton>("Command14")->click();
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(shared.currentStudentNo, 2);
+    EXPECT_EQ(shared.currentStudentName, QStringLiteral("鈴木一郎"));
+    EXPECT_EQ(shared.currentGradeLabel, QStringLiteral("中２"));
+    EXPECT_EQ(shared.signInSeconds, 36002);
+    EXPECT_EQ(shared.signInMonotonicMs, clock.monotonicMs());
+    EXPECT_EQ(shared.levelNames[4], QStringLiteral("１～４ずつ増加"));
+    EXPECT_TRUE(media.commands.isEmpty());
+    // The home screen closed the name selection.
+    EXPECT_EQ(NameSelection::current(), nullptr);
+}
+
+TEST_F(NameSelectionTest, DoubleClickSignsInAndHeaderDoubleClickDoesNot) {
+    writeFourStudents();
+    ASSERT_NE(open(), nullptr);
+    emit list()->itemDoubleClicked(list()->item(0));
+    EXPECT_EQ(homeShown, 0);
+    EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
+
+    emit list()->itemDoubleClicked(list()->item(4));
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(shared.currentStudentNo, 3);
+    EXPECT_EQ(shared.currentGradeLabel, QStringLiteral("幼３"));
+}
+
+TEST_F(NameSelectionTest, KeysSignInAndEnd) {
+    writeFourStudents();
+    ASSERT_NE(open(), nullptr);
+    list()->setCurrentRow(1);
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(shared.currentStudentNo, 4);
+
+    ASSERT_NE(open(), nullptr);
+    list()->setCurrentRow(2);
+    QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_1);
+    EXPECT_EQ(homeShown, 2);
+    EXPECT_EQ(shared.currentStudentNo, 2);
+
+    ASSERT_NE(open(), nullptr);
+    QTest::keyClick(list(), Qt::Key_0);
+    EXPECT_EQ(endCodes.size(), 1u);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].arguments, QStringList{QStringLiteral("001")});
+}
+
+TEST_F(NameSelectionTest, EndStartsTheLauncherWithArgument001) {
+    writeFourStudents();
+    ASSERT_NE(open(), nullptr);
+    shell.startResult = false;  // no launcher installed: the program ends all the same
+    child<QPushButton>("Command7")->click();
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].path,
+              shared.programFolder + QStringLiteral("../起動/プログラムメニュー.exe"));
+    EXPECT_EQ(shell.started[0].arguments, QStringList{QStringLiteral("001")});
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+}
+
+#ifndef Q_OS_WIN
+TEST_F(NameSelectionTest, EndPrefersALauncherWithoutExtension) {
+    writeFourStudents();
+    const QString launcher = shared.baseFolder + QStringLiteral("起動/プログラムメニュー");
+    ASSERT_TRUE(testfiles::writeBytes(launcher, "#!/bin/sh\n"));
+    ASSERT_NE(open(), nullptr);
+    QAction* end = NameSelection::current()->findChild<QAction*>(QStringLiteral("menuend"));
+    ASSERT_NE(end, nullptr);
+    end->trigger();
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].path,
+              shared.programFolder + QStringLiteral("../起動/プログラムメニュー"));
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+#endif
+
+TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
+    writeFourStudents();
+    NameSelection* w = open();
+    ASSERT_NE(w, nullptr);
+    const QString host = QString::fromLatin1(catalogue::siteHost());
+    child<QPushButton>("Command15")->click();
+    child<QPushButton>("Command17")->click();
+    w->findChild<QAction*>(QStringLiteral("menuhelp1"))->trigger();
+    w->findChild<QAction*>(QStringLiteral("mnmale"))->trigger();
+    EXPECT_EQ(helpUrls, (QStringList{host + QStringLiteral("/helpmenu.htm"),
+                                     host + QStringLiteral("/narabitouch.htm"),
+                                     host + QStringLiteral("/helpmenu.htm"),
+                                     host + QStringLiteral("/formmail2/form1.html")}));
+    w->findChild<QAction*>(QStringLiteral("menuspt"))->trigger();
+    EXPECT_EQ(versionShown, 1);
+    w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
+    EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/")});
+    // Without a name-change window the name selection stays.
+    child<QPushButton>("Command16")->click();
+    EXPECT_EQ(NameSelection::current(), w);
+    EXPECT_TRUE(endCodes.empty());
+}
+
+TEST_F(NameSelectionTest, ATempRosterIsTakenOverBeforeTheListIsDrawn) {
+    ASSERT_TRUE(testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿temp.txt"),
+                                          {rosterLine(1, 2019, QStringLiteral("山田花子"))}));
+    ASSERT_NE(open(), nullptr);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(rows().size(), 2);
+    EXPECT_TRUE(QFile::exists(shared.baseFolder + QStringLiteral("生徒用名簿.txt")));
+}
+
+TEST_F(NameSelectionTest, NoRosterAtAllEndsWithTheFileError) {
+    open();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("53")));
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("生徒用名簿.txt")));
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+
+TEST_F(NameSelectionTest, AFifthStudentEndsWithTheHomeUseMessage) {
+    writeRoster(
+        {rosterLine(1, 2019, QStringLiteral("一")), rosterLine(2, 2019, QStringLiteral("二")),
+         rosterLine(3, 2019, QStringLiteral("三")), rosterLine(4, 2019, QStringLiteral("四")),
+         rosterLine(5, 2019, QStringLiteral("五"), 1)});
+    open();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("家庭用は3人までしか登録できません"));
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+
+// Run in a child process by the next test: holds the program's lock until its input closes.
+TEST(NameSelectionLockHolder, HoldsTheLockForAnotherProcess) {
+    const QByteArray key = qgetenv("NARABI_HOLD_INSTANCE");
+    if (key.isEmpty()) GTEST_SKIP() << "helper of SecondCopyIsRefusedBeforeReadingAnything";
+    platform::SingleInstance lock(QString::fromUtf8(key));
+    ASSERT_TRUE(lock.acquired());
+    std::printf("locked\n");
+    std::fflush(stdout);
+    char c;
+    while (std::cin.get(c)) {
+    }
+}
+
+TEST_F(NameSelectionTest, SecondCopyIsRefusedBeforeReadingAnything) {
+    // No roster at all: had the window read it, the message would be a file error.
+    QProcess holder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("NARABI_HOLD_INSTANCE"), NameSelection::instanceKey());
+    holder.setProcessEnvironment(env);
+    holder.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=NameSelectionLockHolder.*")});
+    ASSERT_TRUE(holder.waitForStarted(10000));
+    QByteArray out;
+    while (!out.contains("locked") && holder.waitForReadyRead(20000)) out += holder.readAll();
+    ASSERT_TRUE(out.contains("locked")) << out.constData();
+
+    open();
+    holder.closeWriteChannel();
+    if (!holder.waitForFinished(10000)) holder.kill();
+    EXPECT_EQ(NameSelection::current(), nullptr);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(
+        boxes.shown[0].text,
+        QStringLiteral("このプログラムと同じプログラムがすでに起動され、完全に終了されていません。"
+                       "同じプログラムを完全に終了させてから実行してください。"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("注意"));
+    EXPECT_EQ(boxes.shown[0].icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(endCodes.size(), 1u);
+}
+
+}  // namespace
