@@ -10,14 +10,14 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
-#include "results/result_log.h"
+#include "results/run_recording.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
 
@@ -93,8 +93,8 @@ DrillScreen* DrillScreen::current() {
     return g_current;
 }
 
-QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top, int width,
-                            int height, double points, bool bold) {
+QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top,
+                                int width, int height, double points, bool bold) {
     auto* label = new QLabel(text, sPicture1);
     label->setObjectName(name);
     label->setGeometry(platform::twRect(left, top, width, height));
@@ -284,8 +284,7 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
-    pictureConfig_ =
-        drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
+    pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
     初期設定();
     if (!self) return;
     レベル別設定();
@@ -311,8 +310,7 @@ void DrillScreen::初期設定() {
     const LevelTarget& target = shared.levelTargets[level];
     if (target.secondTime <= 0) {
         throw platform::RuntimeError(
-            platform::errDivisionByZero,
-            shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
             QStringLiteral("レベル %1 の 2 番目のタイムが %2 です (制限時間はその 5 倍)")
                 .arg(level)
                 .arg(target.secondTime));

@@ -10,7 +10,6 @@
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/record_file.h"
-#include "results/statistics.h"
 
 namespace {
 
@@ -58,22 +57,16 @@ void dateAndTime(const QDateTime& now, double* date, double* timeOfDay) {
     *timeOfDay = static_cast<double>(t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0;
 }
 
-void checkTableIndex(int level, int student) {
-    if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent)
-        throw platform::RuntimeError(platform::errSubscriptOutOfRange, resultLogPath(),
-                                     QStringLiteral("level=%1 student=%2").arg(level).arg(student));
-}
+}  // namespace
 
-void appendMainRecord(const QDateTime& now) {
+void appendResultRecord(const QDateTime& now) {
     platform::appendRecordLocked(resultLogPath(), currentResultRecord(now).toBytes());
 }
 
-void appendHomeRecord(const QDateTime& now) {
+void appendHomeResultRecord(const QDateTime& now) {
     if (shared.currentStudentNo >= kFirstStudentWithoutHomeCopy) return;
     platform::appendRecordLocked(homeResultLogPath(), currentHomeResultRecord(now).toBytes());
 }
-
-}  // namespace
 
 QByteArray ResultRecord::toBytes() const {
     QByteArray out(kResultRecordSize, '\0');
@@ -169,34 +162,6 @@ HomeResultRecord currentHomeResultRecord(const QDateTime& now) {
 void appendResult() {
     // One reading of the clock for both records, so they agree even across midnight.
     const QDateTime now = platform::clock().now();
-    appendMainRecord(now);
-    appendHomeRecord(now);
-}
-
-void recordResult(int level) {
-    const int s = shared.currentStudentNo;
-    const qint32 t = shared.resultTime;
-    checkTableIndex(level, s);
-    ResultsTables& tables = resultsTables();
-    const LevelTarget& target = shared.levelTargets[level];
-
-    shared.clearedBeforeFlag = (tables.attempts(level, s) >= target.clearCount &&
-                                 tables.totalPoints(level, s) >= target.clearPoints)
-                                    ? 1
-                                    : 0;
-
-    const QDateTime now = platform::clock().now();
-    appendMainRecord(now);
-
-    // The record is in the log: the bests it makes now stand.
-    if (tables.bestTime(level, s) > t) {
-        shared.personalBestFlag = 1;
-        tables.bestTime(level, s) = t;
-    }
-    if (tables.levelBestTime(level) > t) {
-        tables.levelBestTime(level) = t;
-        shared.levelBestFlag = 1;
-    }
-
-    appendHomeRecord(now);
+    appendResultRecord(now);
+    appendHomeResultRecord(now);
 }

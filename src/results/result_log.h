@@ -59,9 +59,7 @@ HomeResultRecord currentHomeResultRecord(const QDateTime& now);
 // written but the home copy was not, the log record stays and the error names the home copy.
 void appendResult();
 
-// End-of-drill recording at the level: sets clearedBeforeFlag, personalBestFlag and
-// levelBestFlag (shared), updates the in-memory best times and appends the result.
-// The best flags and best times change only once the record is in the log, so a run whose
-// record could not be written is never shown as a new best. A level outside 1..35 or a
-// student outside 0..5000 raises error 9.
-void recordResult(int level);
+// The two halves of appendResult, for one moment: the log record, and the home copy's
+// record (skipped for students from 4900 on).
+void appendResultRecord(const QDateTime& now);
+void appendHomeResultRecord(const QDateTime& now);

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/errors.h"
+#include "results/run_recording.h"
 #include "results/statistics.h"
 #include "support/core_fixture.h"
 
