@@ -285,14 +285,14 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
     pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
-    初期設定();
+    prepareScreen();
     if (!self) return;
-    レベル別設定();
-    スタート();
+    applyLevelSettings();
+    startClock();
     Command1Click();
 }
 
-void DrillScreen::初期設定() {
+void DrillScreen::prepareScreen() {
     QPointer<DrillScreen> self(this);
     screens::closeHomeScreen();
     screens::closeWaitWindow();
@@ -346,12 +346,12 @@ void DrillScreen::初期設定() {
     }
 }
 
-void DrillScreen::レベル別設定() {
+void DrillScreen::applyLevelSettings() {
     run_.problemsPerDrill = drill::kProblemsPerDrill;
     sLabel9->setText(QString::number(run_.problemsPerDrill));
 }
 
-void DrillScreen::スタート() {
+void DrillScreen::startClock() {
     run_.start(platform::clock().monotonicMs());
     started_ = true;
     sTimer1->start();

@@ -44,16 +44,16 @@ class DrillScreen : public QWidget {
     // The open drill screen, if any.
     static DrillScreen* current();
 
-    // What runs when the screen has come up: "picture.txt", 初期設定, レベル別設定,
-    // スタート and the first problem.
+    // What runs when the screen has come up: "picture.txt", the screen and level
+    // settings, the clock and the first problem.
     void activate();
     // Initial settings: closes the home screen and the please-wait window, prepares the
     // time bar and fills the status strip.
-    void 初期設定();
+    void prepareScreen();
     // Per-level settings: five problems per drill.
-    void レベル別設定();
+    void applyLevelSettings();
     // Starts the clock.
-    void スタート();
+    void startClock();
     // Generates and shows a problem (the hidden button Command1).
     void Command1Click();
     // A press on the picture or the number of card i (1..10).

@@ -305,7 +305,7 @@ bool NameSelection::load() {
         activatePending_ = false;
         activate();
         if (platform::programEnding()) return;
-        名簿表示();
+        refreshNameList();
         if (platform::programEnding()) return;
         Label4->setFont(platform::programFont(kGothic, 48, true));
         Label4->setText(shared.drillTitle);
@@ -319,11 +319,11 @@ bool NameSelection::load() {
     return keep;
 }
 
-void NameSelection::名簿ファイル処理() {
+void NameSelection::recoverRosterFile() {
     recoverRoster();
 }
 
-void NameSelection::名簿表示() {
+void NameSelection::refreshNameList() {
     buildStatistics();
     platform::doEvents();
     if (platform::programEnding()) return;
@@ -355,7 +355,7 @@ void NameSelection::名簿表示() {
 
 void NameSelection::activate() {
     if (platform::programEnding()) return;
-    名簿ファイル処理();
+    recoverRosterFile();
     List1->setCurrentRow(-1);
     List1->clearSelection();
     Command1->hide();
@@ -437,13 +437,13 @@ void NameSelection::onListDoubleClick(int row) {
 
 void NameSelection::onGroupChosen(int index) {
     shared.gradeGroupFilter = Combo1->itemText(index);
-    名簿表示();
+    refreshNameList();
     List1->setFocus();
 }
 
 void NameSelection::onDisplayMode(int mode) {
     displayMode_ = mode;
-    名簿表示();
+    refreshNameList();
 }
 
 void NameSelection::signIn() {

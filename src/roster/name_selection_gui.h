@@ -25,9 +25,9 @@ class NameSelection : public QMainWindow {
     bool load();
 
     // Rebuilds the statistics and redraws the name list.
-    void 名簿表示();
+    void refreshNameList();
     // Gives "生徒用名簿temp.txt" the roster's name when the roster is missing.
-    void 名簿ファイル処理();
+    void recoverRosterFile();
     // What runs each time the window becomes active.
     void activate();
 

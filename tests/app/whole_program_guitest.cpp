@@ -17,12 +17,14 @@
 #include <functional>
 #include <vector>
 
-#include "app/wait_window_gui.h"
-#include "app/shared_state.h"
 #include "app/program_gui.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
+#include "app/wait_window_gui.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
+#include "home/level_columns_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/media.h"
@@ -30,7 +32,6 @@
 #include "platform/program.h"
 #include "platform/shell.h"
 #include "platform/wait.h"
-#include "endscreen/end_screen_gui.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"
@@ -373,7 +374,8 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     EXPECT_TRUE(waitFor([] { return EndScreen::current() == nullptr; }));
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(
+        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
     EXPECT_TRUE(
         waitFor([] { return !HomeScreen::current() || !HomeScreen::current()->isVisible(); }));
     QStringList after = before;

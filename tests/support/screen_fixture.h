@@ -7,10 +7,11 @@
 
 #include "app/catalogue.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
+#include "home/level_columns_gui.h"
 #include "platform/dates.h"
 #include "platform/media.h"
-#include "endscreen/end_screen_gui.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "sound/sound.h"

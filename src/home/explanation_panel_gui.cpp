@@ -1,0 +1,66 @@
+#include "home/explanation_panel_gui.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "app/shared_state.h"
+#include "home/home_layout_gui.h"
+#include "home/home_lines.h"
+#include "platform/errors.h"
+#include "platform/geometry.h"
+#include "platform/program.h"
+
+using namespace homelayout;
+
+ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
+    using platform::twRect;
+    makeLabel(screen, QStringLiteral("Label28"), QStringLiteral("説明"),
+              twRect(kRightLeft, kLevelNameTop, kRightWidth, 300), 10.5, true);
+    lines_ = new QListWidget(screen);
+    lines_->setObjectName(QStringLiteral("List6"));
+    lines_->setFont(platform::programFont(kGothic, 10.5));
+    lines_->setGeometry(twRect(kRightLeft, 1560, kRightWidth, 5160));
+
+    freePracticeNotice_ = new QFrame(screen);
+    freePracticeNotice_->setObjectName(QStringLiteral("Picture10"));
+    freePracticeNotice_->setFrameShape(QFrame::Box);
+    freePracticeNotice_->setGeometry(twRect(kRightLeft, 6840, kRightWidth, 600));
+    QLabel* notice = makeLabel(freePracticeNotice_, QStringLiteral("Label26"),
+                               QStringLiteral("規定回数クリア、自由にしてよろしい"),
+                               twRect(60, 60, kRightWidth - 120, 480), 10.5, true);
+    notice->setWordWrap(true);
+    freePracticeNotice_->hide();
+
+    resetStepFile_ =
+        makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
+                   twRect(kRightLeft, 7560, 3000, 420), 9);
+    connect(resetStepFile_, &QPushButton::clicked, this,
+            [] { platform::guarded([] { writeBlankStepFile(); }); });
+}
+
+void ExplanationPanel::showExplanation() {
+    lines_->clear();
+    lines_->addItems(homelines::explanationLines());
+}
+
+void ExplanationPanel::showFreePracticeNotice() {
+    freePracticeNotice_->show();
+}
+
+void ExplanationPanel::writeBlankStepFile() {
+    const QString path = shared.dataFolder + QStringLiteral("ステップ原.dat");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw platform::RuntimeError(platform::errPathFileAccess, path, file.errorString());
+    const QByteArray zeros(5000 * 8, '\0');
+    if (file.write(zeros) != zeros.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        throw platform::RuntimeError(platform::errDeviceIO, path, why);
+    }
+    if (!file.commit())
+        throw platform::RuntimeError(platform::errDeviceIO, path, file.errorString());
+}

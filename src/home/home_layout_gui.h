@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Geometry and widget helpers shared by the parts of the home screen. Positions are in
+// twips, as on the Windows machines of the family.
+namespace homelayout {
+
+inline const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+
+constexpr int kScreenWidth = 15360;
+constexpr int kScreenHeight = 11520;
+constexpr int kColumnLeft = 240;  // left of the layout reference list
+constexpr int kColumnWidth = 2400;
+constexpr int kVisibleColumns = 4;
+constexpr int kRightLeft = kColumnLeft + kVisibleColumns * kColumnWidth + 240;
+constexpr int kRightWidth = kScreenWidth - kRightLeft - 240;
+
+// Rows of a level column.
+constexpr int kLevelNameTop = 1200;
+constexpr int kStartButtonTop = 1560;
+constexpr int kTargetsTop = 2100;
+constexpr int kClearWindowTop = 2580;
+constexpr int kTodayHeadingTop = 2880;
+constexpr int kTodayFiguresTop = 3120;
+constexpr int kAllTimeHeadingTop = 3420;
+constexpr int kAllTimeFiguresTop = 3660;
+constexpr int kMarkerTop = 3960;
+constexpr int kRecordListTop = 4560;
+constexpr int kRecordListHeight = 3840;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                  double points = 10.5, bool bold = false);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                        double points = 10.5);
+// "Name_index", the object name of one control of a control array.
+QString indexed(const char* name, int index);
+
+}  // namespace homelayout
