@@ -10,6 +10,7 @@ program="$family/ならびタッチ"
 # Settings, roster, targets, pictures and sounds are laid out anew; results are kept.
 build/tools/make_demo "$family" "ならびタッチ"
 cp build/narabitouch "$program/narabitouch"
+cp build/narabitouch-export "$program/narabitouch-export"
 # Sounds need an audio output: start a sound server when none is running.
 if ! pactl info >/dev/null 2>&1; then
   pulseaudio --start --exit-idle-time=-1 >/dev/null 2>&1 || true

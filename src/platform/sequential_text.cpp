@@ -1,11 +1,11 @@
 #include "platform/sequential_text.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "platform/ansi.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 
@@ -151,11 +151,7 @@ void SeqTextWriter::writeLine(const QVariantList& values) {
 }
 
 void SeqTextWriter::saveTo(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(errPermissionDenied, path, file.errorString());
-    if (file.write(data_) != data_.size() || !file.commit())
-        throw RuntimeError(errDeviceIO, path, file.errorString());
+    writeWholeFile(path, data_);
 }
 
 }  // namespace platform

@@ -1,0 +1,256 @@
+#include "export/export_command.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/catalogue.h"
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "home/home_lines.h"
+#include "platform/errors.h"
+#include "platform/record_file.h"
+#include "platform/wait.h"
+#include "platform/whole_file.h"
+#include "results/level_targets.h"
+#include "results/result_log.h"
+#include "roster/roster.h"
+
+namespace {
+
+const QString kProgramName = QStringLiteral("narabitouch-export");
+constexpr int kLockRetryMs = 1000;
+constexpr int kLockAttempts = 30;
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+QString errorText(const platform::RuntimeError& e) {
+    QString text = QStringLiteral("%1: %2 (エラー %3)")
+                       .arg(shownPath(e.file()), e.description())
+                       .arg(e.number());
+    if (!e.detail().isEmpty()) text += u' ' + e.detail();
+    return text;
+}
+
+// An existing file in one of the family's folders that is not a CSV file is one of the
+// family's files (log, roster, settings, pictures, the programs themselves): never
+// replaced by an export.
+bool isFamilyFile(const QString& outputPath) {
+    const QFileInfo given(outputPath);
+    if (!given.exists()) return false;
+    const QFileInfo file(given.canonicalFilePath());
+    if (file.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) return false;
+    const QString folder = file.absolutePath();
+    for (const QString& family :
+         {shared.programFolder, shared.dataFolder, shared.baseFolder, shared.soundFolder}) {
+        const QString canonical = QDir(family).canonicalPath();
+        if (!canonical.isEmpty() && canonical == folder) return true;
+    }
+    return false;
+}
+
+bool takeValue(const QStringList& args, qsizetype* i, QString* value, QString* error) {
+    if (*i + 1 >= args.size()) {
+        *error = QStringLiteral("%1 の後に値がありません").arg(args[*i]);
+        return false;
+    }
+    *value = args[++*i];
+    return true;
+}
+
+}  // namespace
+
+bool parseExportArguments(const QStringList& args, ExportRequest* request, QString* error) {
+    ExportRequest r;
+    bool haveFolder = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString value;
+        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            r.help = true;
+        } else if (arg == QStringLiteral("--from") || arg == QStringLiteral("--to")) {
+            if (!takeValue(args, &i, &value, error)) return false;
+            const QDate day = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+            if (!day.isValid()) {
+                *error = QStringLiteral("%1 %2: 日付は yyyy-mm-dd の形で書きます").arg(arg, value);
+                return false;
+            }
+            (arg == QStringLiteral("--from") ? r.filter.from : r.filter.to) = day;
+        } else if (arg == QStringLiteral("--student")) {
+            if (!takeValue(args, &i, &value, error)) return false;
+            bool ok = false;
+            const int no = value.toInt(&ok);
+            if (!ok || no < 1 || no > kMaxStudent) {
+                *error = QStringLiteral("--student %1: 生徒番号は 1 から %2 までです")
+                             .arg(value)
+                             .arg(kMaxStudent);
+                return false;
+            }
+            r.filter.studentNo = no;
+        } else if (arg == QStringLiteral("--encoding")) {
+            if (!takeValue(args, &i, &value, error)) return false;
+            const QString name = value.toLower();
+            if (name == QStringLiteral("utf-8") || name == QStringLiteral("utf8")) {
+                r.encoding = CsvEncoding::Utf8WithBom;
+            } else if (name == QStringLiteral("cp932")) {
+                r.encoding = CsvEncoding::Cp932;
+            } else {
+                *error = QStringLiteral("--encoding %1: utf-8 か cp932 を指定します").arg(value);
+                return false;
+            }
+        } else if (arg == QStringLiteral("-o")) {
+            if (!takeValue(args, &i, &value, error)) return false;
+            if (value.isEmpty()) {
+                *error = QStringLiteral("-o の後のファイル名が空です");
+                return false;
+            }
+            r.outputPath = value;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            *error = QStringLiteral("%1: 知らないオプションです").arg(arg);
+            return false;
+        } else if (haveFolder) {
+            *error = QStringLiteral("%1: プログラムフォルダは 1 つだけ指定します").arg(arg);
+            return false;
+        } else {
+            r.programDir = arg;
+            haveFolder = true;
+        }
+    }
+    if (!r.help && !haveFolder) {
+        *error = QStringLiteral("プログラムフォルダを指定してください");
+        return false;
+    }
+    if (r.filter.from.isValid() && r.filter.to.isValid() && r.filter.from > r.filter.to) {
+        *error = QStringLiteral("--from の日付が --to の日付より後です");
+        return false;
+    }
+    *request = r;
+    return true;
+}
+
+QString exportUsage() {
+    return QStringLiteral(
+        "使い方: narabitouch-export プログラムフォルダ [--from yyyy-mm-dd] [--to yyyy-mm-dd]\n"
+        "                          [--student N] [--encoding utf-8|cp932] [-o ファイル]\n"
+        "\n"
+        "プログラムフォルダ (例: …/ならびタッチ) の成績累積データ.dat を、1 回の記録を 1 行にした\n"
+        "CSV にして書き出します (表計算ソフト用)。設定.txt、共通データ.txt、生徒用名簿.txt、\n"
+        "タイム回数データ.txt はプログラムと同じように読み、家族のファイルには何も書きません。\n"
+        "\n"
+        "  --from yyyy-mm-dd   この日からの記録 (その日を含む)\n"
+        "  --to yyyy-mm-dd     この日までの記録 (その日を含む)\n"
+        "  --student N         生徒番号 N の記録だけ\n"
+        "  --encoding utf-8    UTF-8、BOM 付き (既定): 日本語の Windows "
+        "の表計算ソフトでそのまま開けます\n"
+        "  --encoding cp932    シフト JIS (CP932)\n"
+        "  -o ファイル          このファイルに書き出します (ないときは標準出力)\n"
+        "  --help              この説明\n"
+        "\n"
+        "列: 日付, 時刻, 生徒番号, 名前, 学年 (今日の学年), レベル, レベル名,\n"
+        "    タイム(秒) (時間切れなど失敗した回は空), 得点 (レベルの重みをかけない点), 教室コード\n"
+        "区切りはコンマ、行末は CR LF、コンマや \" を含む値は \" で囲みます。\n"
+        "最後の記録が途中で切れていれば読み飛ばし、標準エラーに知らせます。\n"
+        "\n"
+        "終了コード: 0 書き出した / 1 ファイルがない・読めない・書けない / 2 使い方の誤り\n");
+}
+
+RunsLookup loadRunsLookup(const QString& programDir, QStringList* notes) {
+    loadSettings(programDir);
+    catalogue::fillLevelTables();
+    loadLevelTargets();
+    homelines::applyPracticeOverride(shared.levelCount, shared.levelNames, shared.levelTargets);
+
+    RunsLookup lookup;
+    lookup.levelNames = shared.levelNames;
+    for (int level = 1; level <= kMaxLevel; ++level)
+        lookup.passTimes[level] = shared.levelTargets[level].passTime;
+    lookup.targetsPath = shared.dataFolder + QStringLiteral("タイム回数データ.txt");
+
+    // The program would give a left-behind copy the roster's name; the export reads it
+    // where it lies.
+    QString roster = rosterPath();
+    if (!QFileInfo::exists(roster) && QFileInfo::exists(rosterTempPath())) {
+        roster = rosterTempPath();
+        notes->append(QStringLiteral("%1 がないので %2 から名前を読みました")
+                          .arg(shownPath(rosterPath()), shownPath(roster)));
+    }
+    shared.currentSchoolYear = schoolYearToday();
+    // Every line names its student, active or not; a later line of the same number wins.
+    for (const RosterLine& line : readRosterFile(roster)) {
+        const RosterEntry& e = line.entry;
+        lookup.studentNames[e.studentNo] = trimSpaces(e.studentName);
+        lookup.gradeLabels[e.studentNo] = displayGradeLabel(gradeOf(e.birthYear));
+    }
+    return lookup;
+}
+
+QByteArray readLogShared(const QString& path, int attempts) {
+    QByteArray bytes;
+    for (int attempt = 1;; ++attempt) {
+        if (platform::readRecordsShared(path, &bytes)) return bytes;
+        if (attempt >= attempts) {
+            throw platform::RuntimeError(platform::errPermissionDenied, path,
+                                         QStringLiteral("他の機械が書き込み中で読めません"));
+        }
+        platform::waitProcessingEvents(kLockRetryMs);
+    }
+}
+
+int runExport(const QStringList& args, const ExportOutput& out) {
+    const auto say = [&](const QString& text) {
+        out.standardError(kProgramName + QStringLiteral(": ") + text);
+    };
+    ExportRequest request;
+    QString usageError;
+    if (!parseExportArguments(args, &request, &usageError)) {
+        say(usageError);
+        say(QStringLiteral("使い方は %1 --help で見られます").arg(kProgramName));
+        return kExportUsageError;
+    }
+    if (request.help) {
+        return out.standardOutput(exportUsage().toLocal8Bit()) ? kExportOk : kExportFileError;
+    }
+    if (!QFileInfo(request.programDir).isDir()) {
+        say(QStringLiteral("%1: プログラムフォルダがありません")
+                .arg(shownPath(request.programDir)));
+        return kExportFileError;
+    }
+    const QString programDir = QDir::cleanPath(QDir(request.programDir).absolutePath());
+
+    try {
+        QStringList notes;
+        const RunsLookup lookup = loadRunsLookup(programDir, &notes);
+        for (const QString& note : notes) say(note);
+        if (!request.outputPath.isEmpty() && isFamilyFile(request.outputPath)) {
+            say(QStringLiteral("%1: 家族のファイルには書き出しません (.csv の名前にしてください)")
+                    .arg(shownPath(request.outputPath)));
+            return kExportFileError;
+        }
+
+        const QString logPath = resultLogPath();
+        const LogRuns runs = decodeRuns(readLogShared(logPath, kLockAttempts), logPath);
+        if (runs.tornBytes > 0) {
+            say(QStringLiteral("%1: 最後の記録が途中で切れています (%2 バイト)。読み飛ばしました")
+                    .arg(shownPath(logPath))
+                    .arg(runs.tornBytes));
+        }
+        if (runs.leftOut > 0) {
+            say(QStringLiteral("%1: 生徒番号・レベル・日付のない記録 %2 件は書き出しません")
+                    .arg(shownPath(logPath))
+                    .arg(runs.leftOut));
+        }
+
+        const QByteArray csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
+        if (!request.outputPath.isEmpty()) {
+            platform::writeWholeFile(request.outputPath, csv);
+        } else if (!out.standardOutput(csv)) {
+            say(QStringLiteral("標準出力に書き出せません"));
+            return kExportFileError;
+        }
+        return kExportOk;
+    } catch (const platform::RuntimeError& e) {
+        say(errorText(e));
+        return kExportFileError;
+    }
+}
