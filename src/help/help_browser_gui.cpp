@@ -1,6 +1,7 @@
 #include "help/help_browser_gui.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <exception>
 
@@ -55,6 +57,13 @@ const ToolButton kToolButtons[] = {
     {"Stop", "中止", "process-stop", QStyle::SP_BrowserStop},
 };
 
+// The help pages need no cache, cookies or storage on disk: a profile kept in memory
+// starts faster and leaves nothing behind.
+QWebEngineProfile* helpProfile() {
+    static QWebEngineProfile* profile = new QWebEngineProfile(qApp);
+    return profile;
+}
+
 }  // namespace
 
 HelpBrowser::HelpBrowser() {
@@ -91,8 +100,11 @@ HelpBrowser::HelpBrowser() {
     addressLayout->addWidget(lblAddress);
     addressLayout->addWidget(cboAddress);
 
-    brwWebBrowser = new QWebEngineView(this);
-    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    // The browser itself is made once the window has been painted (see showAndLoad).
+    browserArea_ = new QWidget(this);
+    browserArea_->setObjectName(QStringLiteral("browserArea"));
+    auto* browserLayout = new QVBoxLayout(browserArea_);
+    browserLayout->setContentsMargins(0, 0, 0, 0);
 
     timTimer = new QTimer(this);
     timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -112,7 +124,7 @@ HelpBrowser::HelpBrowser() {
     layout->setSpacing(2);
     layout->addWidget(tbToolBar);
     layout->addWidget(picAddress);
-    layout->addWidget(brwWebBrowser, 1);
+    layout->addWidget(browserArea_, 1);
     layout->addWidget(Picture1);
 
     connect(cboAddress, &QComboBox::activated, this, [this](int index) {
@@ -125,6 +137,16 @@ HelpBrowser::HelpBrowser() {
         quietly([&] { navigate(cboAddress->currentText()); });
     });
     connect(timTimer, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QWebEngineView* HelpBrowser::view() {
+    if (brwWebBrowser) return brwWebBrowser;
+    // The engine's first start takes a while; the window is already on the screen.
+    brwWebBrowser = new QWebEngineView(browserArea_);
+    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setPage(new QWebEnginePage(helpProfile(), brwWebBrowser));
+    browserArea_->layout()->addWidget(brwWebBrowser);
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this,
             [this] { quietly([&] { loadStarted(); }); });
     connect(brwWebBrowser, &QWebEngineView::loadFinished, this,
@@ -132,7 +154,29 @@ HelpBrowser::HelpBrowser() {
     connect(brwWebBrowser, &QWebEngineView::titleChanged, this, [this] {
         if (!busy_) setWindowTitle(locationName());
     });
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    return brwWebBrowser;
+}
+
+void HelpBrowser::showAndLoad() {
+    show();
+    raise();
+    activateWindow();
+    if (brwWebBrowser) {
+        load();
+        return;
+    }
+    // First opening: the page is asked for once the window has been painted, so that the
+    // window appears at once and shows "接続中..." while the engine starts.
+    setWindowTitle(kConnecting);
+    loadAfterPaint_ = true;
+}
+
+bool HelpBrowser::event(QEvent* e) {
+    if (e->type() == QEvent::Paint && loadAfterPaint_) {
+        loadAfterPaint_ = false;
+        QTimer::singleShot(0, this, [this] { quietly([&] { load(); }); });
+    }
+    return QWidget::event(e);
 }
 
 HelpBrowser* HelpBrowser::current() {
@@ -146,7 +190,7 @@ QStringList HelpBrowser::addressList() const {
 }
 
 QString HelpBrowser::locationName() const {
-    return brwWebBrowser->title();
+    return brwWebBrowser ? brwWebBrowser->title() : QString();
 }
 
 void HelpBrowser::load() {
@@ -163,12 +207,13 @@ void HelpBrowser::navigate(const QString& address) {
     const QString text = address.trimmed();
     if (text.isEmpty()) return;
     timTimer->start();
-    brwWebBrowser->load(QUrl::fromUserInput(text, shared.programFolder));
+    view()->load(QUrl::fromUserInput(text, shared.programFolder));
 }
 
 void HelpBrowser::toolButton(const QString& key) {
     quietly([&] {
         timTimer->start();
+        view();
         if (key == QStringLiteral("Back")) {
             brwWebBrowser->back();
         } else if (key == QStringLiteral("Forward")) {
@@ -220,7 +265,7 @@ void HelpBrowser::loadFinished() {
         activateWindow();
     }
     setWindowTitle(locationName());
-    const QUrl url = brwWebBrowser->url();
+    const QUrl url = view()->url();
     if (url.isValid() && !url.isEmpty()) putAddressFirst(url.toString());
 }
 
@@ -240,9 +285,6 @@ void installHelpBrowserHooks() {
             window = new HelpBrowser;
             currentWindow() = window;
         }
-        window->show();
-        window->raise();
-        window->activateWindow();
-        window->load();
+        window->showAndLoad();
     };
 }

@@ -19,6 +19,8 @@ class HelpBrowser : public QWidget {
   public:
     HelpBrowser();
 
+    // Shows the window and goes to shared.helpUrl.
+    void showAndLoad();
     // Goes to shared.helpUrl (nothing when it is empty) and puts it into the address box.
     void load();
     // Goes to an address typed or chosen in the address box.
@@ -30,7 +32,12 @@ class HelpBrowser : public QWidget {
     QStringList addressList() const;
     static HelpBrowser* current();
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
+    // The embedded browser, made on first use.
+    QWebEngineView* view();
     void timerTick();
     void loadStarted();
     void loadFinished();
@@ -42,13 +49,15 @@ class HelpBrowser : public QWidget {
     QWidget* picAddress;
     QLabel* lblAddress;
     QComboBox* cboAddress;
-    QWebEngineView* brwWebBrowser;
+    QWidget* browserArea_;
+    QWebEngineView* brwWebBrowser = nullptr;
     QTimer* timTimer;
     QWidget* Picture1;
     QPushButton* Command1;
     bool updatingList_ = false;
     bool busy_ = false;
     bool broughtToFront_ = false;
+    bool loadAfterPaint_ = false;
 };
 
 // Registers the window with the screen hooks (help buttons and menus).
