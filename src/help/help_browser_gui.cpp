@@ -168,6 +168,7 @@ void HelpBrowser::showAndLoad() {
     // First opening: the page is asked for once the window has been painted, so that the
     // window appears at once and shows "接続中..." while the engine starts.
     setWindowTitle(kConnecting);
+    cboAddress->setEditText(shared.helpUrl);
     loadAfterPaint_ = true;
 }
 
