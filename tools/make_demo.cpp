@@ -5,7 +5,9 @@
 
 #include <QDate>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -28,6 +30,23 @@ bool writeText(const QString& path, const QList<QVariantList>& lines) {
     platform::SeqTextWriter writer;
     for (const QVariantList& line : lines) writer.writeLine(line);
     return writeBytes(path, writer.bytes());
+}
+
+// Copies a folder's files and subfolders, replacing files of the same name.
+bool copyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        if (!QFile::copy(source, target)) {
+            std::fprintf(stderr, "make_demo: cannot copy %s\n", qPrintable(source));
+            ok = false;
+        }
+    }
+    return ok;
 }
 
 // Sections of the sound table with the tones of their files.
@@ -148,6 +167,9 @@ int main(int argc, char** argv) {
         pictures.append({QVariant(card), QVariant(done)});
     }
     ok &= writeText(prog.filePath(QStringLiteral("picture.txt")), pictures);
+
+    // The help pages, in the folder "help" beside the program.
+    ok &= copyFolder(QStringLiteral(HELP_SOURCE_DIR), prog.filePath(QStringLiteral("help")));
 
     // An empty results log: the program reads it at every screen and a fresh
     // installation has no results yet. An existing log is kept.

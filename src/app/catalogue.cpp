@@ -1,7 +1,9 @@
 #include "app/catalogue.h"
 
-#include "app/shared_state.h"
+#include <QUrl>
+
 #include "app/screens.h"
+#include "app/shared_state.h"
 
 namespace catalogue {
 
@@ -40,8 +42,12 @@ const QString& levelName(int level) {
 
 }  // namespace
 
-const char* siteHost() {
-    return "https://www.quillmark5.example";
+QString helpSite() {
+    return QUrl::fromLocalFile(shared.programFolder + QStringLiteral("help")).toString();
+}
+
+QString helpHomePage() {
+    return helpSite() + QStringLiteral("/index.htm");
 }
 
 void setTitle() {
@@ -63,7 +69,7 @@ void openCourse() {
 }
 
 void openHelp() {
-    shared.helpUrl = QString::fromLatin1(siteHost()) + QLatin1String(kHelpPage);
+    shared.helpUrl = helpSite() + QLatin1String(kHelpPage);
     screens::showHelpBrowser();
 }
 

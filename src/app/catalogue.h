@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The drill catalogue: title, levels and help page.
 namespace catalogue {
 
@@ -13,7 +15,10 @@ void openCourse();
 void fillLevelTables();
 // helpUrl := the drill's help page; shows the help browser.
 void openHelp();
-// The maker's web site, without the closing "/".
-const char* siteHost();
+// The program's own help pages: the folder "help" beside the program, as a file address
+// without the closing "/"; the pages keep the paths of the maker's site under it.
+QString helpSite();
+// The contents page of the help (what the maker's site root was).
+QString helpHomePage();
 
 }  // namespace catalogue

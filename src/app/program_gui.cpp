@@ -7,17 +7,22 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/wait_window_gui.h"
-#include "app/shared_state.h"
 #include "app/screens.h"
 #include "app/settings.h"
+#include "app/shared_state.h"
+#include "app/version.h"
+#include "app/version_dialog_gui.h"
+#include "app/wait_window_gui.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
+#include "help/help_browser_gui.h"
 #include "home/home_screen_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
-#include "endscreen/end_screen_gui.h"
+#include "platform/web_engine.h"
+#include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
 
 namespace {
@@ -76,6 +81,9 @@ void installProgram(bool installPlatform) {
     installHomeScreenHooks();
     installDrillScreenHooks();
     installResultScreenHooks();
+    installNameChangeHooks();
+    installHelpBrowserHooks();
+    installVersionDialogHooks();
 }
 
 bool startProgram(const QString& programDir) {
@@ -88,7 +96,11 @@ bool startProgram(const QString& programDir) {
 
 int runProgram(int& argc, char** argv, const QString& programDir,
                std::function<void()> firstShown) {
+    platform::prepareWebEngine();
     platform::Application app(argc, argv);
+    const ProgramVersion version = programVersion();
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
     app.setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutes();
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -8,9 +8,9 @@
 #include "app/shared_state.h"
 #include "home/home_lines.h"
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 #include "platform/record_file.h"
 #include "platform/wait.h"
-#include "platform/whole_file.h"
 #include "results/level_targets.h"
 #include "results/result_log.h"
 #include "roster/roster.h"
@@ -243,7 +243,7 @@ int runExport(const QStringList& args, const ExportOutput& out) {
 
         const QByteArray csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
         if (!request.outputPath.isEmpty()) {
-            platform::writeWholeFile(request.outputPath, csv);
+            platform::replaceFile(request.outputPath, csv);
         } else if (!out.standardOutput(csv)) {
             say(QStringLiteral("標準出力に書き出せません"));
             return kExportFileError;

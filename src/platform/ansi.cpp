@@ -19,6 +19,21 @@ QByteArray toAnsi(const QString& text) {
     return encoder.encode(text);
 }
 
+QString unencodableAnsi(const QString& text) {
+    QString missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView piece = QStringView(text).mid(i, len);
+        // A character the code page lacks is replaced on encoding; the round trip tells.
+        QStringEncoder encoder(kCodec);
+        QStringDecoder decoder(kCodec);
+        const QString back = decoder.decode(encoder.encode(piece));
+        if (encoder.hasError() || back != piece) missing += piece;
+        i += len - 1;
+    }
+    return missing;
+}
+
 QByteArray fixedAnsi(const QString& text, int size) {
     QByteArray out;
     out.reserve(size);

@@ -4,8 +4,8 @@
 
 #include "platform/ansi.h"
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 #include "platform/numeric.h"
-#include "platform/whole_file.h"
 
 namespace platform {
 
@@ -151,7 +151,7 @@ void SeqTextWriter::writeLine(const QVariantList& values) {
 }
 
 void SeqTextWriter::saveTo(const QString& path) const {
-    writeWholeFile(path, data_);
+    replaceFile(path, data_);
 }
 
 }  // namespace platform

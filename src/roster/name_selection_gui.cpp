@@ -20,10 +20,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/shared_state.h"
 #include "app/catalogue.h"
 #include "app/screens.h"
 #include "app/settings.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
@@ -488,12 +488,13 @@ void NameSelection::changeNames() {
 }
 
 void NameSelection::showHelpPage(const char* page) {
-    shared.helpUrl = QString::fromLatin1(catalogue::siteHost()) + QString::fromLatin1(page);
+    shared.helpUrl = catalogue::helpSite() + QString::fromLatin1(page);
     screens::showHelpBrowser();
 }
 
 void NameSelection::openHomePage() {
-    platform::shell().openUrl(QString::fromLatin1(catalogue::siteHost()) + QStringLiteral("/"));
+    // The contents page of the program's own help stands in for the maker's home page.
+    platform::shell().openUrl(catalogue::helpHomePage());
 }
 
 void installNameSelectionHooks() {

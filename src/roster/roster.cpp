@@ -6,6 +6,7 @@
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/sequential_text.h"
@@ -241,5 +242,8 @@ QByteArray rosterBytes(const std::vector<RosterEntry>& entries, const std::vecto
 
 void writeRoster(const QString& path, const std::vector<RosterEntry>& entries,
                  const std::vector<double>& statuses, int count) {
-    rosterWriter(entries, statuses, count).saveTo(path);
+    // Through "生徒用名簿temp.txt", which the recovery takes over should the roster ever
+    // be missing.
+    const QString temp = path.left(path.lastIndexOf(u'/') + 1) + kRosterTempName;
+    platform::replaceFile(path, temp, rosterWriter(entries, statuses, count).bytes());
 }

@@ -64,7 +64,8 @@ void recoverRoster();
 QByteArray rosterBytes(const std::vector<RosterEntry>& entries, const std::vector<double>& statuses,
                        int count);
 
-// Rewrites the roster with lines 1..count. The file is replaced as a whole: a failure
-// leaves the old roster in place and raises a run-time error naming the file.
+// Rewrites the roster with lines 1..count. The file is replaced as a whole, through
+// "生徒用名簿temp.txt" in its folder: a process stopped at any moment leaves the old or
+// the new roster, and a failure leaves the old one and raises a run-time error naming it.
 void writeRoster(const QString& path, const std::vector<RosterEntry>& entries,
                  const std::vector<double>& statuses, int count);

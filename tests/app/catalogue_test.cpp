@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
+#include <QUrl>
+
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "support/startup_env.h"
 
 namespace {
@@ -84,11 +86,13 @@ TEST(DrillCatalogue, SigningInAgainLeavesTheSameTables) {
     EXPECT_EQ(shared.levelCount, first.levelCount);
 }
 
-TEST(DrillCatalogue, HelpOpensTheDrillPageOnTheSite) {
+TEST(DrillCatalogue, HelpOpensTheDrillPageBesideTheProgram) {
     StartupEnv env;
     ScreenCalls calls;
+    shared.programFolder = QStringLiteral("/opt/ならび タッチ/");
     catalogue::openHelp();
     EXPECT_EQ(calls.helpShown, 1);
-    EXPECT_EQ(calls.urlWhenShown, "https://www.quillmark5.example/narabitouch.htm");
+    EXPECT_EQ(QUrl(calls.urlWhenShown).toLocalFile(),
+              QStringLiteral("/opt/ならび タッチ/help/narabitouch.htm"));
     EXPECT_EQ(shared.helpUrl, calls.urlWhenShown);
 }

@@ -15,9 +15,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/shared_state.h"
 #include "app/catalogue.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -114,8 +114,8 @@ class NameSelectionTest : public ::testing::Test {
                      rosterLine(4, 2010, QStringLiteral("田中"))});
     }
     void writeRoster(const QStringList& lines) {
-        ASSERT_TRUE(testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿.txt"),
-                                              lines));
+        ASSERT_TRUE(
+            testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿.txt"), lines));
     }
     // Student 1: 30 s today and 40 s yesterday at level 1; student 2: a run out of time today.
     void writeResults() {
@@ -392,7 +392,7 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     writeFourStudents();
     NameSelection* w = open();
     ASSERT_NE(w, nullptr);
-    const QString host = QString::fromLatin1(catalogue::siteHost());
+    const QString host = catalogue::helpSite();
     child<QPushButton>("Command15")->click();
     child<QPushButton>("Command17")->click();
     w->findChild<QAction*>(QStringLiteral("menuhelp1"))->trigger();
@@ -404,7 +404,7 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     w->findChild<QAction*>(QStringLiteral("menuspt"))->trigger();
     EXPECT_EQ(versionShown, 1);
     w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
-    EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/")});
+    EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/index.htm")});
     // Without a name-change window the name selection stays.
     child<QPushButton>("Command16")->click();
     EXPECT_EQ(NameSelection::current(), w);

@@ -1,0 +1,81 @@
+#include "app/version_dialog_gui.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/screens.h"
+#include "app/shared_state.h"
+#include "app/version.h"
+#include "platform/geometry.h"
+
+namespace {
+
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, double points, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(platform::programFont(kGothic, points, bold));
+    return label;
+}
+
+QWidget* nameSelectionWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("namesel") && w->isVisible()) return w;
+    return nullptr;
+}
+
+}  // namespace
+
+VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
+    using platform::twRect;
+    setObjectName(QStringLiteral("frmver"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setModal(true);
+    setFixedSize(twRect(0, 0, 5400, 3300).size());
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setLineWidth(2);
+    Shape1->setGeometry(twRect(150, 150, 5100, 2100));
+    Label1 = makeLabel(this, "Label1", twRect(300, 300, 4800, 700), 20, true);
+    Label2 = makeLabel(this, "Label2", twRect(300, 1050, 4800, 450), 12, false);
+    Label4 = makeLabel(this, "Label4", twRect(300, 1600, 4800, 450), 12, true);
+    Command1 = new QPushButton(QStringLiteral("O.K."), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twRect(1950, 2450, 1500, 600));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QPoint VersionDialog::centredOn(const QRect& windowFrame) const {
+    // Placed by the sizes alone; a window smaller than the dialog gives negative offsets,
+    // and the dialog is shown there all the same.
+    return {windowFrame.left() + (windowFrame.width() - width()) / 2,
+            windowFrame.top() + (windowFrame.height() - height()) / 2};
+}
+
+void VersionDialog::showEvent(QShowEvent* event) {
+    fill();
+    QDialog::showEvent(event);
+}
+
+void VersionDialog::fill() {
+    Label1->setText(shared.drillTitle);
+    Label2->setText(versionText(programVersion()));
+    Label4->setText(QStringLiteral("Quillmark5"));
+}
+
+void installVersionDialogHooks() {
+    screens::hooks().showVersionDialog = [] {
+        QWidget* owner = nameSelectionWindow();
+        VersionDialog dialog(owner);
+        if (owner) dialog.move(dialog.centredOn(owner->frameGeometry()));
+        dialog.exec();
+    };
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The version dialog: the drill's title, the program's version and the product family.
+class VersionDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit VersionDialog(QWidget* parent = nullptr);
+
+    // Where the dialog stands when centred on a window of the given frame.
+    QPoint centredOn(const QRect& windowFrame) const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void fill();
+
+    QFrame* Shape1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label4;
+    QPushButton* Command1;
+};
+
+// Registers the dialog with the screen hooks (the name selection's "バージョン情報").
+void installVersionDialogHooks();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The home-use name change window: one row per roster line (up to the home-use limit),
+// each with a birth year and a name. "変更" rewrites the roster; "もどる" and closing the
+// window go back to the name selection.
+class NameChangeWindow : public QWidget {
+    Q_OBJECT
+  public:
+    NameChangeWindow();
+
+    // Reads the roster and fills the rows; a roster that cannot be read raises a
+    // run-time error.
+    void load();
+    // "変更": writes the roster with the rows' names and birth years, or shows why a row
+    // cannot be stored (nothing is written then).
+    void writeNames();
+    // "もどる".
+    void goBack();
+
+    static NameChangeWindow* current();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildRows(int count);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::vector<QLineEdit*> birthYearBoxes_;  // Text2 (1), (2), ...
+    std::vector<QLineEdit*> nameBoxes_;       // Text1 (1), (2), ...
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
+
+// Registers the window with the screen hooks (name selection's "名前の変更").
+void installNameChangeHooks();

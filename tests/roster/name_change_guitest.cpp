@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/screens.h"
+#include "platform/ansi.h"
+#include "roster/name_change_gui.h"
+#include "roster/roster.h"
+#include "support/core_fixture.h"
+#include "support/temp_files.h"
+
+namespace {
+
+QString rosterLine(int no, int year, const QString& name, int status) {
+    return QStringLiteral("%1,%2,0,0,\"%3\",%4,\"%5\",\"%5\"")
+        .arg(no)
+        .arg(year)
+        .arg(name.leftJustified(20, u' '))
+        .arg(status)
+        .arg(QString(20, u' '));
+}
+
+class NameChangeWindowTest : public CoreFixture {
+  protected:
+    void SetUp() override {
+        CoreFixture::SetUp();
+        installNameChangeHooks();
+        screens::hooks().showNameSelection = [this] { ++nameSelectionShown; };
+        ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(),
+                                              {rosterLine(1, 2015, QStringLiteral("佐藤"), 0),
+                                               rosterLine(2, 2012, QStringLiteral("山田"), 1)}));
+    }
+    void TearDown() override {
+        if (NameChangeWindow* w = NameChangeWindow::current()) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CoreFixture::TearDown();
+    }
+    template <class T>
+    T* child(const char* name) {
+        T* w = NameChangeWindow::current()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    int nameSelectionShown = 0;
+};
+
+TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
+    ASSERT_TRUE(screens::showNameChange());
+    NameChangeWindow* w = NameChangeWindow::current();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), QStringLiteral("FrmName2"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmark5"));
+    EXPECT_EQ(child<QLabel>("Label3")->text(),
+              QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"));
+    EXPECT_EQ(w->findChild<QLineEdit*>(QStringLiteral("Text1_3")), nullptr);
+    QLineEdit* name2 = child<QLineEdit>("Text1_2");
+    EXPECT_EQ(name2->text(), QStringLiteral("山田"));
+    EXPECT_EQ(child<QLineEdit>("Text2_2")->text(), QStringLiteral("2012"));
+    EXPECT_EQ(name2->maxLength(), 20);
+
+    name2->setText(QStringLiteral("山田花子"));
+    child<QLineEdit>("Text2_1")->setText(QStringLiteral("2014"));
+    child<QPushButton>("Command1")->click();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(testfiles::readBytes(rosterPath()),
+              platform::toAnsi(rosterLine(1, 2014, QStringLiteral("佐藤"), 0) + "\r\n" +
+                               rosterLine(2, 2012, QStringLiteral("山田花子"), 1) + "\r\n"));
+    EXPECT_EQ(NameChangeWindow::current(), w);  // the window stays
+
+    // A refused row is named in a message; the file stays.
+    const QByteArray written = testfiles::readBytes(rosterPath());
+    child<QLineEdit>("Text2_2")->setText(QStringLiteral("70000"));
+    child<QPushButton>("Command1")->click();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("2 行目の生まれた年")));
+    EXPECT_EQ(testfiles::readBytes(rosterPath()), written);
+
+    child<QPushButton>("Command2")->click();
+    EXPECT_EQ(nameSelectionShown, 1);
+    EXPECT_EQ(NameChangeWindow::current(), nullptr);
+
+    // Closing the window in another way brings the name selection back as well.
+    ASSERT_TRUE(screens::showNameChange());
+    NameChangeWindow::current()->close();
+    EXPECT_EQ(nameSelectionShown, 2);
+}
+
+TEST_F(NameChangeWindowTest, AnUnreadableRosterIsARunTimeErrorBeforeAnyWindow) {
+    ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), {QStringLiteral("1,abc")}));
+    EXPECT_THROW(screens::showNameChange(), platform::RuntimeError);
+    EXPECT_EQ(NameChangeWindow::current(), nullptr);
+}
+
+}  // namespace
