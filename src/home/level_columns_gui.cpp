@@ -118,7 +118,7 @@ void LevelColumns::buildColumn(int level) {
 
     c.records = new RecordListView(screen_);
     c.records->setObjectName(indexed("List5", level));
-    c.records->setFont(platform::programFont(kGothic, 9));
+    c.records->setFont(platform::programFont(kGothic, 7.5));
     c.records->setGeometry(twRect(x, kRecordListTop, kColumnWidth, kRecordListHeight));
 
     c.rankingButton =
