@@ -203,12 +203,7 @@ bool RecordListArea::letEventsRun() {
 void RecordListArea::chooseKind(int kind) {
     RECORD_LIST_BUILD();
     choicePanel_->setEnabled(false);  // no other choice while this one is built
-    chartButton_->hide();
-    if (chartPanel_) chartPanel_->hide();
-    if (backButton_) backButton_->setEnabled(false);
-    columns_->hideRecordLists();
-    waitPanel_->show();
-    waitPanel_->raise();
+    hideListsForRecordDisplay();
     if (!letEventsRun() || activating_) return;
 
     if (kind == 0) {
@@ -388,6 +383,7 @@ bool RecordListArea::buildPointsRankings(PointsOrder order, const QString& headi
             if (bar) bar->setValue(level);
         if (!buildRanking(level)) return false;
     }
+    if (busyProgress_) busyProgress_->setRange(0, 0);  // the screen's busy bar again
     return true;
 }
 
