@@ -14,21 +14,22 @@ inline const QChar kFullWidthBlank = QChar(0x3000);
 // The value in decimal followed by the suffix, right-aligned in `width` characters: the
 // last `width` characters of `width` blanks + the text (width 0: the text as it is).
 inline void appendRight(QString& out, qint64 value, int width, QStringView suffix = {}) {
-    char16_t digits[24];
-    int n = 0;
+    constexpr int kSize = 48;
+    char16_t text[kSize];
+    int start = kSize;
+    for (qsizetype i = std::min<qsizetype>(suffix.size(), 16); i-- > 0;)
+        text[--start] = suffix[i].unicode();
     const bool negative = value < 0;
     quint64 v = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
     do {
-        digits[23 - n++] = static_cast<char16_t>(u'0' + v % 10);
+        text[--start] = static_cast<char16_t>(u'0' + v % 10);
         v /= 10;
     } while (v != 0);
-    if (negative) digits[23 - n++] = u'-';
-    const int length = n + static_cast<int>(suffix.size());
-    if (width <= 0) width = length;
-    if (length < width) out.append(QString(width - length, QLatin1Char(' ')));
-    const int skip = length > width ? length - width : 0;  // cut from the left
-    if (skip < n) out.append(QStringView(digits + 24 - n + skip, n - skip));
-    out.append(suffix.mid(skip > n ? skip - n : 0));
+    if (negative) text[--start] = u'-';
+    const int length = kSize - start;
+    width = width <= 0 ? length : std::min(width, kSize);
+    while (kSize - start < width) text[--start] = u' ';
+    out.append(QStringView(text + kSize - width, width));  // cut from the left when longer
 }
 
 // The name (half-width blanks removed at the end, and at the start when `trimStart`),
