@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "home/record_list_view_gui.h"
 #include "roster/roster.h"
@@ -246,6 +248,18 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_EQ(list->lines()[0], QStringLiteral("30Ⅱ生徒31　    31 　"));
     EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
     EXPECT_FALSE(child<QWidget>(home, "Picture6")->isVisibleTo(home));
+
+    // A click on another choice while today's runs are built does nothing.
+    auto* today = child<QRadioButton>(home, "Option1_2");
+    auto* all = child<QRadioButton>(home, "Option1_3");
+    QTimer::singleShot(0, all, [all] { all->click(); });
+    today->click();
+    settle();
+    EXPECT_TRUE(today->isChecked());
+    ASSERT_EQ(list->count(), 30);  // today's runs of 中２
+    EXPECT_EQ(list->lines()[0], QStringLiteral("  31秒 06:00Ⅱ生徒31　Ⅱ4"));
+    EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));  // not the all-runs list
+    EXPECT_TRUE(child<QWidget>(home, "Picture1")->isEnabled());
 }
 
 }  // namespace
