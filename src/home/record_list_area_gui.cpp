@@ -168,6 +168,10 @@ void RecordListArea::hideListsForRecordDisplay() {
     waitPanel_->raise();
 }
 
+QString RecordListArea::gradeGroup() const {
+    return gradeGroup_->currentText();
+}
+
 void RecordListArea::hideWaitPanel() {
     waitPanel_->hide();
 }

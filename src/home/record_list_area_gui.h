@@ -38,6 +38,12 @@ class RecordListArea : public QObject {
     void raiseWaitPanel();
 
     QPushButton* chartButton() const { return chartButton_; }
+    // What the chart cards rank by: the points order of the last points list (all-time
+    // until a list by today's points is chosen) and the grade group chosen in Combo1.
+    records::PointsOrder pointsOrder() const {
+        return pointsOrder_ == 2 ? records::PointsOrder::Today : records::PointsOrder::AllTime;
+    }
+    QString gradeGroup() const;
     // The menu button of the screen, disabled while a list is built.
     void setBackButton(QPushButton* back) { backButton_ = back; }
     void setChartPanel(QFrame* chartPanel) { chartPanel_ = chartPanel; }
