@@ -61,9 +61,10 @@ bool waitFor(Pred pred, int ms = 10000) {
     return true;
 }
 
-QWidget* window(const char* className) {
+// A visible top-level window by its object name ("namesel", "seisekitime1", ...).
+QWidget* window(const char* objectName) {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->inherits(className)) return w;
+        if (w->isVisible() && w->objectName() == QLatin1String(objectName)) return w;
     return nullptr;
 }
 

@@ -19,9 +19,12 @@ class ChartPanel : public QObject {
     void open();
     // The teacher's button that prints the charts of every selected student.
     void setTeacherPrintVisible(bool visible);
-    // Refills the student list with the active students of the roster
+    // Refills the student list with the roster's students of status 0
     // ("小１ /  山田花子/12").
     void fillStudentList();
+    // Before the signed-in student's own runs are listed: the student list refilled, the
+    // level list "1".."levelCount", and the signed-in student as the chart's student.
+    void prepareForOwnRuns(int levelCount);
 
   private:
     QFrame* panel_ = nullptr;               // Picture11

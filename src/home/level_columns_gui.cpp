@@ -13,6 +13,7 @@
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
 #include "home/level_locks.h"
+#include "home/record_list_view_gui.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
@@ -53,8 +54,8 @@ LevelColumns::LevelColumns(QWidget* screen, int levelCount, StartRequest onStart
         twRect(kColumnLeft, kRecordListTop, kColumnWidth, kRecordListHeight));
     layoutReference_->hide();
 
-    makeLabel(screen, QStringLiteral("Label5"), QStringLiteral("ベスト成績"),
-              twRect(kColumnLeft, 4260, 4800, 300), 10.5, true);
+    listHeading_ = makeLabel(screen, QStringLiteral("Label5"), QStringLiteral("ベスト成績"),
+                             twRect(kColumnLeft, 4260, 4800, 300), 10.5, true);
 
     columns_.resize(levelCount_ + 1);
     for (int level = 1; level <= levelCount_; ++level) buildColumn(level);
@@ -115,9 +116,9 @@ void LevelColumns::buildColumn(int level) {
     c.markerCaption = makeLabel(screen_, indexed("Label1", level), QString(),
                                 twRect(x, kMarkerTop, 1680, 300), 9);
 
-    c.records = new QListWidget(screen_);
+    c.records = new RecordListView(screen_);
     c.records->setObjectName(indexed("List5", level));
-    c.records->setFont(platform::programFont(kGothic, 9));
+    c.records->setFont(platform::programFont(kGothic, 7.5));
     c.records->setGeometry(twRect(x, kRecordListTop, kColumnWidth, kRecordListHeight));
 
     c.rankingButton =
@@ -192,9 +193,26 @@ void LevelColumns::showFigures(const ResultsTables& stats, int student) {
 
 void LevelColumns::showRecordListsOfTimedLevels() {
     for (int level = 1; level <= levelCount_; ++level) {
-        if (!columns_[level].levelName->text().contains(QStringLiteral("練")))
-            columns_[level].records->show();
+        if (!isPracticeColumn(level)) columns_[level].records->show();
     }
+}
+
+bool LevelColumns::isPracticeColumn(int level) const {
+    return level >= 1 && level <= levelCount_ &&
+           columns_[level].levelName->text().contains(QStringLiteral("練"));
+}
+
+void LevelColumns::hideColumnFigures(int level) {
+    if (level < 1 || level > levelCount_) return;
+    const Column& c = columns_[level];
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.records, c.targets, c.clearWindow, c.todayFigures,
+                                         c.allTimeFigures, c.todayHeading, c.allTimeHeading})
+        w->hide();
+}
+
+void LevelColumns::setListHeading(const QString& text) {
+    listHeading_->setText(text);
 }
 
 void LevelColumns::hideRecordLists() {
@@ -215,11 +233,8 @@ void LevelColumns::clearSelections() {
 
 void LevelColumns::clearSelection(int level) {
     if (level < 1 || level > levelCount_) return;
-    QListWidget* list = columns_[level].records;
-    if (list->count() > 0) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-    }
+    RecordListView* list = columns_[level].records;
+    if (list->count() > 0) list->clearChoice();
 }
 
 bool LevelColumns::startEnabled(int level) const {
@@ -230,7 +245,7 @@ QPushButton* LevelColumns::startButton(int level) const {
     return level >= 1 && level <= levelCount_ ? columns_[level].startButton : nullptr;
 }
 
-QListWidget* LevelColumns::recordList(int level) const {
+RecordListView* LevelColumns::recordList(int level) const {
     return level >= 1 && level <= levelCount_ ? columns_[level].records : nullptr;
 }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class RecordListView;
 class QWidget;
 class ResultsTables;
 
@@ -38,6 +39,12 @@ class LevelColumns : public QObject {
     // Shows the record lists of the levels that are not practice levels ("練").
     void showRecordListsOfTimedLevels();
     void hideRecordLists();
+    // Whether the level's name marks a practice level ("練").
+    bool isPracticeColumn(int level) const;
+    // Hides the level's record list with its targets, figures and their headings.
+    void hideColumnFigures(int level);
+    // Label5, the heading of the record lists.
+    void setListHeading(const QString& text);
     // Resets the headings of the figure labels and empties every level's record list.
     void clearRecordLists();
     // Leaves no entry of the record lists selected (all levels, or one level).
@@ -46,7 +53,7 @@ class LevelColumns : public QObject {
 
     bool startEnabled(int level) const;
     QPushButton* startButton(int level) const;
-    QListWidget* recordList(int level) const;
+    RecordListView* recordList(int level) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,7 +70,7 @@ class LevelColumns : public QObject {
         QLabel* allTimeFigures = nullptr;
         QLineEdit* marker = nullptr;
         QLabel* markerCaption = nullptr;
-        QListWidget* records = nullptr;
+        RecordListView* records = nullptr;
         QPushButton* rankingButton = nullptr;  // builds the level's ranking; never shown
     };
 
@@ -76,6 +83,7 @@ class LevelColumns : public QObject {
     std::vector<Column> columns_;             // index = level (0 unused)
     QListWidget* layoutReference_ = nullptr;  // List5(0): left edge and width of a column
     QScrollBar* firstColumnBar_ = nullptr;
+    QLabel* listHeading_ = nullptr;  // Label5
 };
 
 // The first level column shown; kept while the program runs, so that the screen opens

@@ -219,6 +219,11 @@ void loadResults() {
     for (int level = 1; level <= kMaxLevel; ++level) tb.levelBestTime_[level] = levelBest[level];
 }
 
+bool readResultLog(QByteArray* bytes) {
+    int step = 1;
+    return readLog(resultLogPath(), bytes, &step);
+}
+
 int timeKey(qint32 t) {
     if (t >= 0) {
         while (t >= 1000) t /= 10;

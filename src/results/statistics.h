@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 #include <vector>
@@ -70,6 +71,9 @@ constexpr qint32 kCompletedBelow = 6000;
 // When it ends the program it returns normally with platform::programEnding() true and the
 // tables not (or only partly) filled: callers check programEnding() before using them.
 void loadResults();
+// Reads the whole log into bytes with the same retries and messages as loadResults (a
+// missing log, a log locked by another machine). Returns false when the program was ended.
+bool readResultLog(QByteArray* bytes);
 // Clears the tables, loads the log and fills every statistic. Returns at once, leaving the
 // statistics cleared, when loadResults ended the program. A level used by the log whose
 // pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
