@@ -18,7 +18,7 @@
 #include "platform/printer_gui.h"
 #include "platform/program.h"
 #include "records/chart_drawing_gui.h"
-#include "roster/roster.h"
+#include "records/chart_students.h"
 
 using namespace homelayout;
 
@@ -146,10 +146,14 @@ void ChartPanel::setTeacherPrintVisible(bool visible) {
 
 void ChartPanel::fillStudentList() {
     students_->clear();
-    loadRoster([this](const RosterEntry& entry, const QString&) {
-        students_->addItem(homelines::studentListLine(fullWidthGradeLabel(gradeOf(entry.birthYear)),
-                                                      entry.studentName, entry.studentNo));
-    });
+    students_->addItems(records::chartStudentListLines());
+}
+
+void ChartPanel::prepareForOwnRuns(int levelCount) {
+    fillStudentList();
+    levels_->clear();
+    for (int level = 1; level <= levelCount; ++level) levels_->addItem(QString::number(level));
+    chartStudentNo_ = shared.currentStudentNo;
 }
 
 ChartChoice ChartPanel::choice() const {

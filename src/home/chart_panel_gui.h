@@ -28,9 +28,12 @@ class ChartPanel : public QObject {
     void setChoiceSource(std::function<ChartChoice()> source) { choice_ = std::move(source); }
     // The student whose cards "表示" and "印刷" draw.
     int chartStudentNo() const { return chartStudentNo_; }
-    // Refills the student list with the active students of the roster
+    // Refills the student list with the roster's students of status 0
     // ("小１ /  山田花子/12").
     void fillStudentList();
+    // Before the signed-in student's own runs are listed: the student list refilled, the
+    // level list "1".."levelCount", and the signed-in student as the chart's student.
+    void prepareForOwnRuns(int levelCount);
 
   private:
     // The cards of the selected levels for one student on screen (the last screenful stays)

@@ -72,9 +72,13 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     charts_ = new ChartPanel(this);
     recordLists_->setBackButton(back_);
     recordLists_->setChartPanel(charts_->panel());
+    recordLists_->setOwnRunsPreparation(
+        [this] { charts_->prepareForOwnRuns(columns_->levelCount()); });
+    recordLists_->setAfterListBuilt([this] { applyLevelLocks(); });
     connect(recordLists_->chartButton(), &QPushButton::clicked, this,
             [this] { platform::guarded([this] { charts_->open(); }); });
     buildBusyPanel();
+    recordLists_->setBusyProgress(busyProgress_);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* w) { focusWindowChanged(w); });
@@ -124,9 +128,12 @@ void HomeScreen::buildBusyPanel() {
 void HomeScreen::activate() {
     if (activating_) return;
     activating_ = true;
+    recordLists_->setActivating(true);
     QPointer<HomeScreen> self(this);
     const auto done = qScopeGuard([self] {
-        if (self) self->activating_ = false;
+        if (!self) return;
+        self->activating_ = false;
+        self->recordLists_->setActivating(false);
     });
     const int levelCount = columns_->levelCount();
 
@@ -155,8 +162,9 @@ void HomeScreen::activate() {
     // 5.
     todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(stats, levelCount, s)));
 
-    // 6. The record lists of the chosen kind are built by their own handlers.
+    // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
+    if (!self || platform::programEnding()) return;
     back_->setEnabled(true);
 
     // 7. Practice levels run against 600 seconds.

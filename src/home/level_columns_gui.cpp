@@ -53,8 +53,8 @@ LevelColumns::LevelColumns(QWidget* screen, int levelCount, StartRequest onStart
         twRect(kColumnLeft, kRecordListTop, kColumnWidth, kRecordListHeight));
     layoutReference_->hide();
 
-    makeLabel(screen, QStringLiteral("Label5"), QStringLiteral("ベスト成績"),
-              twRect(kColumnLeft, 4260, 4800, 300), 10.5, true);
+    listHeading_ = makeLabel(screen, QStringLiteral("Label5"), QStringLiteral("ベスト成績"),
+                             twRect(kColumnLeft, 4260, 4800, 300), 10.5, true);
 
     columns_.resize(levelCount_ + 1);
     for (int level = 1; level <= levelCount_; ++level) buildColumn(level);
@@ -192,9 +192,26 @@ void LevelColumns::showFigures(const ResultsTables& stats, int student) {
 
 void LevelColumns::showRecordListsOfTimedLevels() {
     for (int level = 1; level <= levelCount_; ++level) {
-        if (!columns_[level].levelName->text().contains(QStringLiteral("練")))
-            columns_[level].records->show();
+        if (!isPracticeColumn(level)) columns_[level].records->show();
     }
+}
+
+bool LevelColumns::isPracticeColumn(int level) const {
+    return level >= 1 && level <= levelCount_ &&
+           columns_[level].levelName->text().contains(QStringLiteral("練"));
+}
+
+void LevelColumns::hideColumnFigures(int level) {
+    if (level < 1 || level > levelCount_) return;
+    const Column& c = columns_[level];
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.records, c.targets, c.clearWindow, c.todayFigures,
+                                         c.allTimeFigures, c.todayHeading, c.allTimeHeading})
+        w->hide();
+}
+
+void LevelColumns::setListHeading(const QString& text) {
+    listHeading_->setText(text);
 }
 
 void LevelColumns::hideRecordLists() {

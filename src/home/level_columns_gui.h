@@ -38,6 +38,12 @@ class LevelColumns : public QObject {
     // Shows the record lists of the levels that are not practice levels ("練").
     void showRecordListsOfTimedLevels();
     void hideRecordLists();
+    // Whether the level's name marks a practice level ("練").
+    bool isPracticeColumn(int level) const;
+    // Hides the level's record list with its targets, figures and their headings.
+    void hideColumnFigures(int level);
+    // Label5, the heading of the record lists.
+    void setListHeading(const QString& text);
     // Resets the headings of the figure labels and empties every level's record list.
     void clearRecordLists();
     // Leaves no entry of the record lists selected (all levels, or one level).
@@ -76,6 +82,7 @@ class LevelColumns : public QObject {
     std::vector<Column> columns_;             // index = level (0 unused)
     QListWidget* layoutReference_ = nullptr;  // List5(0): left edge and width of a column
     QScrollBar* firstColumnBar_ = nullptr;
+    QLabel* listHeading_ = nullptr;  // Label5
 };
 
 // The first level column shown; kept while the program runs, so that the screen opens

@@ -3,17 +3,30 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <algorithm>
+#include <limits>
 
+#include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "results/result_log.h"
+#include "results/statistics.h"
 
 using namespace homelayout;
+using records::PointsOrder;
+using records::RankingKind;
+using records::RunList;
 
 RecordListArea::RecordListArea(QWidget* screen, LevelColumns* columns)
     : QObject(screen), screen_(screen), columns_(columns) {
@@ -49,6 +62,8 @@ void RecordListArea::buildChoices() {
         listKind_[k]->setObjectName(indexed("Option2", k));
         listKind_[k]->setFont(platform::programFont(kGothic, 10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
+        connect(listKind_[k], &QRadioButton::clicked, this,
+                [this, k] { platform::guarded([this, k] { chooseKind(k); }); });
     }
     const char* choices[4] = {"", "BEST表示", "本日のみ", "すべて"};
     auto* choiceGroup = new QWidget(choicePanel_);
@@ -59,6 +74,8 @@ void RecordListArea::buildChoices() {
         listChoice_[k]->setObjectName(indexed("Option1", k));
         listChoice_[k]->setFont(platform::programFont(kGothic, 10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
+        connect(listChoice_[k], &QRadioButton::clicked, this,
+                [this, k] { platform::guarded([this, k] { chooseList(k); }); });
     }
 
     gradeGroup_ = new QComboBox(choicePanel_);
@@ -73,7 +90,9 @@ void RecordListArea::buildChoices() {
     gradeGroup_->setCurrentIndex(0);
     connect(gradeGroup_, &QComboBox::activated, this, [this] {
         platform::guarded([this] {
-            // The record list of the new grade group is rebuilt by the record-list handlers.
+            QPointer<RecordListArea> self(this);
+            rerunCurrent();
+            if (!self) return;
             if (QPushButton* first = columns_->startButton(1)) first->setFocus();
         });
     });
@@ -82,6 +101,11 @@ void RecordListArea::buildChoices() {
     studentChoice_->setObjectName(QStringLiteral("Combo2"));
     studentChoice_->setGeometry(twRect(2640, 960, 2400, 360));
     studentChoice_->hide();
+    connect(studentChoice_, &QComboBox::activated, this, [this] {
+        platform::guarded([this] {
+            if (listChoice_[3]->isChecked()) chooseList(3);
+        });
+    });
 
     chartButton_ = makeButton(choicePanel_, QStringLiteral("Command17"), QStringLiteral("グラフ"),
                               twRect(5280, 960, 1680, 420));
@@ -96,7 +120,28 @@ void RecordListArea::buildChoices() {
                             twRect(4560, 1500, 2160, 420), 9);
     personalButton_ = makeButton(choicePanel_, QStringLiteral("Command16"),
                                  QStringLiteral("個人別ﾀｲﾑ"), twRect(6840, 1500, 2160, 420), 9);
-    for (QPushButton* b : {todayButton_, bestButton_, allButton_, personalButton_}) b->hide();
+    printButton_ = makeButton(choicePanel_, QStringLiteral("Command20"), QStringLiteral("印刷"),
+                              twRect(0, 2040, 1440, 420), 9);
+    showOneButton_ = makeButton(choicePanel_, QStringLiteral("Command26"), QStringLiteral("表示１"),
+                                twRect(1560, 2040, 1440, 420), 9);
+    for (QPushButton* b :
+         {todayButton_, bestButton_, allButton_, personalButton_, printButton_, showOneButton_})
+        b->hide();
+    const auto run = [this](QPushButton* button, void (RecordListArea::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+    };
+    run(todayButton_, &RecordListArea::showToday);
+    run(bestButton_, &RecordListArea::showBestTimes);
+    run(allButton_, &RecordListArea::showAllRuns);
+    run(personalButton_, &RecordListArea::showOwnRuns);
+    for (int level = 1; level <= columns_->levelCount(); ++level) {
+        if (auto* ranking = screen_->findChild<QPushButton*>(indexed("Command3", level))) {
+            connect(ranking, &QPushButton::clicked, this,
+                    [this, level] { platform::guarded([this, level] { showRankingOf(level); }); });
+        }
+    }
+    studentRow_.assign(static_cast<size_t>(columns_->levelCount()) + 1, -1);
 }
 
 void RecordListArea::captionRankingChoices() {
@@ -106,8 +151,12 @@ void RecordListArea::captionRankingChoices() {
 
 void RecordListArea::chooseDefaultLists() {
     listChoice_[1]->setChecked(true);
+    QPointer<RecordListArea> self(this);
+    chooseList(1);
+    if (!self) return;
     hideListsForRecordDisplay();
-    listKind_[1]->setChecked(true);
+    // The kind buttons show the kind of the list just built.
+    listKind_[displayKind_ == 2 ? 1 : 0]->setChecked(true);
 }
 
 void RecordListArea::hideListsForRecordDisplay() {
@@ -125,4 +174,278 @@ void RecordListArea::hideWaitPanel() {
 
 void RecordListArea::raiseWaitPanel() {
     waitPanel_->raise();
+}
+
+// ---------------------------------------------------------------------------------------
+// Building the lists. Events run part-way through a build, so the handlers disable the
+// menu button and the choices, hide the lists behind the wait panel, refuse a second build
+// meanwhile, and stop when the screen went away.
+
+bool RecordListArea::startBuild() {
+    if (building_) return false;
+    building_ = true;
+    return true;
+}
+
+bool RecordListArea::letEventsRun() {
+    QPointer<RecordListArea> self(this);
+    platform::doEvents();
+    return self && !platform::programEnding();
+}
+
+#define RECORD_LIST_BUILD()                     \
+    if (!startBuild()) return;                  \
+    QPointer<RecordListArea> self(this);        \
+    const auto buildDone = qScopeGuard([self] { \
+        if (self) self->endBuild();             \
+    })
+
+void RecordListArea::chooseKind(int kind) {
+    RECORD_LIST_BUILD();
+    choicePanel_->setEnabled(false);  // no other choice while this one is built
+    chartButton_->hide();
+    if (chartPanel_) chartPanel_->hide();
+    if (backButton_) backButton_->setEnabled(false);
+    columns_->hideRecordLists();
+    waitPanel_->show();
+    waitPanel_->raise();
+    if (!letEventsRun() || activating_) return;
+
+    if (kind == 0) {
+        listChoice_[1]->setText(QStringLiteral("BEST表示"));
+        listChoice_[2]->setText(QStringLiteral("本日のみ"));
+        listChoice_[3]->setEnabled(true);
+        displayKind_ = 1;
+        for (int k = 1; k <= 3; ++k) {
+            if (listChoice_[k]->isChecked()) {
+                endBuild();
+                chooseList(k);
+                return;
+            }
+        }
+    } else if (kind == 1) {
+        studentChoice_->hide();
+        listChoice_[1]->setText(QStringLiteral("合計累計"));
+        listChoice_[2]->setText(QStringLiteral("合計本日"));
+        listChoice_[3]->setText(QStringLiteral("すべて"));
+        listChoice_[3]->setEnabled(true);
+        displayKind_ = 2;
+        if (!letEventsRun()) return;
+        for (int k = 1; k <= 3; ++k) {
+            if (!listChoice_[k]->isChecked()) continue;
+            if (k != 3) pointsOrder_ = k;
+            endBuild();
+            chooseList(k);
+            return;
+        }
+    } else {
+        chartButton_->show();
+        studentChoice_->hide();
+        if (!buildOwnRuns()) return;
+    }
+    choicePanel_->setEnabled(true);
+}
+
+void RecordListArea::chooseList(int choice) {
+    RECORD_LIST_BUILD();
+    if (!beginChoice()) return;
+    if (displayKind_ == 0) displayKind_ = 1;
+    bool done = false;
+    if (displayKind_ == 1) {
+        done = choice == 1   ? buildBestTimes()
+               : choice == 2 ? buildRunList(RunList::Today)
+                             : buildRunList(RunList::All);
+    } else {
+        if (pointsOrder_ == 0) pointsOrder_ = 1;
+        if (choice == 1)
+            done = buildPointsRankings(PointsOrder::AllTime,
+                                       QStringLiteral("獲得ポイント（今まで順位）"));
+        else if (choice == 2)
+            done = buildPointsRankings(PointsOrder::Today,
+                                       QStringLiteral("獲得ポイント（今日の順位）"));
+        else
+            done = buildRunList(RunList::All);
+        if (done) choicePanel_->setEnabled(true);
+    }
+    if (done) finishChoice();
+}
+
+void RecordListArea::showRankingOf(int level) {
+    RECORD_LIST_BUILD();
+    if (buildRanking(level)) scrollToSignedInStudent();
+}
+
+void RecordListArea::showBestTimes() {
+    RECORD_LIST_BUILD();
+    if (buildBestTimes()) scrollToSignedInStudent();
+}
+
+void RecordListArea::showToday() {
+    RECORD_LIST_BUILD();
+    buildRunList(RunList::Today);
+}
+
+void RecordListArea::showAllRuns() {
+    RECORD_LIST_BUILD();
+    buildRunList(RunList::All);
+}
+
+void RecordListArea::showOwnRuns() {
+    RECORD_LIST_BUILD();
+    buildOwnRuns();
+}
+
+#undef RECORD_LIST_BUILD
+
+// Step 1 of a list choice: the lists hide behind the wait panel.
+bool RecordListArea::beginChoice() {
+    if (backButton_) backButton_->setEnabled(false);
+    columns_->hideRecordLists();
+    waitPanel_->show();
+    waitPanel_->raise();
+    studentChoice_->hide();
+    choicePanel_->setEnabled(false);
+    return letEventsRun();
+}
+
+// The end of a list choice: the lists come back.
+void RecordListArea::finishChoice() {
+    if (backButton_) backButton_->setEnabled(true);
+    if (afterListBuilt_) afterListBuilt_();
+    columns_->showRecordListsOfTimedLevels();
+    waitPanel_->hide();
+    scrollToSignedInStudent();
+}
+
+// A grade group chosen: the list on show is built again.
+void RecordListArea::rerunCurrent() {
+    if (listKind_[2]->isChecked()) {
+        showOwnRuns();
+        return;
+    }
+    for (int k = 1; k <= 3; ++k) {
+        if (listChoice_[k]->isChecked()) {
+            chooseList(k);
+            return;
+        }
+    }
+}
+
+bool RecordListArea::buildRanking(int level) {
+    if (level < 1 || level > columns_->levelCount()) return true;
+    QListWidget* list = columns_->recordList(level);
+    if (displayKind_ == 0) displayKind_ = 1;
+    const RankingKind kind = displayKind_ == 2 ? RankingKind::Points : RankingKind::Times;
+    const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
+    const std::vector<records::RankingRow> rows = records::buildRanking(
+        resultsTables(),
+        {level, kind, order, records::sharedRosterView(),
+         records::gradeGroupPredicate(gradeGroup_->currentText()), shared.currentStudentNo});
+    const QStringList lines = records::rankingLines(rows, kind, records::sharedStudents());
+
+    list->clear();
+    if (!letEventsRun()) return false;
+    list->addItems(lines);
+    int& studentRow = studentRow_[static_cast<size_t>(level)];
+    studentRow = -1;
+    for (int row = 0; row < lines.size() && studentRow < 0; ++row) {
+        if (lines[row].contains(QStringLiteral("●"))) studentRow = row;
+    }
+    columns_->clearSelection(level);
+    return true;
+}
+
+bool RecordListArea::buildBestTimes() {
+    columns_->setListHeading(QStringLiteral("ベスト成績"));
+    columns_->clearRecordLists();
+    std::fill(studentRow_.begin(), studentRow_.end(), -1);
+    const int levelCount = columns_->levelCount();
+    waitProgress_->setRange(0, std::max(1, levelCount));
+    waitProgress_->setValue(0);
+    for (int level = 1; level <= levelCount; ++level) {
+        waitProgress_->setValue(level);
+        if (columns_->isPracticeColumn(level))
+            columns_->hideColumnFigures(level);
+        else if (!buildRanking(level))
+            return false;
+        columns_->clearSelection(level);
+    }
+    choicePanel_->setEnabled(true);
+    return true;
+}
+
+bool RecordListArea::buildPointsRankings(PointsOrder order, const QString& heading) {
+    pointsOrder_ = order == PointsOrder::Today ? 2 : 1;
+    columns_->setListHeading(heading);
+    const int levelCount = columns_->levelCount();
+    for (QProgressBar* bar : {waitProgress_, busyProgress_}) {
+        if (!bar) continue;
+        bar->setValue(0);
+        bar->setRange(0, std::max(1, levelCount));
+    }
+    for (int level = 1; level <= levelCount; ++level) {
+        for (QProgressBar* bar : {waitProgress_, busyProgress_})
+            if (bar) bar->setValue(level);
+        if (!buildRanking(level)) return false;
+    }
+    return true;
+}
+
+bool RecordListArea::buildRunList(RunList kind) {
+    columns_->clearRecordLists();
+    std::fill(studentRow_.begin(), studentRow_.end(), -1);
+    if (kind == RunList::Today) columns_->setListHeading(QStringLiteral("本日の成績"));
+    if (kind == RunList::All) columns_->setListHeading(QString());
+    if (kind == RunList::Own) columns_->setListHeading(QStringLiteral("個人別ﾀｲﾑ"));
+
+    QByteArray bytes;
+    QPointer<RecordListArea> self(this);
+    if (!readResultLog(&bytes) || !self || platform::programEnding()) return false;
+    const qint64 total = bytes.size() / kResultRecordSize;
+    const std::vector<records::LogRun> runs =
+        records::decodeLogTail(bytes, records::runListWindow(kind));
+    const int start = static_cast<int>(total - static_cast<qint64>(runs.size()));
+    waitProgress_->setValue(0);
+    waitProgress_->setRange(0, static_cast<int>(std::min<qint64>((total + 1) * 11 / 10,
+                                                                 std::numeric_limits<int>::max())));
+
+    records::RunListRequest request;
+    request.list = kind;
+    request.kind = displayKind_ == 2 ? RankingKind::Points : RankingKind::Times;
+    request.levelCount = columns_->levelCount();
+    request.today = platform::dayCountFromDate(platform::clock().now().date());
+    request.currentStudentNo = shared.currentStudentNo;
+    request.inGradeGroup = records::gradeGroupPredicate(gradeGroup_->currentText());
+    request.students = records::sharedStudents();
+    request.passTime = [](int level) { return shared.levelTargets[level].passTime; };
+    const std::vector<QStringList> lines = records::runListLines(
+        runs, request, [this, start](int handled) { waitProgress_->setValue(start + handled); });
+    for (int level = 1; level < static_cast<int>(lines.size()); ++level)
+        columns_->recordList(level)->addItems(lines[static_cast<size_t>(level)]);
+
+    if (kind == RunList::All && !letEventsRun()) return false;
+    columns_->clearSelections();
+    choicePanel_->setEnabled(true);
+    if (kind == RunList::All) studentChoice_->show();
+    return true;
+}
+
+bool RecordListArea::buildOwnRuns() {
+    if (prepareOwnRuns_) prepareOwnRuns_();
+    if (!buildRunList(RunList::Own)) return false;
+    waitPanel_->hide();
+    if (afterListBuilt_) afterListBuilt_();
+    columns_->showRecordListsOfTimedLevels();
+    if (backButton_) backButton_->setEnabled(true);
+    return true;
+}
+
+// Each ranking shows the signed-in student's row.
+void RecordListArea::scrollToSignedInStudent() {
+    for (int level = 1; level < static_cast<int>(studentRow_.size()); ++level) {
+        const int row = studentRow_[static_cast<size_t>(level)];
+        QListWidget* list = columns_->recordList(level);
+        if (row < 0 || row >= list->count()) continue;
+        list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
+    }
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+
+#include "records/rankings.h"
+#include "records/run_lists.h"
 
 class LevelColumns;
 class QComboBox;
@@ -23,8 +27,11 @@ class RecordListArea : public QObject {
 
     // Step 3 of the screen's activation: the list choices get their ranking captions.
     void captionRankingChoices();
-    // Step 6: the accumulated ranking is chosen, the lists hide behind the wait panel.
+    // Step 6: the first list choice is selected and its list built for the current kind
+    // (best times, or all-time points).
     void chooseDefaultLists();
+    // While the screen becomes active a change of the list kind only hides the lists.
+    void setActivating(bool activating) { activating_ = activating; }
     // Hides the chart button and the level lists and shows the wait panel.
     void hideListsForRecordDisplay();
     void hideWaitPanel();
@@ -34,8 +41,47 @@ class RecordListArea : public QObject {
     // The menu button of the screen, disabled while a list is built.
     void setBackButton(QPushButton* back) { backButton_ = back; }
     void setChartPanel(QFrame* chartPanel) { chartPanel_ = chartPanel; }
+    // The screen's busy progress bar (ProgressBar1), moved by the points rankings.
+    void setBusyProgress(QProgressBar* progress) { busyProgress_ = progress; }
+    // Run before the own-runs list (the chart panel's preparation) and after a list is
+    // built (the screen's level locks).
+    void setOwnRunsPreparation(std::function<void()> prepare) { prepareOwnRuns_ = prepare; }
+    void setAfterListBuilt(std::function<void()> after) { afterListBuilt_ = after; }
+
+    // The list handlers (also run by the option buttons): the kind (0 times, 1 points,
+    // 2 own runs), the list choice 1..3, one level's ranking, and the run lists.
+    void chooseKind(int kind);
+    void chooseList(int choice);
+    void showRankingOf(int level);
+    void showBestTimes();
+    void showToday();
+    void showAllRuns();
+    void showOwnRuns();
 
   private:
+    // A list build: refused while another runs; the guard clears the flag on every exit.
+    bool startBuild();
+    void endBuild() { building_ = false; }
+    // Part of a build; false when the screen went away or the program is ending.
+    bool beginChoice();
+    void finishChoice();
+    bool buildRanking(int level);
+    bool buildBestTimes();
+    bool buildRunList(records::RunList list);
+    bool buildPointsRankings(records::PointsOrder order, const QString& heading);
+    bool buildOwnRuns();
+    bool letEventsRun();
+    void rerunCurrent();
+    void scrollToSignedInStudent();
+
+    int displayKind_ = 0;  // 1 times, 2 points; 0 until the first list
+    int pointsOrder_ = 0;  // 1 all-time, 2 today; 0 until the points kind is used
+    bool activating_ = false;
+    bool building_ = false;
+    std::vector<int> studentRow_;  // per level, the signed-in student's row of the ranking
+    std::function<void()> prepareOwnRuns_;
+    std::function<void()> afterListBuilt_;
+
     QWidget* screen_;
     LevelColumns* columns_;
     QPushButton* backButton_ = nullptr;
@@ -53,4 +99,7 @@ class RecordListArea : public QObject {
     QPushButton* personalButton_ = nullptr;  // Command16
     QFrame* waitPanel_ = nullptr;            // Picture6
     QProgressBar* waitProgress_ = nullptr;   // ProgressBar2
+    QProgressBar* busyProgress_ = nullptr;   // ProgressBar1
+    QPushButton* printButton_ = nullptr;     // Command20, does nothing
+    QPushButton* showOneButton_ = nullptr;   // Command26, does nothing
 };

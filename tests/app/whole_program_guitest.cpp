@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -189,14 +190,14 @@ class WholeProgramTest : public ::testing::Test {
 
     // Picks the student of the row and presses "O.K."; returns the home screen once it has
     // come up with the student's figures.
-    HomeScreen* signIn(int row) {
+    HomeScreen* signIn(int row, int studentNo = kStudent) {
         NameSelection* w = NameSelection::current();
         EXPECT_NE(w, nullptr);
         if (!w) return nullptr;
         auto* list = child<QListWidget>(w, QStringLiteral("List1"));
         const QRect rect = list->visualItemRect(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        EXPECT_EQ(text(w, QStringLiteral("Label2")), QString::number(kStudent));
+        EXPECT_EQ(text(w, QStringLiteral("Label2")), QString::number(studentNo));
         clickButton(w, QStringLiteral("Command14"));
         return waitForHome();
     }
@@ -300,6 +301,26 @@ class WholeProgramTest : public ::testing::Test {
         for (qsizetype at = 0; at + kResultRecordSize <= bytes.size(); at += kResultRecordSize)
             list << ResultRecord::fromBytes(bytes.constData() + at);
         return list;
+    }
+
+    // The lines of a level's record list.
+    static QStringList listLines(HomeScreen* home, int level) {
+        QStringList lines;
+        if (auto* list = child<QListWidget>(home, QStringLiteral("List5_%1").arg(level)))
+            for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        return lines;
+    }
+    // Clicks a list option (Option2 kind or Option1 choice) and waits for the lists to be
+    // back.
+    bool chooseList(HomeScreen* home, const QString& option) {
+        auto* button = child<QRadioButton>(home, option);
+        if (!button || !button->isEnabled()) return false;
+        button->click();
+        return waitFor([home] {
+            auto* wait = home->findChild<QWidget*>(QStringLiteral("Picture6"));
+            return wait && !wait->isVisible() &&
+                   home->findChild<QWidget*>(QStringLiteral("Picture1"))->isEnabled();
+        });
     }
 
     int played(const QString& file) const {
@@ -490,6 +511,64 @@ TEST_F(WholeProgramTest, WrongPressCostsTenSecondsInTheRecord) {
     home = backToMenu(screen);
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/6点"));
+}
+
+// Two students run level 1; the record lists of the home screen then show them.
+TEST_F(WholeProgramTest, RecordListsAfterTwoStudentsRan) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    home = backToMenu(runDrill(startLevel(home, 1)));  // 山田花子: 10 s, 19 points
+    ASSERT_NE(home, nullptr);
+    clickButton(home, QStringLiteral("Command1"));
+    ASSERT_TRUE(
+        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    home = signIn(3, 3);
+    ASSERT_NE(home, nullptr);
+    home = backToMenu(runDrill(startLevel(home, 1), true));  // 佐藤太郎: 20 s, 6 points
+    ASSERT_NE(home, nullptr);
+    const QList<ResultRecord> log = records();
+    ASSERT_EQ(log.size(), 2);
+
+    // The screen comes up with the best times (佐藤太郎 is signed in: ●).
+    EXPECT_TRUE(child<QRadioButton>(home, QStringLiteral("Option2_0"))->isChecked());
+    EXPECT_EQ(listLines(home, 1), (QStringList{QStringLiteral(" 1②山田花子　    10 　"),
+                                               QStringLiteral(" 2●佐藤太郎　    20 ●"),
+                                               QStringLiteral("--Ⅱ鈴木一郎　------ 　")}));
+    EXPECT_EQ(listLines(home, 2).size(), 3);
+
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option2_1")));  // points, all-time
+    EXPECT_EQ(child<QRadioButton>(home, QStringLiteral("Option1_1"))->text(),
+              QStringLiteral("合計累計"));
+    EXPECT_EQ(listLines(home, 1), (QStringList{QStringLiteral(" 1②山田花子　 19/   19"),
+                                               QStringLiteral(" 2●佐藤太郎　  6/    6"),
+                                               QStringLiteral(" 3Ⅱ鈴木一郎　  0/    0")}));
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option1_2")));  // today's points
+    EXPECT_EQ(listLines(home, 1).size(), 2);
+
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option2_0")));
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option1_2")));  // today's runs
+    const auto hhmm = [&](int i) {
+        return platform::timeFromFraction(log[i].timeOfDay).toString(QStringLiteral("hh:mm"));
+    };
+    EXPECT_EQ(listLines(home, 1),
+              (QStringList{QStringLiteral("  10秒 ") + hhmm(0) + QStringLiteral("②山田花子　②19"),
+                           QStringLiteral("  20秒 ") + hhmm(1) + QStringLiteral("●佐藤太郎　●6")}));
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option1_3")));  // all runs
+    EXPECT_EQ(listLines(home, 1), (QStringList{QStringLiteral("  10秒 12/08②山田花子　②19"),
+                                               QStringLiteral("  20秒 12/08●佐藤太郎　●6")}));
+    EXPECT_TRUE(child<QWidget>(home, QStringLiteral("Combo2"))->isVisible());
+
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option2_2")));  // own runs
+    EXPECT_EQ(listLines(home, 1),
+              QStringList{
+                  QStringLiteral("2026/12/08 ") +
+                  platform::timeFromFraction(log[1].timeOfDay).toString(QStringLiteral("H:mm:ss")) +
+                  QStringLiteral("  20秒")});
+    EXPECT_TRUE(child<QWidget>(home, QStringLiteral("Command17"))->isVisible());
+    EXPECT_EQ(child<QListWidget>(home, QStringLiteral("List2"))->count(), 3);
+    EXPECT_TRUE(child<QPushButton>(home, QStringLiteral("Command1"))->isEnabled());
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 }  // namespace

@@ -182,8 +182,8 @@ TEST_F(HomeScreenTest, FirstColumnIsRememberedAcrossVisits) {
 }
 
 TEST_F(HomeScreenTest, StudentListFromTheRoster) {
-    std::vector<RosterEntry> entries(4);
-    std::vector<double> statuses(4, 0);
+    std::vector<RosterEntry> entries(9);
+    std::vector<double> statuses(9, 0);
     entries[1].studentNo = 12;
     entries[1].birthYear = 2018;  // school year 2026: 小２
     entries[1].studentName = QStringLiteral("山田花子");
@@ -194,16 +194,57 @@ TEST_F(HomeScreenTest, StudentListFromTheRoster) {
     entries[3].studentNo = 40;
     entries[3].birthYear = 1980;  // no full-width label
     entries[3].studentName = QStringLiteral("お母さん");
-    writeRoster(basePath(QStringLiteral("生徒用名簿.txt")), entries, statuses, 3);
+    entries[4].studentNo = 41;
+    entries[4].studentName = QStringLiteral("卒業生");
+    statuses[4] = 2;  // active in the name list, but not a chart student
+    shared.status2Active = 1;
+    shared.homeUse = 1;  // the home-use limit of the roster load does not apply here
+    for (int i = 5; i <= 8; ++i) entries[i] = entries[1];
+    writeRoster(basePath(QStringLiteral("生徒用名簿.txt")), entries, statuses, 8);
 
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     home->fillStudentList();
     auto* list2 = child<QListWidget>(home, "List2");
-    ASSERT_EQ(list2->count(), 2);
+    ASSERT_EQ(list2->count(), 6);
     EXPECT_EQ(list2->item(0)->text(), QStringLiteral("小２ /  山田花子/12"));
     EXPECT_EQ(list2->item(1)->text(), QStringLiteral(" /  お母さん/40"));
     EXPECT_EQ(shared.studentNames[3], QStringLiteral("休み"));
+    EXPECT_EQ(shared.rosterCount, 0);
+    EXPECT_TRUE(endCodes.empty());
+}
+
+// The best-time rankings: the signed-in student's row scrolled into view, a grade group
+// that hides rows but not their ranks, and a practice level kept hidden.
+TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
+    shared.currentSchoolYear = 2026;
+    shared.levelNames[2] = QStringLiteral("練習");
+    shared.rosterCount = 60;
+    for (int s = 1; s <= 60; ++s) {
+        shared.rosterStudentNo[s] = static_cast<qint16>(s);
+        shared.studentNames[s] = QStringLiteral("生徒%1").arg(s);
+        shared.studentBirthYears[s] = static_cast<qint16>(s <= 30 ? 2018 : 2012);  // 小2 / 中2
+        addRun(s, 1, s == kStudent ? 100 : s);
+    }
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    auto* list = child<QListWidget>(home, "List5_1");
+    ASSERT_EQ(list->count(), 60);
+    EXPECT_EQ(list->item(59)->text(), QStringLiteral("60●生徒12　   100 ●"));
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(59))));
+    EXPECT_FALSE(child<QWidget>(home, "List5_2")->isVisibleTo(home));
+    EXPECT_FALSE(child<QWidget>(home, "Label7_2")->isVisibleTo(home));
+    EXPECT_TRUE(child<QWidget>(home, "List5_3")->isVisibleTo(home));
+
+    auto* combo1 = child<QComboBox>(home, "Combo1");
+    const int middle2 = combo1->findText(QStringLiteral("中２"));
+    combo1->setCurrentIndex(middle2);
+    emit combo1->activated(middle2);
+    settle();
+    ASSERT_EQ(list->count(), 30);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("30Ⅱ生徒31　    31 　"));
+    EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
+    EXPECT_FALSE(child<QWidget>(home, "Picture6")->isVisibleTo(home));
 }
 
 }  // namespace
