@@ -449,3 +449,7 @@ void RecordListArea::scrollToSignedInStudent() {
         list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
     }
 }
+
+QString RecordListArea::gradeGroup() const {
+    return gradeGroup_->currentText();
+}
