@@ -71,11 +71,18 @@ void drawChartCard(QPainter& painter, const QRectF& page, double top, const Char
     painter.setBrush(QColor(255, 0, 0));
     for (const ChartDot& d : plot.dots)
         if (d.best) painter.drawEllipse(at(d.x, d.y), dot / 2, dot / 2);
+    // Labels of successive best runs go above and below their dots in turn, and to the
+    // left of a dot near the frame's right edge, so that they stay apart and inside.
     painter.setPen(textPen);
+    int labelled = 0;
     for (const ChartDot& d : plot.dots) {
         if (!d.best) continue;
-        painter.drawText(at(d.x, d.y) + QPointF(dot, -dot / 2),
-                         chartTimeText(d.time) + u' ' + records::date10(d.date));
+        const QString label = chartTimeText(d.time) + u' ' + records::date10(d.date);
+        const QPointF p = at(d.x, d.y);
+        const double width = metrics.horizontalAdvance(label);
+        const double x = p.x() + dot + width > frame.right() ? p.x() - dot - width : p.x() + dot;
+        const double y = labelled++ % 2 == 0 ? p.y() - dot / 2 : p.y() + dot / 2 + ascent;
+        painter.drawText(QPointF(x, y), label);
     }
     painter.restore();
 }
