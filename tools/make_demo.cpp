@@ -8,10 +8,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 #include "demo_media.h"
+#include "platform/dates.h"
 #include "platform/sequential_text.h"
+#include "results/result_log.h"
 
 namespace {
 
@@ -35,6 +39,37 @@ struct SoundFiles {
     const char* section;
     QList<QPair<QString, QList<Tone>>> files;
 };
+
+// About five weeks of runs of the three students at levels 1..4, a few of them today, one
+// that ran out of time and a slow one; in date order as a classroom machine appends them.
+QByteArray demoHistory(const QDate& today) {
+    std::mt19937 random(20261208);
+    const double todayCount = platform::dayCountFromDate(today);
+    QByteArray bytes;
+    for (int daysAgo = 35; daysAgo >= 0; --daysAgo) {
+        // Today and two days with a notable run always have drills.
+        const bool special = daysAgo == 0 || daysAgo == 4 || daysAgo == 10;
+        if (!special && (today.addDays(-daysAgo).dayOfWeek() >= 6 || random() % 3 == 0))
+            continue;  // weekends and some days without drills
+        for (int student = 1; student <= 3; ++student) {
+            const int runs = 1 + static_cast<int>(random() % 3);
+            for (int k = 0; k < runs; ++k) {
+                ResultRecord r;
+                r.date = todayCount - daysAgo;
+                r.timeOfDay = (15 * 3600 + student * 900 + k * 240 + random() % 200) / 86400.0;
+                r.studentNo = static_cast<qint16>(student);
+                r.level = static_cast<qint16>(1 + std::min<int>(3, (35 - daysAgo) / 10 + k % 2));
+                const int pass = 30 + 5 * (r.level - 1);
+                r.time = static_cast<qint32>(pass - 8 + student * 3 + random() % 15 - daysAgo / 5);
+                if (daysAgo == 10 && student == 2 && k == 0) r.time = 99999;  // out of time
+                if (daysAgo == 4 && student == 3 && k == 0) r.time = 105;     // a slow day
+                r.classroom = QStringLiteral("12345");
+                bytes += r.toBytes();
+            }
+        }
+    }
+    return bytes;
+}
 
 }  // namespace
 
@@ -149,10 +184,10 @@ int main(int argc, char** argv) {
     }
     ok &= writeText(prog.filePath(QStringLiteral("picture.txt")), pictures);
 
-    // An empty results log: the program reads it at every screen and a fresh
-    // installation has no results yet. An existing log is kept.
+    // A results log with some weeks of history, so that the rankings and run lists have
+    // something to show. An existing log is kept.
     const QString log = prog.filePath(QStringLiteral("成績累積データ.dat"));
-    if (!QFile::exists(log)) ok &= writeBytes(log, QByteArray());
+    if (!QFile::exists(log)) ok &= writeBytes(log, demoHistory(today));
 
     if (!ok) return 1;
     std::printf("demo family folder laid out in %s\n", qPrintable(family.absolutePath()));

@@ -16,10 +16,12 @@ inline const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 constexpr int kScreenWidth = 15360;
 constexpr int kScreenHeight = 11520;
 constexpr int kColumnLeft = 240;  // left of the layout reference list
-constexpr int kColumnWidth = 2400;
+// Wide enough for the longest record-list line (30 half-width characters at 7.5 points)
+// beside the list's scroll bar.
+constexpr int kColumnWidth = 2580;
 constexpr int kVisibleColumns = 4;
-constexpr int kRightLeft = kColumnLeft + kVisibleColumns * kColumnWidth + 240;
-constexpr int kRightWidth = kScreenWidth - kRightLeft - 240;
+constexpr int kRightLeft = kColumnLeft + kVisibleColumns * kColumnWidth + 120;
+constexpr int kRightWidth = kScreenWidth - kRightLeft - 120;
 
 // Rows of a level column.
 constexpr int kLevelNameTop = 1200;

@@ -13,6 +13,7 @@
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
 #include "home/level_locks.h"
+#include "home/record_list_view_gui.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
@@ -115,9 +116,9 @@ void LevelColumns::buildColumn(int level) {
     c.markerCaption = makeLabel(screen_, indexed("Label1", level), QString(),
                                 twRect(x, kMarkerTop, 1680, 300), 9);
 
-    c.records = new QListWidget(screen_);
+    c.records = new RecordListView(screen_);
     c.records->setObjectName(indexed("List5", level));
-    c.records->setFont(platform::programFont(kGothic, 9));
+    c.records->setFont(platform::programFont(kGothic, 7.5));
     c.records->setGeometry(twRect(x, kRecordListTop, kColumnWidth, kRecordListHeight));
 
     c.rankingButton =
@@ -232,11 +233,8 @@ void LevelColumns::clearSelections() {
 
 void LevelColumns::clearSelection(int level) {
     if (level < 1 || level > levelCount_) return;
-    QListWidget* list = columns_[level].records;
-    if (list->count() > 0) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-    }
+    RecordListView* list = columns_[level].records;
+    if (list->count() > 0) list->clearChoice();
 }
 
 bool LevelColumns::startEnabled(int level) const {
@@ -247,7 +245,7 @@ QPushButton* LevelColumns::startButton(int level) const {
     return level >= 1 && level <= levelCount_ ? columns_[level].startButton : nullptr;
 }
 
-QListWidget* LevelColumns::recordList(int level) const {
+RecordListView* LevelColumns::recordList(int level) const {
     return level >= 1 && level <= levelCount_ ? columns_[level].records : nullptr;
 }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class RecordListView;
 class QWidget;
 class ResultsTables;
 
@@ -52,7 +53,7 @@ class LevelColumns : public QObject {
 
     bool startEnabled(int level) const;
     QPushButton* startButton(int level) const;
-    QListWidget* recordList(int level) const;
+    RecordListView* recordList(int level) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +70,7 @@ class LevelColumns : public QObject {
         QLabel* allTimeFigures = nullptr;
         QLineEdit* marker = nullptr;
         QLabel* markerCaption = nullptr;
-        QListWidget* records = nullptr;
+        RecordListView* records = nullptr;
         QPushButton* rankingButton = nullptr;  // builds the level's ranking; never shown
     };
 

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
+#include "home/record_list_view_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -203,12 +203,7 @@ bool RecordListArea::letEventsRun() {
 void RecordListArea::chooseKind(int kind) {
     RECORD_LIST_BUILD();
     choicePanel_->setEnabled(false);  // no other choice while this one is built
-    chartButton_->hide();
-    if (chartPanel_) chartPanel_->hide();
-    if (backButton_) backButton_->setEnabled(false);
-    columns_->hideRecordLists();
-    waitPanel_->show();
-    waitPanel_->raise();
+    hideListsForRecordDisplay();
     if (!letEventsRun() || activating_) return;
 
     if (kind == 0) {
@@ -333,7 +328,7 @@ void RecordListArea::rerunCurrent() {
 
 bool RecordListArea::buildRanking(int level) {
     if (level < 1 || level > columns_->levelCount()) return true;
-    QListWidget* list = columns_->recordList(level);
+    RecordListView* list = columns_->recordList(level);
     if (displayKind_ == 0) displayKind_ = 1;
     const RankingKind kind = displayKind_ == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
@@ -345,7 +340,7 @@ bool RecordListArea::buildRanking(int level) {
 
     list->clear();
     if (!letEventsRun()) return false;
-    list->addItems(lines);
+    list->setLines(lines);
     int& studentRow = studentRow_[static_cast<size_t>(level)];
     studentRow = -1;
     for (int row = 0; row < lines.size() && studentRow < 0; ++row) {
@@ -388,6 +383,7 @@ bool RecordListArea::buildPointsRankings(PointsOrder order, const QString& headi
             if (bar) bar->setValue(level);
         if (!buildRanking(level)) return false;
     }
+    if (busyProgress_) busyProgress_->setRange(0, 0);  // the screen's busy bar again
     return true;
 }
 
@@ -421,7 +417,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     const std::vector<QStringList> lines = records::runListLines(
         runs, request, [this, start](int handled) { waitProgress_->setValue(start + handled); });
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)
-        columns_->recordList(level)->addItems(lines[static_cast<size_t>(level)]);
+        columns_->recordList(level)->setLines(lines[static_cast<size_t>(level)]);
 
     if (kind == RunList::All && !letEventsRun()) return false;
     columns_->clearSelections();
@@ -444,9 +440,7 @@ bool RecordListArea::buildOwnRuns() {
 void RecordListArea::scrollToSignedInStudent() {
     for (int level = 1; level < static_cast<int>(studentRow_.size()); ++level) {
         const int row = studentRow_[static_cast<size_t>(level)];
-        QListWidget* list = columns_->recordList(level);
-        if (row < 0 || row >= list->count()) continue;
-        list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
+        if (row >= 0) columns_->recordList(level)->scrollToRow(row);
     }
 }
 

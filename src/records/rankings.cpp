@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "app/shared_state.h"
+#include "records/line_pieces.h"
 #include "results/statistics.h"
 
 namespace records {
@@ -78,7 +79,9 @@ QString rightAligned(const QString& text, int width) {
 }
 
 QString rank2(int rank) {
-    return (QStringLiteral(" ") + QString::number(rank)).right(2);
+    QString text;
+    pieces::appendRight(text, rank, 2);
+    return text;
 }
 
 QString rankText3(const RankingRow& row) {
@@ -87,9 +90,9 @@ QString rankText3(const RankingRow& row) {
 }
 
 QString name5r(const QString& name) {
-    QString trimmed = name;
-    while (trimmed.endsWith(QLatin1Char(' '))) trimmed.chop(1);
-    return (trimmed + kFullWidthBlank.repeated(6)).left(5);
+    QString text;
+    pieces::appendName(text, name, 5, false);
+    return text;
 }
 
 QString mark(bool current, int gradeCode) {
@@ -100,18 +103,41 @@ QString mark2(bool current) {
     return current ? QStringLiteral("●") : kFullWidthBlank;
 }
 
+namespace {
+
+const QString& current(bool isCurrent) {
+    static const QString kCurrent = QStringLiteral("●");
+    return isCurrent ? kCurrent : kFullWidthBlank;
+}
+
+}  // namespace
+
 QString rankingLine(const RankingRow& row, RankingKind kind, const QString& name, int gradeCode) {
-    const QString head = mark(row.current, gradeCode) + name5r(name);
+    using namespace pieces;
+    QString line;
+    line.reserve(24);
+    const bool noRecord = kind == RankingKind::Times && row.bestTime == kNoTime;
+    if (noRecord)
+        line.append(QLatin1String("--"));
+    else
+        appendRight(line, row.rank, 2);
+    line.append(mark(row.current, gradeCode));
+    appendName(line, name, 5, false);
     if (kind == RankingKind::Points) {
-        return rank2(row.rank) + head + rightAligned(QString::number(row.todayPoints), 3) +
-               QStringLiteral("/") + rightAligned(QString::number(row.totalPoints), 5);
+        appendRight(line, row.todayPoints, 3);
+        line.append(QLatin1Char('/'));
+        appendRight(line, row.totalPoints, 5);
+        return line;
     }
-    const QString tail = QStringLiteral(" ") + mark2(row.current);
-    if (row.bestTime == kNoTime)
-        return QStringLiteral("--") + head + QStringLiteral("------") + tail;
-    if (row.bestTime == kNoTime - 1)
-        return rank2(row.rank) + head + QStringLiteral("*失敗*") + tail;
-    return rank2(row.rank) + head + rightAligned(QString::number(row.bestTime), 6) + tail;
+    if (noRecord)
+        line.append(QLatin1String("------"));
+    else if (row.bestTime == kNoTime - 1)
+        line.append(QStringLiteral("*失敗*"));
+    else
+        appendRight(line, row.bestTime, 6);
+    line.append(QLatin1Char(' '));
+    line.append(current(row.current));
+    return line;
 }
 
 QStringList rankingLines(const std::vector<RankingRow>& rows, RankingKind kind,

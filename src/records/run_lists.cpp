@@ -7,6 +7,7 @@
 
 #include "app/shared_state.h"
 #include "platform/dates.h"
+#include "records/line_pieces.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
@@ -43,6 +44,11 @@ class DateTexts {
     QString text_;
     bool valid_ = false;
 };
+
+// hhmm: the clock text's hour (two digits), ":" and minutes.
+void appendHhmm(QString& out, double fraction) {
+    out.append((QStringLiteral("00") + clockText(fraction)).right(8).left(5));
+}
 
 }  // namespace
 
@@ -126,23 +132,38 @@ std::vector<QStringList> runListLines(std::span<const LogRun> runs, const RunLis
 
         const bool failed = run.time >= kFailedFrom;
         QString line;
+        line.reserve(32);
         if (request.list == RunList::Own) {
-            line = date10(run.date) + QStringLiteral(" ") + clockText(run.timeOfDay).right(10);
-            if (!failed) line += time5(run.time);
+            line.append(dates(run.date).right(10));
+            line.append(QLatin1Char(' '));
+            line.append(clockText(run.timeOfDay).right(10));
+            if (!failed) pieces::appendRight(line, run.time, 5, u"秒");
         } else {
             const QString m = mark(run.studentNo == request.currentStudentNo,
                                    request.students.gradeCode(run.studentNo));
-            const QString when =
-                request.list == RunList::Today ? hhmm(run.timeOfDay) : dates(run.date).right(5);
-            const QString who = m + name5(request.students.name(run.studentNo)) + m;
+            const bool byPoints =
+                request.list == RunList::All && request.kind == RankingKind::Points;
             const int points = failed ? 0 : runPoints(run.time, request.passTime(run.level));
             if (failed)
-                line = kFailedHead + when + who;
-            else if (request.list == RunList::All && request.kind == RankingKind::Points)
-                line = rightAligned(QString::number(points), 5) + QStringLiteral(" ") + when + who +
-                       QString::number(run.time) + QStringLiteral("秒");
+                line.append(kFailedHead);
+            else if (byPoints)
+                pieces::appendRight(line, points, 5);
             else
-                line = time5(run.time) + QStringLiteral(" ") + when + who + QString::number(points);
+                pieces::appendRight(line, run.time, 5, u"秒");
+            if (!failed) line.append(QLatin1Char(' '));
+            if (request.list == RunList::Today)
+                appendHhmm(line, run.timeOfDay);
+            else
+                line.append(QStringView(dates(run.date)).right(5));
+            line.append(m);
+            pieces::appendName(line, request.students.name(run.studentNo), 5, true);
+            line.append(m);
+            if (!failed) {
+                if (byPoints)
+                    pieces::appendRight(line, run.time, 0, u"秒");
+                else
+                    pieces::appendRight(line, points, 0);
+            }
         }
         lines[static_cast<size_t>(run.level)].append(line);
     }

@@ -26,6 +26,7 @@
 #include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
 #include "home/level_columns_gui.h"
+#include "home/record_list_view_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/media.h"
@@ -305,10 +306,8 @@ class WholeProgramTest : public ::testing::Test {
 
     // The lines of a level's record list.
     static QStringList listLines(HomeScreen* home, int level) {
-        QStringList lines;
-        if (auto* list = child<QListWidget>(home, QStringLiteral("List5_%1").arg(level)))
-            for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-        return lines;
+        auto* list = child<RecordListView>(home, QStringLiteral("List5_%1").arg(level));
+        return list ? list->lines() : QStringList();
     }
     // Clicks a list option (Option2 kind or Option1 choice) and waits for the lists to be
     // back.

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "home/record_list_view_gui.h"
 #include "roster/roster.h"
 #include "support/screen_fixture.h"
 
@@ -228,10 +229,10 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     }
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
-    auto* list = child<QListWidget>(home, "List5_1");
+    auto* list = child<RecordListView>(home, "List5_1");
     ASSERT_EQ(list->count(), 60);
-    EXPECT_EQ(list->item(59)->text(), QStringLiteral("60●生徒12　   100 ●"));
-    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(59))));
+    EXPECT_EQ(list->lines()[59], QStringLiteral("60●生徒12　   100 ●"));
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->model()->index(59, 0))));
     EXPECT_FALSE(child<QWidget>(home, "List5_2")->isVisibleTo(home));
     EXPECT_FALSE(child<QWidget>(home, "Label7_2")->isVisibleTo(home));
     EXPECT_TRUE(child<QWidget>(home, "List5_3")->isVisibleTo(home));
@@ -242,7 +243,7 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     emit combo1->activated(middle2);
     settle();
     ASSERT_EQ(list->count(), 30);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("30Ⅱ生徒31　    31 　"));
+    EXPECT_EQ(list->lines()[0], QStringLiteral("30Ⅱ生徒31　    31 　"));
     EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
     EXPECT_FALSE(child<QWidget>(home, "Picture6")->isVisibleTo(home));
 }
