@@ -59,7 +59,9 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     panel_->setObjectName(QStringLiteral("Picture11"));
     panel_->setFrameShape(QFrame::Box);
     panel_->setAutoFillBackground(true);
-    panel_->setGeometry(twRect(kColumnLeft, kLevelNameTop, kScreenWidth - 2 * kColumnLeft, 10080));
+    // Over the level columns and the explanation at the right.
+    panel_->setGeometry(
+        twRect(kColumnLeft, kLevelNameTop, kRightLeft + kRightWidth - kColumnLeft, 10080));
 
     chartArea_ = new ChartSurface(panel_);
     chartArea_->setObjectName(QStringLiteral("Picture12"));
