@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,18 +2,56 @@
 
 #include <QFrame>
 #include <QListWidget>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
+#include "platform/numeric.h"
+#include "platform/printer_gui.h"
 #include "platform/program.h"
+#include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
 
 using namespace homelayout;
+
+namespace {
+
+// Font size of printed cards, in points.
+constexpr double kPrintFontSize = 6;
+
+}  // namespace
+
+// The chart area: white, with the cards of the last screenful.
+class ChartSurface : public QFrame {
+  public:
+    explicit ChartSurface(QWidget* parent) : QFrame(parent) {}
+
+    void setCards(ChartPage cards, QFont font) {
+        cards_ = std::move(cards);
+        font_ = std::move(font);
+        update();
+    }
+    const ChartPage& cards() const { return cards_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        drawChartPage(painter, QRectF(rect()), cards_, font_);
+    }
+
+  private:
+    ChartPage cards_;
+    QFont font_;
+};
 
 ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     using platform::twRect;
@@ -21,9 +59,11 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     panel_->setObjectName(QStringLiteral("Picture11"));
     panel_->setFrameShape(QFrame::Box);
     panel_->setAutoFillBackground(true);
-    panel_->setGeometry(twRect(kColumnLeft, kLevelNameTop, kScreenWidth - 2 * kColumnLeft, 10080));
+    // Over the level columns and the explanation at the right.
+    panel_->setGeometry(
+        twRect(kColumnLeft, kLevelNameTop, kRightLeft + kRightWidth - kColumnLeft, 10080));
 
-    chartArea_ = new QFrame(panel_);
+    chartArea_ = new ChartSurface(panel_);
     chartArea_->setObjectName(QStringLiteral("Picture12"));
     chartArea_->setFrameShape(QFrame::Box);
     chartArea_->setAutoFillBackground(true);
@@ -42,6 +82,10 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
                              twRect(x, 720, 1680, 420));
     showOwn_[1] = makeButton(panel_, QStringLiteral("Command21_1"), QStringLiteral("印刷"),
                              twRect(x + 1800, 720, 1680, 420));
+    connect(showOwn_[0], &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { showCards(chartStudentNo_); }); });
+    connect(showOwn_[1], &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { printCards({chartStudentNo_}); }); });
     levels_ = new QListWidget(panel_);
     levels_->setObjectName(QStringLiteral("List3"));
     levels_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -59,13 +103,25 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
                                   twRect(x, 3720, 1680, 420));
     showSelected_[1] = makeButton(panel_, QStringLiteral("Command24_1"), QStringLiteral("印刷"),
                                   twRect(x + 1800, 3720, 1680, 420));
+    for (int k = 0; k < 2; ++k)
+        connect(showSelected_[k], &QPushButton::clicked, this,
+                [this, k] { platform::guarded([this, k] { showSelected(k == 1); }); });
     students_ = new QListWidget(panel_);
     students_->setObjectName(QStringLiteral("List2"));
     students_->setSelectionMode(QAbstractItemView::MultiSelection);
     students_->setGeometry(twRect(x, 4260, 3480, 5700));
     students_->hide();
-    // Drawing the charts (Command21, Command24, clicks on List2 and List3) comes with the
-    // chart cards.
+    // Choosing students, and levels while the panel shows, redraws the selected students.
+    connect(students_, &QListWidget::itemSelectionChanged, this, [this] {
+        platform::guarded([this] {
+            if (panel_->isVisible()) showSelected(false);
+        });
+    });
+    connect(levels_, &QListWidget::itemSelectionChanged, this, [this] {
+        platform::guarded([this] {
+            if (panel_->isVisible()) showSelected(false);
+        });
+    });
     panel_->hide();
 }
 
@@ -73,11 +129,17 @@ void ChartPanel::open() {
     chartStudentNo_ = shared.currentStudentNo;
     students_->hide();
     otherStudents_->show();
-    students_->clearSelection();
-    levels_->clearSelection();
-    for (int i = 0; i < std::min(3, levels_->count()); ++i) levels_->item(i)->setSelected(true);
+    {
+        const QSignalBlocker quietStudents(students_);
+        const QSignalBlocker quietLevels(levels_);
+        students_->clearSelection();
+        levels_->clearSelection();
+        for (int i = 0; i < std::min(3, levels_->count()); ++i) levels_->item(i)->setSelected(true);
+    }
     chartFontSize_ = 6;
-    // The cards themselves are drawn by the chart display.
+    panel_->show();
+    panel_->raise();
+    showCards(chartStudentNo_);
 }
 
 void ChartPanel::setTeacherPrintVisible(bool visible) {
@@ -94,4 +156,68 @@ void ChartPanel::prepareForOwnRuns(int levelCount) {
     levels_->clear();
     for (int level = 1; level <= levelCount; ++level) levels_->addItem(QString::number(level));
     chartStudentNo_ = shared.currentStudentNo;
+}
+
+ChartChoice ChartPanel::choice() const {
+    return choice_ ? choice_() : ChartChoice{};
+}
+
+std::vector<int> ChartPanel::selectedLevels() const {
+    std::vector<int> levels;
+    for (int i = 0; i < levels_->count(); ++i)
+        if (levels_->item(i)->isSelected()) levels.push_back(i + 1);
+    return levels;
+}
+
+std::vector<int> ChartPanel::chosenStudents() {
+    std::vector<int> chosen;
+    for (int i = 0; i < students_->count(); ++i) {
+        const QListWidgetItem* item = students_->item(i);
+        if (!item->isSelected()) continue;
+        // The student number follows the last "/" of the line.
+        const QString text = item->text();
+        const double number = platform::leadingNumber(text.mid(text.lastIndexOf(u'/') + 1));
+        if (number < 1 || number > kMaxStudent) continue;
+        chartStudentNo_ = static_cast<int>(number);
+        chosen.push_back(chartStudentNo_);
+    }
+    if (chosen.empty()) chosen.push_back(chartStudentNo_);
+    return chosen;
+}
+
+void ChartPanel::showSelected(bool print) {
+    const std::vector<int> students = chosenStudents();
+    if (print)
+        printCards(students);
+    else
+        showCards(students.back());
+}
+
+void ChartPanel::showCards(int studentNo) {
+    std::vector<records::LogRun> runs;
+    if (!readChartRuns(&runs)) return;
+    std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
+    chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
+                         platform::programFont(kGothic, chartFontSize_));
+}
+
+void ChartPanel::printCards(const std::vector<int>& students) {
+    const std::vector<int> levels = selectedLevels();
+    if (levels.empty()) return;
+    std::unique_ptr<QPrinter> printer = platform::choosePrinter(panel_->window());
+    if (!printer) return;
+    std::vector<records::LogRun> runs;
+    if (!readChartRuns(&runs)) return;
+    const ChartChoice chosen = choice();
+    std::vector<ChartPage> pages;
+    for (int student : students) {
+        std::vector<ChartPage> own = chartPages(runs, student, levels, chosen);
+        std::move(own.begin(), own.end(), std::back_inserter(pages));
+    }
+    QFont font = platform::programFont(kGothic, kPrintFontSize);
+    font.setPointSizeF(kPrintFontSize);
+    platform::printPages(*printer, static_cast<int>(pages.size()),
+                         [&](QPainter& painter, const QRectF& page, int index) {
+                             drawChartPage(painter, page, pages[index], font);
+                         });
 }

@@ -77,6 +77,9 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     recordLists_->setAfterListBuilt([this] { applyLevelLocks(); });
     connect(recordLists_->chartButton(), &QPushButton::clicked, this,
             [this] { platform::guarded([this] { charts_->open(); }); });
+    charts_->setChoiceSource([this] {
+        return ChartChoice{recordLists_->gradeGroup(), recordLists_->pointsOrder()};
+    });
     buildBusyPanel();
     recordLists_->setBusyProgress(busyProgress_);
 

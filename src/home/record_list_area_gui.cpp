@@ -447,3 +447,7 @@ void RecordListArea::scrollToSignedInStudent() {
         if (row >= 0) columns_->recordList(level)->scrollToRow(row);
     }
 }
+
+QString RecordListArea::gradeGroup() const {
+    return gradeGroup_->currentText();
+}

@@ -570,4 +570,32 @@ TEST_F(WholeProgramTest, RecordListsAfterTwoStudentsRan) {
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
+// After a run the own-runs list offers the charts; "グラフ" opens them for the signed-in
+// student with the first three levels, the run a red dot on the first card.
+TEST_F(WholeProgramTest, ChartPanelAfterARun) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    home = backToMenu(runDrill(startLevel(home, 1)));
+    ASSERT_NE(home, nullptr);
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option2_2")));
+    clickButton(home, QStringLiteral("Command17"));
+    EXPECT_TRUE(child<QWidget>(home, QStringLiteral("Picture11"))->isVisible());
+    auto* levels = child<QListWidget>(home, QStringLiteral("List3"));
+    ASSERT_EQ(levels->count(), 4);
+    EXPECT_EQ(levels->selectedItems().size(), 3);
+    EXPECT_FALSE(levels->item(3)->isSelected());
+
+    const QImage chart = child<QWidget>(home, QStringLiteral("Picture12"))->grab().toImage();
+    int redTop = chart.height();
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x) {
+            const QColor c = chart.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60) redTop = std::min(redTop, y);
+        }
+    EXPECT_GT(redTop, chart.height() * 0.05);
+    EXPECT_LT(redTop, chart.height() * 0.35);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
 }  // namespace

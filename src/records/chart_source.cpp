@@ -1,0 +1,72 @@
+#include "records/chart_source.h"
+
+#include <algorithm>
+
+#include "app/shared_state.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
+#include "results/statistics.h"
+
+bool readChartRuns(std::vector<records::LogRun>* runs) {
+    QByteArray bytes;
+    if (!readResultLog(&bytes)) return false;
+    *runs = records::decodeLogTail(bytes, kMaxRecords);
+    return true;
+}
+
+CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice) {
+    CardRanks ranks;
+    records::RankingRequest request;
+    request.level = level;
+    request.roster = records::sharedRosterView();
+    request.inGradeGroup = records::gradeGroupPredicate(choice.gradeGroup);
+    request.currentStudentNo = shared.currentStudentNo;
+
+    request.kind = records::RankingKind::Times;
+    for (const records::RankingRow& row : records::buildRanking(resultsTables(), request)) {
+        if (row.listed && row.studentNo == studentNo) {
+            ranks.timeRank = records::rankText3(row);
+            break;
+        }
+    }
+
+    request.kind = records::RankingKind::Points;
+    request.pointsOrder = choice.pointsOrder;
+    bool found = false;
+    for (const records::RankingRow& row : records::buildRanking(resultsTables(), request)) {
+        if (!row.listed) continue;
+        if (row.totalPoints > 0) {
+            ++ranks.pointsCount;
+            ranks.pointsSum += row.totalPoints;
+        }
+        if (!found && row.studentNo == studentNo) {
+            found = true;
+            ranks.pointsRank = records::rankText3(row);
+            ranks.points = row.totalPoints;
+        }
+    }
+    return ranks;
+}
+
+ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int studentNo,
+                       const ChartChoice& choice) {
+    const double today = platform::dayCountFromDate(platform::clock().now().date());
+    const bool inGroup = records::gradeGroupPredicate(choice.gradeGroup)(studentNo);
+    const int levelCount = std::min<int>(shared.levelCount, kMaxLevel);
+    const QString levelName =
+        level >= 1 && level <= kMaxLevel ? shared.levelNames[level] : QString();
+    return makeChartCard(level, cardTitle(shared.drillTitle, levelName),
+                         collectCardRuns(runs, level, studentNo, levelCount, today, inGroup),
+                         chartCardRanks(level, studentNo, choice));
+}
+
+std::vector<ChartPage> chartPages(std::span<const records::LogRun> runs, int studentNo,
+                                  const std::vector<int>& levels, const ChartChoice& choice) {
+    std::vector<ChartPage> pages;
+    for (const CardPlace& place : placeCards(levels, std::min<int>(shared.levelCount, kMaxLevel))) {
+        if (place.page >= static_cast<int>(pages.size())) pages.resize(place.page + 1);
+        pages[place.page].push_back(
+            PlacedCard{place.top, chartCardFor(runs, place.level, studentNo, choice)});
+    }
+    return pages;
+}
