@@ -7,17 +7,18 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/wait_window_gui.h"
-#include "app/shared_state.h"
 #include "app/screens.h"
 #include "app/settings.h"
+#include "app/shared_state.h"
+#include "app/wait_window_gui.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
+#include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
-#include "endscreen/end_screen_gui.h"
 #include "roster/name_selection_gui.h"
 
 namespace {
@@ -71,6 +72,7 @@ class WindowWatcher : public QObject {
 
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
+    platform::installInputHabits();
     installWaitWindowHooks();
     installNameSelectionHooks();
     installHomeScreenHooks();

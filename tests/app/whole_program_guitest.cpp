@@ -17,11 +17,12 @@
 #include <functional>
 #include <vector>
 
-#include "app/wait_window_gui.h"
-#include "app/shared_state.h"
 #include "app/program_gui.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
+#include "app/wait_window_gui.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -30,7 +31,6 @@
 #include "platform/program.h"
 #include "platform/shell.h"
 #include "platform/wait.h"
-#include "endscreen/end_screen_gui.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"
@@ -292,6 +292,15 @@ class WholeProgramTest : public ::testing::Test {
         return waitForHome();
     }
 
+    // The same with Enter: "メニューへ" has the focus when the buttons come.
+    HomeScreen* backToMenuWithEnter(EndScreen* screen) {
+        EXPECT_TRUE(waitForSecondPhase(screen));
+        auto* menu = child<QPushButton>(screen, QStringLiteral("Command4"));
+        EXPECT_EQ(screen->focusWidget(), menu);
+        QTest::keyClick(screen->focusWidget(), Qt::Key_Return);
+        return waitForHome();
+    }
+
     QList<ResultRecord> records() {
         const QByteArray bytes = testfiles::readBytes(logPath());
         EXPECT_EQ(bytes.size() % kResultRecordSize, 0);
@@ -373,7 +382,8 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     EXPECT_TRUE(waitFor([] { return EndScreen::current() == nullptr; }));
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(
+        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
     EXPECT_TRUE(
         waitFor([] { return !HomeScreen::current() || !HomeScreen::current()->isVisible(); }));
     QStringList after = before;
@@ -429,7 +439,7 @@ TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(child(screen, QStringLiteral("Label2"))->isVisibleTo(screen));  // level cleared
     EXPECT_EQ(text(screen, QStringLiteral("Label20")), QString());  // same time: no new record
-    home = backToMenu(screen);
+    home = backToMenuWithEnter(screen);
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("2回/38点"));
     EXPECT_TRUE(startEnabled(home, 2));
