@@ -10,10 +10,11 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/file_names.h"
 #include "platform/geometry.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
@@ -93,8 +94,8 @@ DrillScreen* DrillScreen::current() {
     return g_current;
 }
 
-QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top, int width,
-                            int height, double points, bool bold) {
+QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top,
+                                int width, int height, double points, bool bold) {
     auto* label = new QLabel(text, sPicture1);
     label->setObjectName(name);
     label->setGeometry(platform::twRect(left, top, width, height));
@@ -284,8 +285,7 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
-    pictureConfig_ =
-        drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
+    pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
     初期設定();
     if (!self) return;
     レベル別設定();
@@ -311,8 +311,7 @@ void DrillScreen::初期設定() {
     const LevelTarget& target = shared.levelTargets[level];
     if (target.secondTime <= 0) {
         throw platform::RuntimeError(
-            platform::errDivisionByZero,
-            shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
             QStringLiteral("レベル %1 の 2 番目のタイムが %2 です (制限時間はその 5 倍)")
                 .arg(level)
                 .arg(target.secondTime));
@@ -362,7 +361,7 @@ void DrillScreen::スタート() {
 QPixmap DrillScreen::picture(const QString& name) {
     const auto found = pictureCache_.constFind(name);
     if (found != pictureCache_.constEnd()) return *found;
-    const QString path = shared.programFolder + name;
+    const QString path = platform::resolveFileName(shared.programFolder, name);
     if (name.trimmed().isEmpty() || !QFileInfo(path).isFile())
         throw platform::RuntimeError(platform::errFileNotFound, path,
                                      QStringLiteral("絵のファイルがありません"));
