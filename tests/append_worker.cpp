@@ -1,30 +1,121 @@
-// Appends results from a separate process, so the tests can have several processes
-// appending to the same log at once.
+// Writes the program's files from a separate process, so the tests can have several
+// processes appending to the same log at once, or kill a writer at any moment.
 //   append_worker <dataFolder> <baseFolder> <studentNo> <count> [level]
-// The time of record k (1..count) is k, so the reader can tell every record apart.
+//     appends count results; the time of record k (1..count) is k, so the reader can
+//     tell every record apart.
+//   append_worker --kill-loop <kills> <seed> log <dataFolder> <baseFolder>
+//   append_worker --kill-loop <kills> <seed> step <dataFolder>
+//     kills writers: each time a forked child appends results without end (student 1, 2,
+//     3 ... one per child) or writes the blank step file without end, and is killed after
+//     a random moment of 0..10 ms. Before each step-file child the file is set to 100 bytes
+//     "x"; after each kill it must be that or the whole blank file. Prints
+//     "kills <n> old <n> new <n>".
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
+#include <chrono>
 #include <cstdio>
+#include <random>
+#include <thread>
 
 #include "app/shared_state.h"
+#include "home/step_file.h"
 #include "platform/errors.h"
 #include "results/result_log.h"
+
+namespace {
+
+[[noreturn]] void writeWithoutEnd(bool step) {
+    try {
+        for (int k = 1;; ++k) {
+            if (step) {
+                clearStepFile();
+            } else {
+                shared.resultTime = k;
+                appendResult();
+            }
+        }
+    } catch (const platform::RuntimeError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+    _exit(1);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int killLoop(const QStringList& args) {
+    const int kills = args[2].toInt();
+    std::mt19937 random(args[3].toUInt());
+    const bool step = args[4] == QStringLiteral("step");
+    shared.dataFolder = args[5];
+    if (!step) shared.baseFolder = args[6];
+    shared.currentLevel = 1;
+    const QByteArray before(100, 'x');
+    const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');
+    int old = 0, fresh = 0;
+    for (int i = 0; i < kills; ++i) {
+        if (step) {
+            QFile f(stepFilePath());
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(before) != 100)
+                return 1;
+        } else {
+            shared.currentStudentNo = static_cast<qint16>(1 + i);
+            shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+        }
+        const pid_t child = fork();
+        if (child < 0) return 1;
+        if (child == 0) writeWithoutEnd(step);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!WIFSIGNALED(status)) {
+            std::fprintf(stderr, "writer %d ended by itself\n", i);
+            return 1;
+        }
+        if (step) {
+            const QByteArray now = readAll(stepFilePath());
+            if (now == before) {
+                ++old;
+            } else if (now == blank) {
+                ++fresh;
+            } else {
+                std::fprintf(stderr, "kill %d: step file of %lld bytes\n", i,
+                             static_cast<long long>(now.size()));
+                return 1;
+            }
+        }
+    }
+    std::printf("kills %d old %d new %d\n", kills, old, fresh);
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 5) {
-        std::fprintf(stderr,
-                     "usage: append_worker dataFolder baseFolder studentNo count [level]\n");
-        return 2;
-    }
-    shared.dataFolder = args[1];
-    shared.baseFolder = args[2];
-    shared.currentStudentNo = static_cast<qint16>(args[3].toInt());
-    const int count = args[4].toInt();
-    shared.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
-    shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+    if (args.size() >= 6 && args[1] == QStringLiteral("--kill-loop")) return killLoop(args);
     try {
+        if (args.size() < 5) {
+            std::fprintf(stderr,
+                         "usage: append_worker dataFolder baseFolder studentNo count [level]\n"
+                         "       append_worker --kill-loop kills seed log|step folders\n");
+            return 2;
+        }
+        shared.dataFolder = args[1];
+        shared.baseFolder = args[2];
+        shared.currentStudentNo = static_cast<qint16>(args[3].toInt());
+        const int count = args[4].toInt();
+        shared.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
+        shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
         for (int k = 1; k <= count; ++k) {
             shared.resultTime = k;
             appendResult();

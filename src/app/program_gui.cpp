@@ -19,6 +19,7 @@
 #include "home/home_screen_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
+#include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
 #include "platform/web_engine.h"
@@ -76,6 +77,7 @@ class WindowWatcher : public QObject {
 
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
+    platform::installInputHabits();
     installWaitWindowHooks();
     installNameSelectionHooks();
     installHomeScreenHooks();

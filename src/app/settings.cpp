@@ -1,9 +1,7 @@
 #include "app/settings.h"
 
-#include <cmath>
-
-#include "app/shared_state.h"
 #include "app/catalogue.h"
+#include "app/shared_state.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
 #include "platform/sequential_text.h"
@@ -80,15 +78,9 @@ void loadSettings(const QString& programDir) {
     {
         const QString path = shared.baseFolder + kCommonFile;
         platform::SeqTextReader in = platform::SeqTextReader::open(path);
-        const int line = in.lineNumber();
+        // Any month is taken, as the Windows machines take it: before 1 the school year
+        // is the calendar year, beyond 12 the year before.
         const double month = in.readNumber();
-        if (month != std::floor(month) || month < 1 || month > 12) {
-            throw platform::RuntimeError(
-                platform::errOverflow, path,
-                QStringLiteral("%1 行目: 学年の始まりの月 %2 は 1 から 12 の数ではありません")
-                    .arg(line)
-                    .arg(platform::numberText(month)));
-        }
         shared.schoolYearStartMonth = month;
         shared.classroomName = in.readString();
         shared.status2Active = in.readNumber();

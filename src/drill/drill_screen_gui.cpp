@@ -14,6 +14,7 @@
 #include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/file_names.h"
 #include "platform/geometry.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
@@ -360,7 +361,7 @@ void DrillScreen::startClock() {
 QPixmap DrillScreen::picture(const QString& name) {
     const auto found = pictureCache_.constFind(name);
     if (found != pictureCache_.constEnd()) return *found;
-    const QString path = shared.programFolder + name;
+    const QString path = platform::resolveFileName(shared.programFolder, name);
     if (name.trimmed().isEmpty() || !QFileInfo(path).isFile())
         throw platform::RuntimeError(platform::errFileNotFound, path,
                                      QStringLiteral("絵のファイルがありません"));

@@ -33,13 +33,8 @@ PictureConfig loadPictureConfig(const QString& path) {
     PictureConfig config;
     config.startLow = static_cast<int>(in.readInteger(kStartMin, kStartMax));
     config.startHigh = static_cast<int>(in.readInteger(kStartMin, kStartMax));
-    if (config.startHigh < config.startLow) {
-        throw platform::RuntimeError(
-            platform::errOverflow, path,
-            QStringLiteral("1 行目: 最初の数の範囲 %1～%2 の上限が下限より小さくなっています")
-                .arg(config.startLow)
-                .arg(config.startHigh));
-    }
+    // A reversed range is taken as the Windows machines take it: the first number is then
+    // drawn between startHigh + 1 and startLow.
     int rows = 0;
     while (!in.atEnd()) {
         if (rows == kPictureRows) {

@@ -4,11 +4,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 
-#include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
+#include "home/step_file.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
@@ -38,7 +37,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
     connect(resetStepFile_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { writeBlankStepFile(); }); });
+            [] { platform::guarded([] { clearStepFile(); }); });
 }
 
 void ExplanationPanel::showExplanation() {
@@ -48,19 +47,4 @@ void ExplanationPanel::showExplanation() {
 
 void ExplanationPanel::showFreePracticeNotice() {
     freePracticeNotice_->show();
-}
-
-void ExplanationPanel::writeBlankStepFile() {
-    const QString path = shared.dataFolder + QStringLiteral("ステップ原.dat");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw platform::RuntimeError(platform::errPathFileAccess, path, file.errorString());
-    const QByteArray zeros(5000 * 8, '\0');
-    if (file.write(zeros) != zeros.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        throw platform::RuntimeError(platform::errDeviceIO, path, why);
-    }
-    if (!file.commit())
-        throw platform::RuntimeError(platform::errDeviceIO, path, file.errorString());
 }

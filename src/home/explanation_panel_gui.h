@@ -19,9 +19,6 @@ class ExplanationPanel : public QObject {
     // Shows the notice that the student may now practise freely.
     void showFreePracticeNotice();
 
-    // Writes "ステップ原.dat" in the data folder: 5000 records of 8 zero bytes.
-    static void writeBlankStepFile();
-
   private:
     QListWidget* lines_ = nullptr;          // List6
     QFrame* freePracticeNotice_ = nullptr;  // Picture10

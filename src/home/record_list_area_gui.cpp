@@ -447,7 +447,3 @@ void RecordListArea::scrollToSignedInStudent() {
         if (row >= 0) columns_->recordList(level)->scrollToRow(row);
     }
 }
-
-QString RecordListArea::gradeGroup() const {
-    return gradeGroup_->currentText();
-}

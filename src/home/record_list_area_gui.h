@@ -53,11 +53,6 @@ class RecordListArea : public QObject {
     // built (the screen's level locks).
     void setOwnRunsPreparation(std::function<void()> prepare) { prepareOwnRuns_ = prepare; }
     void setAfterListBuilt(std::function<void()> after) { afterListBuilt_ = after; }
-    // What the charts follow: the grade group chosen and the order of the points ranking.
-    QString gradeGroup() const;
-    records::PointsOrder pointsOrder() const {
-        return pointsOrder_ == 2 ? records::PointsOrder::Today : records::PointsOrder::AllTime;
-    }
 
     // The list handlers (also run by the option buttons): the kind (0 times, 1 points,
     // 2 own runs), the list choice 1..3, one level's ranking, and the run lists.

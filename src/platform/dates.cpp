@@ -15,6 +15,8 @@ double dayCountFromDate(const QDate& date) {
 QDate dateFromDayCount(double days) {
     // The whole part counts days; for negative counts the fraction still runs forward
     // from midnight, so the date is the whole part itself.
+    // Beyond the years a date can hold (or not a number) there is no date.
+    if (!(std::fabs(days) < 1e9)) return {};
     return kEpoch.addDays(static_cast<qint64>(std::trunc(days)));
 }
 
@@ -23,6 +25,7 @@ double dayFraction(const QTime& time) {
 }
 
 QTime timeFromFraction(double fraction) {
+    if (!std::isfinite(fraction)) return QTime(0, 0);
     const double f = std::fabs(fraction - std::trunc(fraction));
     const qint64 ms = std::llround(f * 86400000.0) % 86400000;
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));

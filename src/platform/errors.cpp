@@ -4,6 +4,10 @@
 
 namespace platform {
 
+QString displayPath(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
 QString errorDescription(int number) {
     switch (number) {
         case errOverflow:
@@ -44,9 +48,7 @@ RuntimeError::RuntimeError(int number, QString file, QString detail)
 
 QString RuntimeError::message() const {
     QString text = QStringLiteral("実行時エラー '%1':\r\n\r\n%2").arg(number_).arg(description());
-    if (!file_.isEmpty())
-        text +=
-            QStringLiteral("\r\n\r\nファイル: ") + QDir::toNativeSeparators(QDir::cleanPath(file_));
+    if (!file_.isEmpty()) text += QStringLiteral("\r\n\r\nファイル: ") + displayPath(file_);
     if (!detail_.isEmpty()) text += QStringLiteral("\r\n") + detail_;
     return text;
 }

@@ -23,6 +23,9 @@ enum ErrorNumber {
     errPathNotFound = 76,
 };
 
+// A path as a message shows it: "." and ".." resolved, native separators.
+QString displayPath(const QString& path);
+
 // Standard description of an error number ("ファイルが見つかりません。" for 53, ...).
 QString errorDescription(int number);
 

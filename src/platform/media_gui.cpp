@@ -8,7 +8,9 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
+#include "platform/input_gui.h"
 #include "platform/wave_info.h"
 
 namespace platform {
@@ -17,6 +19,38 @@ namespace {
 constexpr int kLoadTimeoutMs = 3000;
 constexpr int kGuardExtraMs = 2000;
 }  // namespace
+
+int waitForSoundEnd(qint64 durationMs, const std::function<bool()>& failed) {
+    // The wait ends when the clip's length has passed. The end-of-play signal of the
+    // sound effect is not used for it: some audio servers report it seconds late (or
+    // early), which would stall or hurry the drill.
+    const InputHold holdPresses;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(5);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QElapsedTimer elapsed;
+    int result = mediaOk;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (failed && failed()) {
+            result = mediaCannotLoad;
+            loop.quit();
+        } else if (elapsed.elapsed() >= durationMs) {
+            loop.quit();
+        }
+    });
+    QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
+        result = mediaTimeout;
+        loop.quit();
+    });
+    elapsed.start();
+    poll.start();
+    // A header may claim any length: no sound waits longer than ten minutes.
+    guard.start(static_cast<int>(std::min<qint64>(durationMs, 600000)) + kGuardExtraMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return result;
+}
 
 SoundEffectMedia::SoundEffectMedia() = default;
 
@@ -69,36 +103,10 @@ int SoundEffectMedia::sendString(const QString& command) {
     Clip* clip = load(path, &error);
     if (!clip) return error;
 
-    // The wait ends when the clip's length has passed. The end-of-play signal of the
-    // sound effect is not used for it: some audio servers report it seconds late (or
-    // early), which would stall or hurry the drill.
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(5);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QElapsedTimer elapsed;
-    int result = mediaOk;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (clip->effect->status() == QSoundEffect::Error) {
-            result = mediaCannotLoad;
-            loop.quit();
-        } else if (elapsed.elapsed() >= clip->durationMs) {
-            loop.quit();
-        }
-    });
-    QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
-        result = mediaTimeout;
-        loop.quit();
-    });
     clip->effect->stop();
     clip->effect->play();
-    elapsed.start();
-    poll.start();
-    guard.start(static_cast<int>(clip->durationMs) + kGuardExtraMs);
-    // Input waits until the sound has ended, as with the blocking call of the Windows
-    // programs; timers and paints go on.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const int result = waitForSoundEnd(
+        clip->durationMs, [clip] { return clip->effect->status() == QSoundEffect::Error; });
     if (result != mediaOk) clip->effect->stop();
     return result;
 }

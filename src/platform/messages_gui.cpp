@@ -39,8 +39,14 @@ void installWidgetPlatform() {
     setMessageBoxes(&boxes);
     setMedia(&sounds);
     setEndHandler([](int code) {
+        // The end may come while a screen is still being built, with its code further up
+        // the stack: the windows are closed but not deleted (events that still run would
+        // otherwise delete them under that code); the process ends soon after.
         const QWidgetList windows = QApplication::topLevelWidgets();
-        for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->close();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            (*it)->setAttribute(Qt::WA_DeleteOnClose, false);
+            (*it)->close();
+        }
         QCoreApplication::exit(code);
     });
 }

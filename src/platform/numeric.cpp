@@ -1,15 +1,29 @@
 #include "platform/numeric.h"
 
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
+namespace {
+
+// A whole double as a 64-bit integer: beyond the range the nearest end, NaN as 0 (a
+// value read from a file may be anything).
+qint64 toInt64(double whole) {
+    if (std::isnan(whole)) return 0;
+    if (whole >= 9223372036854775808.0) return std::numeric_limits<qint64>::max();
+    if (whole < -9223372036854775808.0) return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(whole);
+}
+
+}  // namespace
+
 qint64 vbInt(double value) {
-    return static_cast<qint64>(std::floor(value));
+    return toInt64(std::floor(value));
 }
 
 qint64 roundHalfEven(double value) {
-    return static_cast<qint64>(std::nearbyint(value));
+    return toInt64(std::nearbyint(value));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/sequential_text.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "platform/ansi.h"
 #include "platform/errors.h"
@@ -121,8 +122,8 @@ double SeqTextReader::readNumber() {
 qint64 SeqTextReader::readInteger(qint64 min, qint64 max) {
     const double v = readNumber();
     const int line = fieldLine_;
-    const double r = static_cast<double>(roundHalfEven(v));
-    if (r < static_cast<double>(min) || r > static_cast<double>(max)) {
+    const double r = std::nearbyint(v);
+    if (!(r >= static_cast<double>(min) && r <= static_cast<double>(max))) {
         throw RuntimeError(errOverflow, fileName_,
                            QStringLiteral("%1 行目: 値 %2 が範囲 %3..%4 の外です")
                                .arg(line)

@@ -16,8 +16,12 @@ qint64 waveDurationMs(const QString& path) {
         if (chunk.size() < 8) return -1;
         const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
         if (chunk.startsWith("fmt ")) {
-            const QByteArray fmt = file.read(size + (size & 1));
-            if (fmt.size() < 16) return -1;
+            // Only the first 16 bytes are needed; the size the header claims may be
+            // anything up to 4 GB and is never allocated.
+            if (size < 16) return -1;
+            const qint64 next = file.pos() + size + (size & 1);
+            const QByteArray fmt = file.read(16);
+            if (fmt.size() < 16 || !file.seek(next)) return -1;
             byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
         } else if (chunk.startsWith("data")) {
             if (byteRate == 0) return -1;

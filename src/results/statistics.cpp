@@ -63,7 +63,8 @@ void reportReadFailure(const platform::RuntimeError& e, int i, const ResultEntry
         QStringLiteral("/name=") + name + QStringLiteral("/Bangou=") +
         QString::number(entry.studentNo) + QStringLiteral("/level=") +
         QString::number(entry.level) + QStringLiteral("/time=") + QString::number(entry.time) +
-        QStringLiteral(" line") + QString::number(step) + QStringLiteral("\r\n") + path +
+        QStringLiteral(" line") + QString::number(step) + QStringLiteral("\r\n") +
+        platform::displayPath(path) +
         (e.detail().isEmpty() ? QString() : QStringLiteral("\r\n") + e.detail());
     platform::msgBox(text);
     platform::endProgram(1);
@@ -74,7 +75,7 @@ void reportMissingLog(const platform::RuntimeError& e, int step, const QString& 
                              .arg(step)
                              .arg(e.description())
                              .arg(e.number()) +
-                         QStringLiteral("\r\n") + path;
+                         QStringLiteral("\r\n") + platform::displayPath(path);
     platform::msgBox(text);
     platform::endProgram(1);
 }
@@ -194,21 +195,18 @@ void loadResults() {
         e.time = qFromLittleEndian<qint32>(r + 20);
 
         step = 6;
-        if (e.level > kMaxLevel || e.studentNo < 0 || e.studentNo > kMaxStudent) {
+        if (e.level < 0 || e.level > kMaxLevel || e.studentNo < 0 || e.studentNo > kMaxStudent) {
             const ResultRecord whole = ResultRecord::fromBytes(r);
             reportReadFailure(platform::RuntimeError(platform::errSubscriptOutOfRange, path,
                                                      QStringLiteral("record %1").arg(rec + 1)),
                               i, e, whole.classroom, step, path);
             return;
         }
-        // A negative level has no row; such an entry is dropped below like level 0.
-        if (e.level >= 0) {
-            qint32& best = tb.bestTime_[ResultsTables::at(e.level, e.studentNo)];
-            if (e.time < best) best = e.time;
-            // The level best is the lowest best time of students 1..5000; as every best
-            // time started at 99999 it is the lowest time of those students' records.
-            if (e.studentNo > 0 && e.time < levelBest[e.level]) levelBest[e.level] = e.time;
-        }
+        qint32& best = tb.bestTime_[ResultsTables::at(e.level, e.studentNo)];
+        if (e.time < best) best = e.time;
+        // The level best is the lowest best time of students 1..5000; as every best
+        // time started at 99999 it is the lowest time of those students' records.
+        if (e.studentNo > 0 && e.time < levelBest[e.level]) levelBest[e.level] = e.time;
 
         step = 7;
         if (e.date < 0 || e.studentNo == 0 || e.level <= 0) --i;

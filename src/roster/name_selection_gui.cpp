@@ -505,13 +505,12 @@ void installNameSelectionHooks() {
             open->activateWindow();
             return;
         }
-        auto* window = new NameSelection;
+        QPointer<NameSelection> window = new NameSelection;
         currentWindow() = window;
-        if (!window->load()) {
-            if (!window->isVisible()) {
-                currentWindow() = nullptr;
-                delete window;
-            }
+        // A window closed while it loads may be gone already.
+        if (!window->load() && window && !window->isVisible()) {
+            currentWindow() = nullptr;
+            delete window.data();
         }
     };
     screens::hooks().closeNameSelection = [] {

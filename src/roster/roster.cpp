@@ -44,6 +44,14 @@ class RosterFileReader {
 
     // The next non-blank line; false at the end of the file.
     bool next(RosterLine* out) {
+        QByteArray line;
+        if (!nextLine(&line)) return false;
+        parse(line, out);
+        return true;
+    }
+
+    // The next non-blank line as it stands, not yet read as values.
+    bool nextLine(QByteArray* out) {
         for (;;) {
             if (pos_ >= data_.size()) return false;
             qsizetype end = pos_;
@@ -56,17 +64,12 @@ class RosterFileReader {
             }
             pos_ = end;
             if (isBlankLine(line)) continue;
-            parse(line, out);
+            *out = line;
             return true;
         }
     }
 
-  private:
-    [[noreturn]] void fail(int number, const QString& what) const {
-        throw platform::RuntimeError(number, path_,
-                                     QStringLiteral("%1 行目: %2").arg(lineNo_).arg(what));
-    }
-
+    // Reads the eight values of a line given by nextLine.
     void parse(const QByteArray& line, RosterLine* out) const {
         platform::SeqTextReader reader(line, path_);
         try {
@@ -93,6 +96,12 @@ class RosterFileReader {
             if (!e.detail().startsWith(prefix)) throw;
             fail(e.number(), e.detail().mid(prefix.size()));
         }
+    }
+
+  private:
+    [[noreturn]] void fail(int number, const QString& what) const {
+        throw platform::RuntimeError(number, path_,
+                                     QStringLiteral("%1 行目: %2").arg(lineNo_).arg(what));
     }
 
     QString path_;
@@ -167,13 +176,16 @@ bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& a
     RosterFileReader reader(path);
     int n = 0;
     RosterLine line;
-    while (reader.next(&line)) {
+    QByteArray text;
+    while (reader.nextLine(&text)) {
         ++n;
+        // The limit holds whatever the line beyond it holds.
         if (shared.homeUse == 1 && n > kHomeUseLimit) {
             platform::msgBox(QStringLiteral("家庭用は3人までしか登録できません"));
             platform::endProgram();
             return false;
         }
+        reader.parse(text, &line);
         if (n > kMaxStudent) {
             throw platform::RuntimeError(platform::errSubscriptOutOfRange, path,
                                          QStringLiteral("%1 行目: 名簿の生徒が %2 人を超えます")

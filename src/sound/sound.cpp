@@ -2,6 +2,7 @@
 
 #include "app/shared_state.h"
 #include "platform/clock.h"
+#include "platform/file_names.h"
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
@@ -79,8 +80,7 @@ int& soundFailures() {
 void loadSoundTable() {
     SoundTable& table = soundTable();
     table = emptyTable();
-    platform::SeqTextReader in =
-        platform::SeqTextReader::open(shared.soundFolder + kSoundListFile);
+    platform::SeqTextReader in = platform::SeqTextReader::open(shared.soundFolder + kSoundListFile);
     while (!in.atEnd()) {
         const QString field = in.readString();
         for (int c = 1; c <= kSections; ++c) {
@@ -101,7 +101,9 @@ void loadSoundTable() {
 
 void playSection(int n) {
     const QString command =
-        QStringLiteral("play ") + shared.soundFolder + pickFile(n) + QStringLiteral(".wav wait");
+        QStringLiteral("play ") +
+        platform::resolveFileName(shared.soundFolder, pickFile(n) + QStringLiteral(".wav")) +
+        QStringLiteral(" wait");
     const int code = sendPlay(command);
     if (!isGuarded(n)) return;
 
@@ -121,5 +123,6 @@ void playSection(int n) {
 }
 
 void playFixed(const QString& fileName) {
-    sendPlay(QStringLiteral("play ") + shared.soundFolder + fileName + QStringLiteral(" wait"));
+    sendPlay(QStringLiteral("play ") + platform::resolveFileName(shared.soundFolder, fileName) +
+             QStringLiteral(" wait"));
 }

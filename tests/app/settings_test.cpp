@@ -7,6 +7,7 @@
 #include "app/shared_state.h"
 #include "platform/errors.h"
 #include "results/level_targets.h"
+#include "roster/roster.h"
 #include "sound/sound.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
@@ -150,22 +151,26 @@ TEST(StartupSettings, MissingOrShortFilesStopTheStartUpNamingTheFile) {
     expectError(load, platform::errTypeMismatch, "共通データ.txt");
 }
 
-TEST(StartupSettings, SchoolYearStartMonthOutsideTheYearIsRefused) {
+TEST(StartupSettings, AnyStartMonthIsTakenAndOnlyTextIsRefused) {
     StartupEnv env;
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
-    for (const QString& month : {QString("13"), QString("0"), QString("\"\""), QString("4.5")}) {
+    // As on the Windows machines: the school year still follows from the month.
+    for (const auto& [month, value] :
+         {std::pair{QString("13"), 13.0}, std::pair{QString("0"), 0.0},
+          std::pair{QString("\"\""), 0.0}, std::pair{QString("4.5"), 4.5}}) {
         QStringList common = kCommonLines;
         common[0] = month;
         ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
-        expectError([&] { loadSettings(prog); }, platform::errOverflow, "共通データ.txt",
-                    month == "\"\"" ? QString("0") : month);
+        loadSettings(prog);
+        EXPECT_EQ(shared.schoolYearStartMonth, value) << month.toStdString();
     }
+    EXPECT_EQ(schoolYearFor(2026, 12, 13), 2025);
+    EXPECT_EQ(schoolYearFor(2026, 1, 0), 2026);
     QStringList common = kCommonLines;
-    common[0] = "12";
+    common[0] = "四月";
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
-    loadSettings(prog);
-    EXPECT_EQ(shared.schoolYearStartMonth, 12);
+    expectError([&] { loadSettings(prog); }, platform::errTypeMismatch, "共通データ.txt");
 }
 
 TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {

@@ -295,6 +295,15 @@ class WholeProgramTest : public ::testing::Test {
         return waitForHome();
     }
 
+    // The same with Enter: "メニューへ" has the focus when the buttons come.
+    HomeScreen* backToMenuWithEnter(EndScreen* screen) {
+        EXPECT_TRUE(waitForSecondPhase(screen));
+        auto* menu = child<QPushButton>(screen, QStringLiteral("Command4"));
+        EXPECT_EQ(screen->focusWidget(), menu);
+        QTest::keyClick(screen->focusWidget(), Qt::Key_Return);
+        return waitForHome();
+    }
+
     QList<ResultRecord> records() {
         const QByteArray bytes = testfiles::readBytes(logPath());
         EXPECT_EQ(bytes.size() % kResultRecordSize, 0);
@@ -451,7 +460,7 @@ TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(child(screen, QStringLiteral("Label2"))->isVisibleTo(screen));  // level cleared
     EXPECT_EQ(text(screen, QStringLiteral("Label20")), QString());  // same time: no new record
-    home = backToMenu(screen);
+    home = backToMenuWithEnter(screen);
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("2回/38点"));
     EXPECT_TRUE(startEnabled(home, 2));

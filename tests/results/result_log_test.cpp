@@ -247,7 +247,7 @@ TEST_F(RecordResultTest, ALevelOutsideTheTablesIsAnError) {
 }
 
 TEST_F(ResultLogTest, ConcurrentAppendsFromSeveralProcessesAreAllKeptWhole) {
-    constexpr int kWorkers = 4;
+    constexpr int kWorkers = 8;
     constexpr int kEach = 500;
     std::vector<std::unique_ptr<QProcess>> workers;
     for (int w = 0; w < kWorkers; ++w) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <algorithm>
@@ -84,10 +85,9 @@ TEST_F(StatisticsTest, OnlyTheLast20000RecordsAreLoaded) {
 TEST_F(StatisticsTest, BadEntriesAreDroppedButStillCountAsBestTimes) {
     writeLog({
         {kToday, 7, 2, 300},
-        {kToday, 0, 2, 5},   // student 0: lowers the index-0 best, then dropped
-        {-1, 8, 2, 6},       // negative date: best time kept, entry dropped
-        {kToday, 9, 0, 7},   // level 0: dropped
-        {kToday, 9, -3, 8},  // negative level: dropped
+        {kToday, 0, 2, 5},  // student 0: lowers the index-0 best, then dropped
+        {-1, 8, 2, 6},      // negative date: best time kept, entry dropped
+        {kToday, 9, 0, 7},  // level 0: dropped
         {kToday, 10, 2, 400},
     });
     // A torn tail (a record cut short) is not a record.
@@ -249,8 +249,11 @@ TEST_F(StatisticsTest, ALogThatAppearsDuringTheRetriesIsRead) {
 }
 
 TEST_F(StatisticsTest, AnEntryOutsideTheTablesEndsTheProgramWithAMessage) {
-    for (const Rec bad :
-         {Rec{kToday, 5, 40, 33}, Rec{kToday, 5001, 1, 33}, Rec{kToday, -1, 1, 33}}) {
+    // The folder as the settings build it, through "..": the message names it cleaned.
+    ASSERT_TRUE(QDir().mkpath(tmp.path() + QStringLiteral("/sub")));
+    shared.dataFolder = tmp.path() + QStringLiteral("/sub/../");
+    for (const Rec bad : {Rec{kToday, 5, 40, 33}, Rec{kToday, 5, -3, 33}, Rec{kToday, 5001, 1, 33},
+                          Rec{kToday, -1, 1, 33}}) {
         boxes.shown.clear();
         endCodes.clear();
         platform::resetProgramEnding();
@@ -265,6 +268,10 @@ TEST_F(StatisticsTest, AnEntryOutsideTheTablesEndsTheProgramWithAMessage) {
             QStringLiteral("/Bangou=%1/level=%2/time=33").arg(bad.student).arg(bad.level)))
             << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("/name=K1"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(
+            QDir::toNativeSeparators(tmp.path() + QStringLiteral("/成績累積データ.dat"))))
+            << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral(".."))) << text.toStdString();
         EXPECT_EQ(endCodes.size(), 1u);
         // The statistics were left alone after the end.
         EXPECT_EQ(tb.attempts(1, 5), 0);

@@ -119,6 +119,17 @@ TEST_F(RosterTest, HomeUseLimitStopsAtAFifthLineOfAnyStatus) {
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("家庭用は3人までしか登録できません"));
     EXPECT_EQ(testfiles::readBytes(rosterPath()), before);
+
+    // A fifth line that is not even a roster line gets the same message, not a read error.
+    writeLines(four + QStringList{QStringLiteral("x,\"no number\"")});
+    boxes.shown.clear();
+    endCodes.clear();
+    platform::resetProgramEnding();
+    EXPECT_NO_THROW(load(&ok));
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(ended());
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("家庭用は3人までしか登録できません"));
 }
 
 TEST_F(RosterTest, StatusTwoCountsWhenSwitchedOn) {

@@ -170,3 +170,13 @@ TEST_F(SoundPlay, VerdictFailuresDoNotCountTowardsTheGuard) {
     playSection(soundSolved);
     EXPECT_EQ(soundFailures(), 0);
 }
+
+TEST_F(SoundPlay, NamesWrittenOnWindowsFindTheirFiles) {
+    // "\" between folders and another letter case than on disk.
+    ASSERT_TRUE(testfiles::writeBytes(shared.soundFolder + "Sub/Right.wav", QByteArray("RIFF")));
+    writeList({"正解音1", "SUB\\right", "*"});
+    loadSoundTable();
+    playSection(soundSolved);
+    ASSERT_EQ(env.media.commands.size(), 1);
+    EXPECT_EQ(env.media.commands[0], "play " + shared.soundFolder + "Sub/Right.wav wait");
+}
