@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
 #include "platform/ansi.h"
 #include "platform/geometry.h"

@@ -17,10 +17,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/shared_state.h"
 #include "app/program_gui.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -29,7 +30,6 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/shell.h"
-#include "endscreen/end_screen_gui.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"

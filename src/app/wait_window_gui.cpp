@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 

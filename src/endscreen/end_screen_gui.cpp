@@ -11,15 +11,15 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
+#include "endscreen/evaluation.h"
 #include "home/level_locks.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "platform/screens_gui.h"
-#include "endscreen/evaluation.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
 

@@ -13,8 +13,7 @@ int basePoints(qint32 t, qint32 p, int level) {
     // rebuild reports the same fault.
     if (p <= 0) {
         throw platform::RuntimeError(
-            platform::errDivisionByZero,
-            shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
             QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(p));
     }
     if (t >= 99998) return 0;

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/shared_state.h"
 #include "app/screens.h"
+#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/program.h"
