@@ -74,16 +74,16 @@ DrillScreen::DrillScreen() : QWidget(nullptr) {
     buildCardArea();
     buildOverlay();
 
-    sTimer1 = new QTimer(this);
-    sTimer1->setObjectName(QStringLiteral("sTimer1"));
-    sTimer1->setInterval(1000);
-    sTimer1->setTimerType(Qt::PreciseTimer);
-    connect(sTimer1, &QTimer::timeout, this, &DrillScreen::sTimer1Tick);
-    sTimer2 = new QTimer(this);
-    sTimer2->setObjectName(QStringLiteral("sTimer2"));
-    sTimer2->setInterval(10000);
-    connect(sTimer2, &QTimer::timeout, this, &DrillScreen::sTimer2Tick);
-    sTimer2->start();
+    drillClock_ = new QTimer(this);
+    drillClock_->setObjectName(QStringLiteral("sTimer1"));
+    drillClock_->setInterval(1000);
+    drillClock_->setTimerType(Qt::PreciseTimer);
+    connect(drillClock_, &QTimer::timeout, this, &DrillScreen::drillClockTick);
+    signInClock_ = new QTimer(this);
+    signInClock_->setObjectName(QStringLiteral("sTimer2"));
+    signInClock_->setInterval(10000);
+    connect(signInClock_, &QTimer::timeout, this, &DrillScreen::signInClockTick);
+    signInClock_->start();
 
     g_current = this;
 }
@@ -96,7 +96,7 @@ DrillScreen* DrillScreen::current() {
 
 QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top,
                                 int width, int height, double points, bool bold) {
-    auto* label = new QLabel(text, sPicture1);
+    auto* label = new QLabel(text, statusStrip_);
     label->setObjectName(name);
     label->setGeometry(platform::twRect(left, top, width, height));
     label->setFont(platform::programFont(kGothic, points, bold));
@@ -106,23 +106,24 @@ QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int le
 }
 
 void DrillScreen::buildStrip() {
-    sPicture1 = box(this, QStringLiteral("sPicture1"), kStripColor);
-    sPicture1->setGeometry(platform::twRect(0, 0, 15360, kStripHeight));
+    statusStrip_ = box(this, QStringLiteral("sPicture1"), kStripColor);
+    statusStrip_->setGeometry(platform::twRect(0, 0, 15360, kStripHeight));
 
     // Upper line: title, level, problems left, time, classroom.
-    sLabel2 = stripLabel(QStringLiteral("sLabel2"), {}, 120, 60, 3600, 420, 16.8);
+    title_ = stripLabel(QStringLiteral("sLabel2"), {}, 120, 60, 3600, 420, 16.8);
     stripLabel(QStringLiteral("sLabel3"), QStringLiteral("レベル"), 3840, 60, 900, 420, 12);
-    sLabel8 = stripLabel(QStringLiteral("sLabel8"), {}, 4740, 60, 2760, 420, 12);
+    levelName_ = stripLabel(QStringLiteral("sLabel8"), {}, 4740, 60, 2760, 420, 12);
     stripLabel(QStringLiteral("sLabel4"), QStringLiteral("残り"), 7620, 60, 720, 420, 12);
-    sLabel9 = stripLabel(QStringLiteral("sLabel9"), {}, 8340, 60, 600, 420, 16);
+    problemsLeft_ = stripLabel(QStringLiteral("sLabel9"), {}, 8340, 60, 600, 420, 16);
     stripLabel(QStringLiteral("sLabel5"), QStringLiteral("タイム"), 9060, 60, 900, 420, 12);
-    sLabel10 = stripLabel(QStringLiteral("sLabel10"), QStringLiteral("0"), 9960, 60, 960, 420, 16);
-    sLabel14 = stripLabel(QStringLiteral("sLabel14"), {}, 11040, 60, 4200, 420, 12);
-    setTextColor(sLabel9, Qt::yellow);
-    setTextColor(sLabel10, Qt::yellow);
+    elapsedSeconds_ =
+        stripLabel(QStringLiteral("sLabel10"), QStringLiteral("0"), 9960, 60, 960, 420, 16);
+    classroom_ = stripLabel(QStringLiteral("sLabel14"), {}, 11040, 60, 4200, 420, 12);
+    setTextColor(problemsLeft_, Qt::yellow);
+    setTextColor(elapsedSeconds_, Qt::yellow);
 
     // Lower line: student, attempt numbers, minutes since sign-in, time bar legend.
-    sLabel7 = stripLabel(QStringLiteral("sLabel7"), {}, 120, 540, 3600, 360, 12);
+    studentName_ = stripLabel(QStringLiteral("sLabel7"), {}, 120, 540, 3600, 360, 12);
     const struct {
         const char16_t* text;
         int left;
@@ -135,9 +136,9 @@ void DrillScreen::buildStrip() {
     for (int k = 0; k < 5; ++k)
         stripLabel(QStringLiteral("sLabel16_%1").arg(k), QString::fromUtf16(captions[k].text),
                    captions[k].left, 540, captions[k].width, 360, 10.5, false);
-    sLabel11 = stripLabel(QStringLiteral("sLabel11"), {}, 5340, 540, 600, 360, 12);
-    sLabel12 = stripLabel(QStringLiteral("sLabel12"), {}, 7380, 540, 600, 360, 12);
-    sLabel13 = stripLabel(QStringLiteral("sLabel13"), {}, 9660, 540, 600, 360, 12);
+    levelRunNumber_ = stripLabel(QStringLiteral("sLabel11"), {}, 5340, 540, 600, 360, 12);
+    todayRunNumber_ = stripLabel(QStringLiteral("sLabel12"), {}, 7380, 540, 600, 360, 12);
+    minutesSignedIn_ = stripLabel(QStringLiteral("sLabel13"), {}, 9660, 540, 600, 360, 12);
     const char* legend[] = {"YourBest", "Best", "Pass"};
     for (int k = 0; k < 3; ++k)
         stripLabel(QStringLiteral("sLabel17_%1").arg(k), QString::fromLatin1(legend[k]),
@@ -146,26 +147,26 @@ void DrillScreen::buildStrip() {
     // Countdown squares: 10..19 green, 20..29 yellow, 30..39 red, left to right.
     for (int k = drill::kFirstSquare; k <= drill::kLastSquare; ++k) {
         const QColor color = k < 20 ? QColor(0, 192, 0) : k < 30 ? QColor(255, 255, 0) : Qt::red;
-        sPicture3[k] = box(sPicture1, QStringLiteral("sPicture3_%1").arg(k), color);
-        sPicture3[k]->setGeometry(platform::twRect(120 + (k - 10) * 360, 1020, 300, 300));
+        countdownSquares_[k] = box(statusStrip_, QStringLiteral("sPicture3_%1").arg(k), color);
+        countdownSquares_[k]->setGeometry(platform::twRect(120 + (k - 10) * 360, 1020, 300, 300));
     }
 
     // Time bar: second-time and pass-time bars, the elapsed bar over them, the frame on top.
     const QRect frame = platform::twRect(11040, 1020, kFrameWidth, 300);
-    sShape4 = box(sPicture1, QStringLiteral("sShape4"), QColor(255, 200, 0));
-    sShape3 = box(sPicture1, QStringLiteral("sShape3"), QColor(0, 200, 0));
-    sShape2 = box(sPicture1, QStringLiteral("sShape2"), QColor(0, 0, 220));
-    sShape7 = box(sPicture1, QStringLiteral("sShape7"), Qt::white);
-    for (QWidget* bar : {sShape4, sShape3, sShape7})
+    secondBar_ = box(statusStrip_, QStringLiteral("sShape4"), QColor(255, 200, 0));
+    passBar_ = box(statusStrip_, QStringLiteral("sShape3"), QColor(0, 200, 0));
+    elapsedBar_ = box(statusStrip_, QStringLiteral("sShape2"), QColor(0, 0, 220));
+    bestMarker_ = box(statusStrip_, QStringLiteral("sShape7"), Qt::white);
+    for (QWidget* bar : {secondBar_, passBar_, bestMarker_})
         bar->setGeometry(frame.x(), frame.y(), 0, frame.height());
-    sShape2->setGeometry(frame.x(), frame.y() + frame.height() / 3, 0, frame.height() / 3);
-    auto* frameShape = new QFrame(sPicture1);
+    elapsedBar_->setGeometry(frame.x(), frame.y() + frame.height() / 3, 0, frame.height() / 3);
+    auto* frameShape = new QFrame(statusStrip_);
     frameShape->setObjectName(QStringLiteral("sShape5"));
     frameShape->setFrameStyle(QFrame::Box | QFrame::Plain);
     setTextColor(frameShape, Qt::white);
     frameShape->setGeometry(frame);
     frameShape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    sShape5 = frameShape;
+    limitFrame_ = frameShape;
 }
 
 void DrillScreen::placeOnScreen(QWidget* w, int left, int top, int width, int height) {
@@ -174,65 +175,66 @@ void DrillScreen::placeOnScreen(QWidget* w, int left, int top, int width, int he
 }
 
 void DrillScreen::buildCardArea() {
-    Picture2 = box(this, QStringLiteral("Picture2"), QColor(shared.screenBackColor));
-    Picture2->setGeometry(platform::twRect(0, kStripHeight, 15360, 11520 - kStripHeight));
+    cardArea_ = box(this, QStringLiteral("Picture2"), QColor(shared.screenBackColor));
+    cardArea_->setGeometry(platform::twRect(0, kStripHeight, 15360, 11520 - kStripHeight));
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
-        auto* card = new QFrame(Picture2);
+        auto* card = new QFrame(cardArea_);
         card->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         card->setFrameStyle(QFrame::Box | QFrame::Plain);
         fill(card, QColor(224, 224, 224));
         const QRect r = cardRectTwips(i);
         placeOnScreen(card, r.x(), r.y(), r.width(), r.height());
-        Picture1[i] = card;
+        cards_[i] = card;
 
-        Image1[i] = new QLabel(card);
-        Image1[i]->setObjectName(QStringLiteral("Image1_%1").arg(i));
-        Image1[i]->setGeometry(platform::twRect(22, 30, kNumberWidth, kNumberTop - 60));
-        Image1[i]->setAlignment(Qt::AlignCenter);
-        Image1[i]->installEventFilter(this);
-        Image1[i]->setProperty("card", i);
+        cardPictures_[i] = new QLabel(card);
+        cardPictures_[i]->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        cardPictures_[i]->setGeometry(platform::twRect(22, 30, kNumberWidth, kNumberTop - 60));
+        cardPictures_[i]->setAlignment(Qt::AlignCenter);
+        cardPictures_[i]->installEventFilter(this);
+        cardPictures_[i]->setProperty("card", i);
 
-        Label1[i] = new QLabel(card);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Label1[i]->setGeometry(platform::twRect(22, kNumberTop, kNumberWidth, kNumberHeight));
-        Label1[i]->setAlignment(Qt::AlignCenter);
-        Label1[i]->setFont(platform::programFont(kGothic, 36, true));
-        fill(Label1[i], Qt::white);
-        setTextColor(Label1[i], Qt::black);
-        Label1[i]->installEventFilter(this);
-        Label1[i]->setProperty("card", i);
+        cardNumbers_[i] = new QLabel(card);
+        cardNumbers_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        cardNumbers_[i]->setGeometry(platform::twRect(22, kNumberTop, kNumberWidth, kNumberHeight));
+        cardNumbers_[i]->setAlignment(Qt::AlignCenter);
+        cardNumbers_[i]->setFont(platform::programFont(kGothic, 36, true));
+        fill(cardNumbers_[i], Qt::white);
+        setTextColor(cardNumbers_[i], Qt::black);
+        cardNumbers_[i]->installEventFilter(this);
+        cardNumbers_[i]->setProperty("card", i);
     }
 
     for (int k = 0; k < 2; ++k) {
-        Image2[k] = new QLabel(Picture2);
-        Image2[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
-        Image2[k]->hide();
+        problemPictures_[k] = new QLabel(cardArea_);
+        problemPictures_[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
+        problemPictures_[k]->hide();
     }
 
-    Label2 = new QLabel(QStringLiteral("一番小さい数から順に押していきなさい"), Picture2);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeOnScreen(Label2, 360, 8760, 14640, 600);
-    Label2->setFont(platform::programFont(kGothic, 20, true));
-    setTextColor(Label2, Qt::white);
-    Label3 = new QLabel(Picture2);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    placeOnScreen(Label3, 360, 9480, 14640, 540);
-    Label3->setFont(platform::programFont(kGothic, 16, true));
-    setTextColor(Label3, Qt::yellow);
-    Label5 = new QLabel(
-        QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"), Picture2);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    placeOnScreen(Label5, 360, 10440, 14640, 420);
-    Label5->setFont(platform::programFont(kGothic, 11));
-    setTextColor(Label5, Qt::white);
+    instruction_ = new QLabel(QStringLiteral("一番小さい数から順に押していきなさい"), cardArea_);
+    instruction_->setObjectName(QStringLiteral("Label2"));
+    placeOnScreen(instruction_, 360, 8760, 14640, 600);
+    instruction_->setFont(platform::programFont(kGothic, 20, true));
+    setTextColor(instruction_, Qt::white);
+    levelExplanation_ = new QLabel(cardArea_);
+    levelExplanation_->setObjectName(QStringLiteral("Label3"));
+    placeOnScreen(levelExplanation_, 360, 9480, 14640, 540);
+    levelExplanation_->setFont(platform::programFont(kGothic, 16, true));
+    setTextColor(levelExplanation_, Qt::yellow);
+    pictureHint_ =
+        new QLabel(QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"),
+                   cardArea_);
+    pictureHint_->setObjectName(QStringLiteral("Label5"));
+    placeOnScreen(pictureHint_, 360, 10440, 14640, 420);
+    pictureHint_->setFont(platform::programFont(kGothic, 11));
+    setTextColor(pictureHint_, Qt::white);
 
-    auto* button = new QPushButton(QStringLiteral("Command1"), Picture2);
+    auto* button = new QPushButton(QStringLiteral("Command1"), cardArea_);
     button->setObjectName(QStringLiteral("Command1"));
     button->hide();
     connect(button, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { Command1Click(); }); });
-    Command1 = button;
+    nextProblemButton_ = button;
 }
 
 void DrillScreen::buildOverlay() {
@@ -241,13 +243,13 @@ void DrillScreen::buildOverlay() {
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     fill(panel, Qt::white);
     panel->setGeometry(platform::twRect(0, 0, 5400, kStripHeight));
-    sPicture2 = panel;
+    recordingNotice_ = panel;
     const QFont font = platform::programFont(kGothic, 24, true);
-    lblsss1 = new QLabel(QStringLiteral("成績記録中"), panel);
-    lblsss1->setObjectName(QStringLiteral("lblsss1"));
-    lblsss2 = new QLabel(QStringLiteral("時間切れ"), panel);
-    lblsss2->setObjectName(QStringLiteral("lblsss2"));
-    for (QLabel* label : {lblsss1, lblsss2}) {
+    recordingText_ = new QLabel(QStringLiteral("成績記録中"), panel);
+    recordingText_->setObjectName(QStringLiteral("lblsss1"));
+    timeOutText_ = new QLabel(QStringLiteral("時間切れ"), panel);
+    timeOutText_->setObjectName(QStringLiteral("lblsss2"));
+    for (QLabel* label : {recordingText_, timeOutText_}) {
         label->setGeometry(panel->rect());
         label->setAlignment(Qt::AlignCenter);
         label->setFont(font);
@@ -267,8 +269,8 @@ void DrillScreen::showEvent(QShowEvent* event) {
 }
 
 void DrillScreen::closeEvent(QCloseEvent* event) {
-    sTimer1->stop();
-    sTimer2->stop();
+    drillClock_->stop();
+    signInClock_->stop();
     QWidget::closeEvent(event);
 }
 
@@ -318,17 +320,16 @@ void DrillScreen::prepareScreen() {
     }
     run_.setTargets(target.passTime, target.secondTime, kFrameWidth);
 
-    sLabel10->setText(QStringLiteral("0"));
-    setBarWidth(sShape2, 0);
-    setBarWidth(sShape7, 0);
-    setBarWidth(sShape3, run_.passBarWidth());
-    setBarWidth(sShape4, run_.secondBarWidth());
+    elapsedSeconds_->setText(QStringLiteral("0"));
+    setBarWidth(elapsedBar_, 0);
+    setBarWidth(bestMarker_, 0);
+    setBarWidth(passBar_, run_.passBarWidth());
+    setBarWidth(secondBar_, run_.secondBarWidth());
 
-    sLabel2->setText(shared.drillTitle);
-    sLabel2->setFont(
-        platform::programFont(kGothic, shared.drillTitle.size() > 9 ? 14 : 16.8, true));
-    sLabel7->setText(shared.currentStudentName.trimmed());
-    sLabel8->setText(shared.levelNames[level]);
+    title_->setText(shared.drillTitle);
+    title_->setFont(platform::programFont(kGothic, shared.drillTitle.size() > 9 ? 14 : 16.8, true));
+    studentName_->setText(shared.currentStudentName.trimmed());
+    levelName_->setText(shared.levelNames[level]);
 
     ResultsTables& tables = resultsTables();
     const float levelCount = tables.todayCount(level, student);
@@ -336,26 +337,26 @@ void DrillScreen::prepareScreen() {
     for (int lv = 1; lv <= 15; ++lv) total += tables.todayCount(lv, student);
     const qint64 todayTotal = platform::roundHalfEven(total);
 
-    sLabel14->setText(shared.classroomName);
-    sLabel13->setText(QString::number(minutesSinceSignIn()));
+    classroom_->setText(shared.classroomName);
+    minutesSignedIn_->setText(QString::number(minutesSinceSignIn()));
     if (isPracticeLevel(level)) {
-        sLabel12->setText(QStringLiteral("－"));
-        sLabel11->setText(QStringLiteral("－"));
+        todayRunNumber_->setText(QStringLiteral("－"));
+        levelRunNumber_->setText(QStringLiteral("－"));
     } else {
-        sLabel12->setText(QString::number(todayTotal + 1));
-        sLabel11->setText(platform::numberText(levelCount + 1.0));
+        todayRunNumber_->setText(QString::number(todayTotal + 1));
+        levelRunNumber_->setText(platform::numberText(levelCount + 1.0));
     }
 }
 
 void DrillScreen::applyLevelSettings() {
     run_.problemsPerDrill = drill::kProblemsPerDrill;
-    sLabel9->setText(QString::number(run_.problemsPerDrill));
+    problemsLeft_->setText(QString::number(run_.problemsPerDrill));
 }
 
 void DrillScreen::startClock() {
     run_.start(platform::clock().monotonicMs());
     started_ = true;
-    sTimer1->start();
+    drillClock_->start();
 }
 
 QPixmap DrillScreen::picture(const QString& name) {
@@ -370,7 +371,7 @@ QPixmap DrillScreen::picture(const QString& name) {
         throw platform::RuntimeError(kInvalidPicture, path,
                                      QStringLiteral("絵のファイルとして読み込めません"));
     const QPixmap scaled =
-        pixmap.scaled(Image1[1]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        pixmap.scaled(cardPictures_[1]->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     pictureCache_.insert(name, scaled);
     return scaled;
 }
@@ -381,18 +382,18 @@ void DrillScreen::Command1Click() {
     problem_ = drill::generateProblem(level, pictureConfig_, platform::random());
 
     cardPixmap_ = picture(pictureConfig_.cardPicture[problem_.cardPictureRow]);
-    Image2[0]->setPixmap(cardPixmap_);
+    problemPictures_[0]->setPixmap(cardPixmap_);
     // Levels without a done-picture row keep the done picture they had.
     if (const int row = drill::donePictureRow(level)) {
         donePixmap_ = picture(pictureConfig_.donePicture[row]);
-        Image2[1]->setPixmap(donePixmap_);
+        problemPictures_[1]->setPixmap(donePixmap_);
     }
     const QString explanation = drill::explanationText(level);
-    if (!explanation.isEmpty()) Label3->setText(explanation);
+    if (!explanation.isEmpty()) levelExplanation_->setText(explanation);
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
-        Image1[i]->setPixmap(cardPixmap_);
-        Label1[i]->setText(QString::number(problem_.cards[i].value));
+        cardPictures_[i]->setPixmap(cardPixmap_);
+        cardNumbers_[i]->setText(QString::number(problem_.cards[i].value));
     }
 }
 
@@ -409,7 +410,7 @@ void DrillScreen::handlePress(int i) {
         playSection(soundWrong);
         return;
     }
-    Image1[i]->setPixmap(donePixmap_);
+    cardPictures_[i]->setPixmap(donePixmap_);
     platform::doEvents();
     // A clock tick that ran meanwhile may have ended the run at the time limit.
     if (!self || run_.endHandled) return;
@@ -420,12 +421,12 @@ void DrillScreen::handlePress(int i) {
     playSection(soundSolved);
     if (!self || run_.endHandled) return;
     const bool last = run_.countSolvedProblem();
-    sLabel9->setText(QString::number(run_.problemsRemaining()));
+    problemsLeft_->setText(QString::number(run_.problemsRemaining()));
     if (!last) {
         Command1Click();
         return;
     }
-    sTimer1->stop();
+    drillClock_->stop();
     run_.drillEnded = true;
     endDrill();
 }
@@ -439,28 +440,28 @@ int DrillScreen::minutesSinceSignIn() const {
                                      platform::secondsSinceMidnight(), shared.signInSeconds);
 }
 
-void DrillScreen::sTimer1Tick() {
+void DrillScreen::drillClockTick() {
     platform::guarded([&] {
         if (!started_ || run_.endHandled) return;
         QPointer<DrillScreen> self(this);
         const int elapsed = run_.tick(platform::clock().monotonicMs());
         for (int k : drill::squaresToHide(elapsed, run_.passTime, run_.secondTime))
-            sPicture3[k]->hide();
-        sLabel10->setText(QString::number(elapsed));
-        setBarWidth(sShape2, run_.elapsedBarWidth());
+            countdownSquares_[k]->hide();
+        elapsedSeconds_->setText(QString::number(elapsed));
+        setBarWidth(elapsedBar_, run_.elapsedBarWidth());
         if (run_.tickEndsRun()) {
             run_.endReason = 1;
-            sTimer1->stop();
+            drillClock_->stop();
             endDrill();
         }
         if (self) platform::doEvents();
     });
 }
 
-void DrillScreen::sTimer2Tick() {
+void DrillScreen::signInClockTick() {
     // The files of the program are closed as soon as they are read or written, so
     // there is nothing to close at the ten-minute marks.
-    platform::guarded([&] { sLabel13->setText(QString::number(minutesSinceSignIn())); });
+    platform::guarded([&] { minutesSignedIn_->setText(QString::number(minutesSinceSignIn())); });
 }
 
 void DrillScreen::endDrill() {
@@ -469,10 +470,10 @@ void DrillScreen::endDrill() {
     if (!self || !run_.beginEnd()) return;
     shared.endReason = static_cast<qint16>(run_.endReason);
     const bool timedOut = run_.endReason == 1;
-    lblsss1->setVisible(!timedOut);
-    lblsss2->setVisible(timedOut);
-    sPicture2->show();
-    sPicture2->raise();
+    recordingText_->setVisible(!timedOut);
+    timeOutText_->setVisible(timedOut);
+    recordingNotice_->show();
+    recordingNotice_->raise();
     platform::doEvents();
     if (!self) return;
 
@@ -484,7 +485,7 @@ void DrillScreen::endDrill() {
         platform::doEvents();
         return;
     }
-    sTimer1->stop();
+    drillClock_->stop();
     shared.resultTime = run_.resultTime();
     // A failure to write the record ends the program at the handler (no result screen).
     recordResult(shared.currentLevel);

@@ -14,17 +14,17 @@ class QTimer;
 // The drill screen: ten cards to press in ascending order, five problems against the
 // clock, the status strip with the time bar and the countdown squares.
 //
-// Geometry: the screen is 15360 x 11520 twips. The status strip sPicture1 takes the top
-// kStripHeight twips; the card area Picture2 lies below it. The cards and the texts of
-// the card area are children of Picture2, but their positions are given on the screen
+// Geometry: the screen is 15360 x 11520 twips. The status strip statusStrip_ takes the top
+// kStripHeight twips; the card area cardArea_ lies below it. The cards and the texts of
+// the card area are children of cardArea_, but their positions are given on the screen
 // (the card table's tops 1575 and 5400 are screen positions): each is placed at its
-// screen rectangle moved by Picture2's top-left corner, so that on screen it sits
+// screen rectangle moved by cardArea_'s top-left corner, so that on screen it sits
 // exactly where the table puts it at any scale.
 class DrillScreen : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kStripHeight = 1455;
-    static constexpr int kFrameWidth = 4200;  // time bar frame sShape5, twips
+    static constexpr int kFrameWidth = 4200;  // time bar frame limitFrame_, twips
     // Card table: left positions of cards 1..10 and the tops of the two rows.
     static constexpr int kCardLeft[11] = {0,   360,  3333, 6306, 9279, 12255,
                                           405, 3378, 6351, 9324, 12300};
@@ -54,13 +54,13 @@ class DrillScreen : public QWidget {
     void applyLevelSettings();
     // Starts the clock.
     void startClock();
-    // Generates and shows a problem (the hidden button Command1).
+    // Generates and shows a problem (the hidden button nextProblemButton_).
     void Command1Click();
     // A press on the picture or the number of card i (1..10).
     void pressCard(int i);
     // The drill clock (every second) and the sign-in clock (every ten seconds).
-    void sTimer1Tick();
-    void sTimer2Tick();
+    void drillClockTick();
+    void signInClockTick();
     // The end of the run: recording notice, recordResult, the wait, the result screen.
     void endDrill();
     // Busy wait on the tick counter in 10 ms steps, then the result screen.
@@ -97,36 +97,36 @@ class DrillScreen : public QWidget {
     QPixmap donePixmap_;
     QHash<QString, QPixmap> pictureCache_;  // scaled to the image boxes, by file name
 
-    QWidget* sPicture1 = nullptr;
-    QWidget* Picture2 = nullptr;
-    QWidget* sPicture2 = nullptr;
-    std::array<QWidget*, 11> Picture1{};
-    std::array<QLabel*, 11> Image1{};
-    std::array<QLabel*, 11> Label1{};
-    std::array<QLabel*, 2> Image2{};
-    std::array<QWidget*, 40> sPicture3{};  // 10..39
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* sLabel2 = nullptr;
-    QLabel* sLabel7 = nullptr;
-    QLabel* sLabel8 = nullptr;
-    QLabel* sLabel9 = nullptr;
-    QLabel* sLabel10 = nullptr;
-    QLabel* sLabel11 = nullptr;
-    QLabel* sLabel12 = nullptr;
-    QLabel* sLabel13 = nullptr;
-    QLabel* sLabel14 = nullptr;
-    QWidget* sShape2 = nullptr;
-    QWidget* sShape3 = nullptr;
-    QWidget* sShape4 = nullptr;
-    QWidget* sShape5 = nullptr;
-    QWidget* sShape7 = nullptr;
-    QLabel* lblsss1 = nullptr;
-    QLabel* lblsss2 = nullptr;
-    QTimer* sTimer1 = nullptr;
-    QTimer* sTimer2 = nullptr;
-    QWidget* Command1 = nullptr;
+    QWidget* statusStrip_ = nullptr;
+    QWidget* cardArea_ = nullptr;
+    QWidget* recordingNotice_ = nullptr;
+    std::array<QWidget*, 11> cards_{};
+    std::array<QLabel*, 11> cardPictures_{};
+    std::array<QLabel*, 11> cardNumbers_{};
+    std::array<QLabel*, 2> problemPictures_{};
+    std::array<QWidget*, 40> countdownSquares_{};  // 10..39
+    QLabel* instruction_ = nullptr;
+    QLabel* levelExplanation_ = nullptr;
+    QLabel* pictureHint_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* studentName_ = nullptr;
+    QLabel* levelName_ = nullptr;
+    QLabel* problemsLeft_ = nullptr;
+    QLabel* elapsedSeconds_ = nullptr;
+    QLabel* levelRunNumber_ = nullptr;
+    QLabel* todayRunNumber_ = nullptr;
+    QLabel* minutesSignedIn_ = nullptr;
+    QLabel* classroom_ = nullptr;
+    QWidget* elapsedBar_ = nullptr;
+    QWidget* passBar_ = nullptr;
+    QWidget* secondBar_ = nullptr;
+    QWidget* limitFrame_ = nullptr;
+    QWidget* bestMarker_ = nullptr;
+    QLabel* recordingText_ = nullptr;
+    QLabel* timeOutText_ = nullptr;
+    QTimer* drillClock_ = nullptr;
+    QTimer* signInClock_ = nullptr;
+    QWidget* nextProblemButton_ = nullptr;
 };
 
 // Clears the run, lets pending events run, then creates and shows the drill screen

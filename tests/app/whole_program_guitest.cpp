@@ -260,7 +260,7 @@ class WholeProgramTest : public ::testing::Test {
         QPointer<DrillScreen> drill(frm);
         for (int p = 1; p <= 5 && drill; ++p) {
             clock.advanceMs(2000);
-            drill->sTimer1Tick();
+            drill->drillClockTick();
             const QList<int> order = ascendingCards(drill);
             if (wrongPress && p == 1)
                 click(child(drill, QStringLiteral("Label1_%1").arg(order[1])));

@@ -150,7 +150,7 @@ class DrillScreenTest : public CoreFixture {
     // Moves the clock on and runs the drill clock once.
     void tick(DrillScreen* frm, int seconds = 1) {
         steps.advanceMs(seconds * 1000);
-        frm->sTimer1Tick();
+        frm->drillClockTick();
     }
     QList<ResultRecord> records() {
         QByteArray bytes;
@@ -264,7 +264,7 @@ TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
     EXPECT_EQ(text(frm, "sLabel12"), QStringLiteral("5"));
     EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("12"));
     steps.advanceMs(30'000);
-    frm->sTimer2Tick();
+    frm->signInClockTick();
     EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("13"));
 }
 
@@ -379,7 +379,7 @@ TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
     steps.advanceMs(300'000);
     // The tick arrives while the last press lets events run.
     QMetaObject::invokeMethod(
-        frm, [frm] { frm->sTimer1Tick(); }, Qt::QueuedConnection);
+        frm, [frm] { frm->drillClockTick(); }, Qt::QueuedConnection);
     QPointer<DrillScreen> guard(frm);
     frm->pressCard(last);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
