@@ -105,61 +105,61 @@ EndScreen::~EndScreen() = default;
 
 void EndScreen::buildControls() {
     using platform::twRect;
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
-    Image1->setPixmap(backgroundPicture(Image1->size()));
+    background_ = new QLabel(this);
+    background_->setObjectName(QStringLiteral("Image1"));
+    background_->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
+    background_->setPixmap(backgroundPicture(background_->size()));
 
-    Label15 =
-        makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
-    Label16 =
+    title_ = makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
+    levelName_ =
         makeLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
-    Label17 =
+    studentName_ =
         makeLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
-    Label13 =
+    levelAttempt_ =
         makeLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
-    Label14 =
+    todayAttempts_ =
         makeLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
-    Label18 =
+    result_ =
         makeLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
-    Label19 =
+    points_ =
         makeLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
-    Label20 = makeLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
-                        32, QColor(220, 20, 20));
-    Label20->hide();
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
-                       twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
-    Label2->hide();
+    verdict_ = makeLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
+                         32, QColor(220, 20, 20));
+    verdict_->hide();
+    levelClearedNote_ =
+        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
+                  twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
+    levelClearedNote_->hide();
 
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::Box);
-    Picture1->setAutoFillBackground(true);
-    QPalette gold = Picture1->palette();
+    goalPanel_ = new QFrame(this);
+    goalPanel_->setObjectName(QStringLiteral("Picture1"));
+    goalPanel_->setFrameShape(QFrame::Box);
+    goalPanel_->setAutoFillBackground(true);
+    QPalette gold = goalPanel_->palette();
     gold.setColor(QPalette::Window, QColor(255, 240, 150));
-    Picture1->setPalette(gold);
-    Picture1->setGeometry(twRect(1920, 7080, 11520, 1320));
-    Label1 = makeLabel(Picture1, QStringLiteral("Label1"),
-                       QStringLiteral("目標レベルクリア。おめでとう！"),
-                       twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
-    Label1->setAlignment(Qt::AlignCenter);
-    Picture1->hide();
+    goalPanel_->setPalette(gold);
+    goalPanel_->setGeometry(twRect(1920, 7080, 11520, 1320));
+    goalText_ = makeLabel(goalPanel_, QStringLiteral("Label1"),
+                          QStringLiteral("目標レベルクリア。おめでとう！"),
+                          twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
+    goalText_->setAlignment(Qt::AlignCenter);
+    goalPanel_->hide();
 
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
-                          twRect(2880, 8880, 4200, 1200));
-    Command4->hide();
-    connect(Command4, &QPushButton::clicked, this,
+    menuButton_ = makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
+                             twRect(2880, 8880, 4200, 1200));
+    menuButton_->hide();
+    connect(menuButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { backToMenu(); }); });
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
-                          twRect(8280, 8880, 4200, 1200));
-    Command5->hide();
-    connect(Command5, &QPushButton::clicked, this,
+    retryButton_ = makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
+                              twRect(8280, 8880, 4200, 1200));
+    retryButton_->hide();
+    connect(retryButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { retry(); }); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this,
+    secondPhaseTimer_ = new QTimer(this);
+    secondPhaseTimer_->setObjectName(QStringLiteral("Timer1"));
+    secondPhaseTimer_->setInterval(500);
+    connect(secondPhaseTimer_, &QTimer::timeout, this,
             [this] { platform::guarded([this] { secondPhase(); }); });
 }
 
@@ -185,7 +185,7 @@ void EndScreen::evaluate() {
     ResultsTables& stats = resultsTables();
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
-    Label13->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
+    levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
     buildStatistics();
     if (!self || platform::programEnding()) return;
 
@@ -193,28 +193,28 @@ void EndScreen::evaluate() {
     const bool cleared = levelCleared(target, stats, level, s);
     const evaluation::ClearMarks marks = evaluation::clearMarksFor(
         cleared, atTopLevel, anyClearCount9999(), shared.clearedBeforeFlag);
-    if (marks.showLevelCleared) Label2->show();
-    if (marks.showGoalPicture) Picture1->show();
+    if (marks.showLevelCleared) levelClearedNote_->show();
+    if (marks.showGoalPicture) goalPanel_->show();
 
     // 4.
     platform::doEvents();
     if (!self || platform::programEnding()) return;
-    Timer1->start();
+    secondPhaseTimer_->start();
 
     // 5.-7.
     const int base = evaluation::basePoints(t, target.passTime, level);
     const qint64 points = evaluation::weightedPoints(target.pointWeight, base);
-    Label19->setText(evaluation::pointsLine(base, target.pointWeight, points));
-    Label18->setText(evaluation::resultLine(t));
+    points_->setText(evaluation::pointsLine(base, target.pointWeight, points));
+    result_->setText(evaluation::resultLine(t));
 
     // 8.
-    Label17->setText(trimBlanks(shared.currentStudentName));
-    Label15->setText(shared.drillTitle);
-    Label16->setText(shared.levelNames[level]);
-    Label13->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
+    studentName_->setText(trimBlanks(shared.currentStudentName));
+    title_->setText(shared.drillTitle);
+    levelName_->setText(shared.levelNames[level]);
+    levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
     double todayAll = 0;
     for (int l = 1; l <= kMaxLevel; ++l) todayAll += stats.todayCount(l, s);
-    Label14->setText(evaluation::todayAttemptText(todayAll));
+    todayAttempts_->setText(evaluation::todayAttemptText(todayAll));
 
     // 9. The verdict in words and sound.
     platform::doEvents();
@@ -222,8 +222,8 @@ void EndScreen::evaluate() {
     const evaluation::Verdict verdict = evaluation::verdictFor(
         shared.endReason, shared.levelBestFlag, shared.personalBestFlag, t, target.secondTime);
     if (!verdict.message.isEmpty()) {
-        Label20->setText(verdict.message);
-        Label20->show();
+        verdict_->setText(verdict.message);
+        verdict_->show();
     }
     switch (verdict.sound) {
         case evaluation::VerdictSound::LevelBest:
@@ -248,7 +248,7 @@ void EndScreen::evaluate() {
 
     // 10. The goal level cleared.
     if (marks.playGoalSound) playFixed(QStringLiteral("合格.wav"));
-    if (!(atTopLevel && cleared)) Picture1->hide();
+    if (!(atTopLevel && cleared)) goalPanel_->hide();
 
     // 11. The new-record flags are used up here.
     shared.personalBestFlag = 0;
@@ -259,18 +259,18 @@ void EndScreen::evaluate() {
 }
 
 void EndScreen::secondPhase() {
-    Timer1->stop();
+    secondPhaseTimer_->stop();
     QPointer<EndScreen> self(this);
-    Picture1->hide();
-    Command4->show();
+    goalPanel_->hide();
+    menuButton_->show();
     platform::doEvents();
     if (!self || platform::programEnding()) return;
-    Command4->setFocus();
+    menuButton_->setFocus();
 
     const int level = shared.currentLevel;
     const int s = shared.currentStudentNo;
     if (level < 1 || level > kMaxLevel || s < 0 || s > kMaxStudent) {
-        Command5->show();
+        retryButton_->show();
         return;
     }
     const LevelTarget& target = shared.levelTargets[level];
@@ -282,18 +282,18 @@ void EndScreen::secondPhase() {
         case evaluation::Label2Change::Keep:
             break;
         case evaluation::Label2Change::EmptyAndHide:
-            Label2->setText(QString());
-            Label2->hide();
+            levelClearedNote_->setText(QString());
+            levelClearedNote_->hide();
             break;
         case evaluation::Label2Change::NextLevelHint:
-            Label2->setText(QStringLiteral("次のレベルへ進みましょう"));
+            levelClearedNote_->setText(QStringLiteral("次のレベルへ進みましょう"));
             break;
     }
-    if (phase.showRetry) Command5->show();
+    if (phase.showRetry) retryButton_->show();
 }
 
 void EndScreen::backToMenu() {
-    Command4->setEnabled(false);
+    menuButton_->setEnabled(false);
     shared.retryRequested = 0;
     screens::showHomeScreen();
     close();
@@ -301,8 +301,8 @@ void EndScreen::backToMenu() {
 }
 
 void EndScreen::retry() {
-    Command4->setEnabled(false);
-    Command5->setEnabled(false);
+    menuButton_->setEnabled(false);
+    retryButton_->setEnabled(false);
     screens::showWaitWindow();
     close();
     platform::doEvents();

@@ -36,21 +36,21 @@ class EndScreen : public QWidget {
     bool evaluated_ = false;
     bool evaluating_ = false;
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label2 = nullptr;
-    QFrame* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* background_ = nullptr;
+    QLabel* levelAttempt_ = nullptr;
+    QLabel* todayAttempts_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* levelName_ = nullptr;
+    QLabel* studentName_ = nullptr;
+    QLabel* result_ = nullptr;
+    QLabel* points_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* levelClearedNote_ = nullptr;
+    QFrame* goalPanel_ = nullptr;
+    QLabel* goalText_ = nullptr;
+    QPushButton* menuButton_ = nullptr;
+    QPushButton* retryButton_ = nullptr;
+    QTimer* secondPhaseTimer_ = nullptr;
 };
 
 // Registers the end screen with the screen hooks (show and close).
