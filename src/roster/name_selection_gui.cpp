@@ -139,119 +139,119 @@ void NameSelection::buildControls() {
     setCentralWidget(central_);
     setBackground(central_, shared.screenBackColor);
 
-    Label4 = makeLabel(central_, "Label4", QString(), twRect(600, 120, 9600, 1200), 48, true);
-    QPalette titlePal = Label4->palette();
+    title_ = makeLabel(central_, "Label4", QString(), twRect(600, 120, 9600, 1200), 48, true);
+    QPalette titlePal = title_->palette();
     titlePal.setColor(QPalette::WindowText, QColor(255, 255, 128));
-    Label4->setPalette(titlePal);
+    title_->setPalette(titlePal);
 
-    List1 = makeList(central_, "List1");
-    List1->setGeometry(twRect(600, 1500, 8400, 8700));
-    List1->setFont(platform::programFont(kGothic, 16));
-    List1->setFocusPolicy(Qt::StrongFocus);
-    List2 = makeList(central_, "List2");  // sort rows, kept in order
-    List3 = makeList(central_, "List3");  // display text, "*" and student number
-    List4 = makeList(central_, "List4");  // spare
-    for (QListWidget* hidden : {List2, List3, List4}) hidden->hide();
+    names_ = makeList(central_, "List1");
+    names_->setGeometry(twRect(600, 1500, 8400, 8700));
+    names_->setFont(platform::programFont(kGothic, 16));
+    names_->setFocusPolicy(Qt::StrongFocus);
+    sortKeys_ = makeList(central_, "List2");   // sort rows, kept in order
+    rowTexts_ = makeList(central_, "List3");   // display text, "*" and student number
+    spareList_ = makeList(central_, "List4");  // spare
+    for (QListWidget* hidden : {sortKeys_, rowTexts_, spareList_}) hidden->hide();
 
-    Label13 = makeLabel(central_, "Label13", QStringLiteral("オンラインヘルプ"),
-                        twRect(10500, 200, 4500, 400), 12, true);
-    Command15 = makeButton(central_, "Command15", QStringLiteral("使用法の説明１"),
-                           twRect(10500, 650, 2300, 560), 10);
-    Label15 = makeLabel(central_, "Label15",
-                        QStringLiteral("名前の変更、名前の選択、レベルの選択、登録など"),
-                        twRect(12900, 620, 2300, 900), 9);
-    Label15->setWordWrap(true);
-    Command17 = makeButton(central_, "Command17", QStringLiteral("使用法の説明2"),
-                           twRect(10500, 1600, 2300, 560), 10);
-    Label16 = makeLabel(central_, "Label16", QStringLiteral("このソフトの勉強の仕方"),
-                        twRect(12900, 1570, 2300, 600), 9);
-    Label16->setWordWrap(true);
+    helpHeading_ = makeLabel(central_, "Label13", QStringLiteral("オンラインヘルプ"),
+                             twRect(10500, 200, 4500, 400), 12, true);
+    help1Button_ = makeButton(central_, "Command15", QStringLiteral("使用法の説明１"),
+                              twRect(10500, 650, 2300, 560), 10);
+    help1Note_ = makeLabel(central_, "Label15",
+                           QStringLiteral("名前の変更、名前の選択、レベルの選択、登録など"),
+                           twRect(12900, 620, 2300, 900), 9);
+    help1Note_->setWordWrap(true);
+    help2Button_ = makeButton(central_, "Command17", QStringLiteral("使用法の説明2"),
+                              twRect(10500, 1600, 2300, 560), 10);
+    help2Note_ = makeLabel(central_, "Label16", QStringLiteral("このソフトの勉強の仕方"),
+                           twRect(12900, 1570, 2300, 600), 9);
+    help2Note_->setWordWrap(true);
 
-    Label1 = makeLabel(central_, "Label1", kPrompt, twRect(9300, 2600, 5700, 700), 18, true);
-    Label1->setAutoFillBackground(true);
-    QPalette namePal = Label1->palette();
+    chosenName_ = makeLabel(central_, "Label1", kPrompt, twRect(9300, 2600, 5700, 700), 18, true);
+    chosenName_->setAutoFillBackground(true);
+    QPalette namePal = chosenName_->palette();
     namePal.setColor(QPalette::Window, Qt::white);
     namePal.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(namePal);
-    Label2 = makeLabel(central_, "Label2", QString(), twRect(9300, 3300, 1500, 300), 9);
-    Label2->hide();
+    chosenName_->setPalette(namePal);
+    chosenNumber_ = makeLabel(central_, "Label2", QString(), twRect(9300, 3300, 1500, 300), 9);
+    chosenNumber_->hide();
 
-    Command14 = makeButton(central_, "Command14", QStringLiteral("O.K."),
+    okButton_ = makeButton(central_, "Command14", QStringLiteral("O.K."),
                            twRect(9300, 3500, 2700, 1000), 20, true);
-    Image1 = new QLabel(central_);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twRect(12600, 3500, 1000, 1000));
-    Image1->setScaledContents(true);
+    picture_ = new QLabel(central_);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(twRect(12600, 3500, 1000, 1000));
+    picture_->setScaledContents(true);
 
-    Combo1 = new QComboBox(central_);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twRect(9300, 4900, 3000, 480));
-    Combo1->setFont(platform::programFont(kGothic, 12));
+    gradeGroup_ = new QComboBox(central_);
+    gradeGroup_->setObjectName(QStringLiteral("Combo1"));
+    gradeGroup_->setGeometry(twRect(9300, 4900, 3000, 480));
+    gradeGroup_->setFont(platform::programFont(kGothic, 12));
     // The groups are added once; the box starts with "全学年".
-    Combo1->addItems(gradeGroups());
-    Combo1->setCurrentIndex(0);
+    gradeGroup_->addItems(gradeGroups());
+    gradeGroup_->setCurrentIndex(0);
 
-    Picture7 = new QFrame(central_);
-    Picture7->setObjectName(QStringLiteral("Picture7"));
-    Picture7->setGeometry(twRect(9300, 5600, 5700, 2300));
-    Picture7->setFrameShape(QFrame::Box);
+    modePanel_ = new QFrame(central_);
+    modePanel_->setObjectName(QStringLiteral("Picture7"));
+    modePanel_->setGeometry(twRect(9300, 5600, 5700, 2300));
+    modePanel_->setFrameShape(QFrame::Box);
     static const char* const kModeCaptions[4] = {"回数(今日／今まで）", "ポイント（今日／今まで）",
                                                  "本日（ポイント／回数）",
                                                  "今まで（ポイント／回数）"};
     for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(kModeCaptions[i]), Picture7);
+        auto* option = new QRadioButton(QString::fromUtf8(kModeCaptions[i]), modePanel_);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setGeometry(twRect(150, 120 + i * 520, 5400, 480));
         option->setFont(platform::programFont(kGothic, 12));
         QPalette pal = option->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         option->setPalette(pal);
-        Option1[i] = option;
+        modeOptions_[i] = option;
     }
-    Option1[1]->setChecked(true);
+    modeOptions_[1]->setChecked(true);
     for (int i = 0; i < 4; ++i) {
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(modeOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) platform::guarded([&] { onDisplayMode(i); });
         });
     }
 
-    Command16 = makeButton(central_, "Command16", QStringLiteral("名前の変更"),
-                           twRect(9300, 8300, 2700, 700), 12);
-    Command7 = makeButton(central_, "Command7", QStringLiteral("終了"),
-                          twRect(12300, 8300, 2700, 700), 12, true);
-    Command1 =
+    nameChangeButton_ = makeButton(central_, "Command16", QStringLiteral("名前の変更"),
+                                   twRect(9300, 8300, 2700, 700), 12);
+    endButton_ = makeButton(central_, "Command7", QStringLiteral("終了"),
+                            twRect(12300, 8300, 2700, 700), 12, true);
+    printButton_ =
         makeButton(central_, "Command1", QStringLiteral("印刷"), twRect(9300, 9200, 2700, 600), 12);
-    Command1->hide();
+    printButton_->hide();
 
     // The please-wait cover over the whole window.
-    Picture5 = new QFrame(central_);
-    Picture5->setObjectName(QStringLiteral("Picture5"));
-    Picture5->setGeometry(twRect(0, 0, 15360, 11520));
-    setBackground(Picture5, shared.screenBackColor);
-    Label19 = makeLabel(Picture5, "Label19", QStringLiteral("Just a moment, please."),
-                        twRect(0, 4800, 15360, 900), 20, true);
-    Label19->setAlignment(Qt::AlignCenter);
-    Picture5->raise();
+    waitPanel_ = new QFrame(central_);
+    waitPanel_->setObjectName(QStringLiteral("Picture5"));
+    waitPanel_->setGeometry(twRect(0, 0, 15360, 11520));
+    setBackground(waitPanel_, shared.screenBackColor);
+    waitText_ = makeLabel(waitPanel_, "Label19", QStringLiteral("Just a moment, please."),
+                          twRect(0, 4800, 15360, 900), 20, true);
+    waitText_->setAlignment(Qt::AlignCenter);
+    waitPanel_->raise();
 
-    connect(List1, &QListWidget::currentRowChanged, this,
+    connect(names_, &QListWidget::currentRowChanged, this,
             [this](int row) { platform::guarded([&] { onListClick(row); }); });
-    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListClick(List1->row(item)); });
+    connect(names_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        platform::guarded([&] { onListClick(names_->row(item)); });
     });
-    connect(List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListDoubleClick(List1->row(item)); });
+    connect(names_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        platform::guarded([&] { onListDoubleClick(names_->row(item)); });
     });
-    connect(Combo1, &QComboBox::activated, this,
+    connect(gradeGroup_, &QComboBox::activated, this,
             [this](int index) { platform::guarded([&] { onGroupChosen(index); }); });
-    connect(Command14, &QPushButton::clicked, this,
+    connect(okButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { signIn(); }); });
-    connect(Command7, &QPushButton::clicked, this,
+    connect(endButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { endToLauncher(); }); });
-    connect(Command16, &QPushButton::clicked, this,
+    connect(nameChangeButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { changeNames(); }); });
-    connect(Command15, &QPushButton::clicked, this,
+    connect(help1Button_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { showHelpPage("/helpmenu.htm"); }); });
-    connect(Command17, &QPushButton::clicked, this,
+    connect(help2Button_, &QPushButton::clicked, this,
             [] { platform::guarded([] { catalogue::openHelp(); }); });
 }
 
@@ -286,10 +286,10 @@ bool NameSelection::load() {
     bool keep = false;
     platform::guarded([&] {
         setBackground(central_, shared.screenBackColor);
-        setBackground(Picture5, shared.screenBackColor);
-        Picture5->move(0, 0);
-        Picture5->show();
-        Picture5->raise();
+        setBackground(waitPanel_, shared.screenBackColor);
+        waitPanel_->move(0, 0);
+        waitPanel_->show();
+        waitPanel_->raise();
         platform::seedFromClock();
         // A second copy is refused before anything is shown or read.
         if (!acquireInstanceLock()) {
@@ -307,13 +307,13 @@ bool NameSelection::load() {
         if (platform::programEnding()) return;
         refreshNameList();
         if (platform::programEnding()) return;
-        Label4->setFont(platform::programFont(kGothic, 48, true));
-        Label4->setText(shared.drillTitle);
-        List1->setCurrentRow(0);
+        title_->setFont(platform::programFont(kGothic, 48, true));
+        title_->setText(shared.drillTitle);
+        names_->setCurrentRow(0);
         onListClick(0);
         platform::doEvents();
-        Picture5->hide();
-        List1->setFocus();
+        waitPanel_->hide();
+        names_->setFocus();
         keep = !platform::programEnding();
     });
     return keep;
@@ -327,11 +327,11 @@ void NameSelection::refreshNameList() {
     buildStatistics();
     platform::doEvents();
     if (platform::programEnding()) return;
-    List1->clear();
-    List2->clear();
-    List3->clear();
-    List4->clear();
-    List1->addItem(kHeaderRow);
+    names_->clear();
+    sortKeys_->clear();
+    rowTexts_->clear();
+    spareList_->clear();
+    names_->addItem(kHeaderRow);
 
     std::vector<QString> rows;
     const bool loaded = loadRoster([&](const RosterEntry& entry, const QString&) {
@@ -341,39 +341,39 @@ void NameSelection::refreshNameList() {
     if (!loaded) return;
     sortRows(rows);
 
-    const QString group = Combo1->currentText();
+    const QString group = gradeGroup_->currentText();
     for (const QString& row : rows) {
-        List2->addItem(row);
+        sortKeys_->addItem(row);
         const int grade = shared.currentSchoolYear - sortRowBirthYear(row) - 6;
         if (gradeInGroup(grade, group)) {
-            List1->addItem(displayText(row));
-            List3->addItem(numberedText(row));
+            names_->addItem(displayText(row));
+            rowTexts_->addItem(numberedText(row));
         }
     }
-    List1->setCurrentRow(0);
+    names_->setCurrentRow(0);
 }
 
 void NameSelection::activate() {
     if (platform::programEnding()) return;
     recoverRosterFile();
-    List1->setCurrentRow(-1);
-    List1->clearSelection();
-    Command1->hide();
+    names_->setCurrentRow(-1);
+    names_->clearSelection();
+    printButton_->hide();
     displayMode_ = 1;
     {
-        const QSignalBlocker block(Option1[1]);
-        Option1[1]->setChecked(true);
+        const QSignalBlocker block(modeOptions_[1]);
+        modeOptions_[1]->setChecked(true);
     }
     onDisplayMode(1);
     if (platform::programEnding()) return;
     const QIcon icon = QApplication::windowIcon();
-    if (!icon.isNull()) Image1->setPixmap(icon.pixmap(Image1->size()));
+    if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
     shared.gradeGroupFilter = QStringLiteral("全学年");
     screens::closeHomeScreen();
-    Label1->setText(kPrompt);
-    Label1->show();
+    chosenName_->setText(kPrompt);
+    chosenName_->show();
     platform::doEvents();
-    Picture5->hide();
+    waitPanel_->hide();
 }
 
 bool NameSelection::event(QEvent* e) {
@@ -398,16 +398,16 @@ bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::KeyPress || qobject_cast<QMenu*>(watched))
         return QMainWindow::eventFilter(watched, e);
     auto* key = static_cast<QKeyEvent*>(e);
-    if (watched == List1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                             key->key() == Qt::Key_Space)) {
+    if (watched == names_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                              key->key() == Qt::Key_Space)) {
         platform::guarded([&] { signIn(); });
         return true;
     }
-    if (key->text() == QStringLiteral("1") && !Command14->isHidden()) {
+    if (key->text() == QStringLiteral("1") && !okButton_->isHidden()) {
         platform::guarded([&] { signIn(); });
         return true;
     }
-    if (key->text() == QStringLiteral("0") && !Command7->isHidden()) {
+    if (key->text() == QStringLiteral("0") && !endButton_->isHidden()) {
         platform::guarded([&] { endToLauncher(); });
         return true;
     }
@@ -415,30 +415,30 @@ bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void NameSelection::onListClick(int row) {
-    if (row <= 0 || row >= List1->count()) {
-        Label1->setText(kPrompt);
+    if (row <= 0 || row >= names_->count()) {
+        chosenName_->setText(kPrompt);
         return;
     }
-    Label1->setText(clickSelectionText(List1->item(row)->text()));
-    if (QListWidgetItem* numbered = List3->item(row - 1))
-        Label2->setText(numberAfterStar(numbered->text()));
+    chosenName_->setText(clickSelectionText(names_->item(row)->text()));
+    if (QListWidgetItem* numbered = rowTexts_->item(row - 1))
+        chosenNumber_->setText(numberAfterStar(numbered->text()));
 }
 
 void NameSelection::onListDoubleClick(int row) {
-    if (row <= 0 || row >= List1->count()) {
+    if (row <= 0 || row >= names_->count()) {
         onListClick(row);
         return;
     }
-    Label1->setText(doubleClickSelectionText(List1->item(row)->text()));
-    if (QListWidgetItem* numbered = List3->item(row - 1))
-        Label2->setText(numberAfterStar(numbered->text()));
+    chosenName_->setText(doubleClickSelectionText(names_->item(row)->text()));
+    if (QListWidgetItem* numbered = rowTexts_->item(row - 1))
+        chosenNumber_->setText(numberAfterStar(numbered->text()));
     signIn();
 }
 
 void NameSelection::onGroupChosen(int index) {
-    shared.gradeGroupFilter = Combo1->itemText(index);
+    shared.gradeGroupFilter = gradeGroup_->itemText(index);
     refreshNameList();
-    List1->setFocus();
+    names_->setFocus();
 }
 
 void NameSelection::onDisplayMode(int mode) {
@@ -448,8 +448,8 @@ void NameSelection::onDisplayMode(int mode) {
 
 void NameSelection::signIn() {
     if (platform::programEnding()) return;
-    const QString selected = Label1->text();
-    const double no = platform::leadingNumber(Label2->text());
+    const QString selected = chosenName_->text();
+    const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
         playSection(soundNoName);
         return;
@@ -460,9 +460,9 @@ void NameSelection::signIn() {
     shared.currentStudentNo = static_cast<qint16>(no);
     shared.currentStudentName = shared.studentNames[shared.currentStudentNo];
     shared.currentGradeLabel = shared.studentGradeLabels[shared.currentStudentNo];
-    Command14->hide();
-    Picture5->show();
-    Picture5->raise();
+    okButton_->hide();
+    waitPanel_->show();
+    waitPanel_->raise();
     platform::doEvents();
     if (platform::programEnding()) return;
     // Shows the home screen, which closes this window.
