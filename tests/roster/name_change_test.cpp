@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 
 #include "platform/ansi.h"
 #include "support/core_fixture.h"
@@ -123,6 +125,15 @@ TEST_F(NameChangeTest, AKilledWriterLeavesTheOldOrTheNewRoster) {
     ASSERT_TRUE(testfiles::writeBytes(second, newBytes));
     ASSERT_TRUE(testfiles::writeBytes(rosterPath(), oldBytes));
 
+    // Kills fall within the first few writes: the span is measured here, since one write
+    // (with its flushes) takes far longer on a loaded or instrumented build.
+    const QString scratch = tmp.filePath(QStringLiteral("scratch.txt"));
+    const std::vector<RosterLine> sample = readRosterFile(second);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 10; ++i) writeRosterLines(scratch, sample);
+    const int span = std::max<int>(3000, static_cast<int>(timer.nsecsElapsed() / 1000 / 10) * 4);
+
     QRandomGenerator random(20261208);
     constexpr int kKills = 300;
     int newSeen = 0;
@@ -131,7 +142,7 @@ TEST_F(NameChangeTest, AKilledWriterLeavesTheOldOrTheNewRoster) {
         writer.start(QStringLiteral(ROSTER_WRITE_WORKER), {tmp.path(), first, second});
         ASSERT_TRUE(writer.waitForStarted(10000));
         ASSERT_TRUE(writer.waitForReadyRead(10000)) << writer.readAllStandardError().constData();
-        QThread::usleep(random.bounded(3000));
+        QThread::usleep(random.bounded(span));
         writer.kill();
         writer.waitForFinished(10000);
 
