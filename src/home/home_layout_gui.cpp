@@ -1,20 +1,10 @@
 #include "home/home_layout_gui.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 #include "platform/geometry.h"
 
 namespace homelayout {
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                  double points, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(platform::programFont(kGothic, points, bold));
-    label->setGeometry(geometry);
-    return label;
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                         double points) {

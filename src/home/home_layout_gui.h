@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/controls_gui.h"
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -36,8 +38,7 @@ constexpr int kMarkerTop = 3960;
 constexpr int kRecordListTop = 4560;
 constexpr int kRecordListHeight = 3840;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                  double points = 10.5, bool bold = false);
+using platform::makeLabel;
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                         double points = 10.5);
 // "Name_index", the object name of one control of a control array.

@@ -9,12 +9,15 @@
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "roster/name_change.h"
 
 namespace {
+
+using platform::makeLabel;
 
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 
@@ -33,15 +36,6 @@ void setColours(QWidget* w, QRgb back, QColor text) {
     pal.setColor(QPalette::Window, QColor(back));
     pal.setColor(QPalette::WindowText, text);
     w->setPalette(pal);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                  double points, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
-    label->setFont(platform::programFont(kGothic, points, bold));
-    return label;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect) {

@@ -25,6 +25,7 @@
 #include "app/settings.h"
 #include "app/shared_state.h"
 #include "platform/clock.h"
+#include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
@@ -36,6 +37,8 @@
 #include "sound/sound.h"
 
 namespace {
+
+using platform::makeLabel;
 
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
@@ -82,15 +85,6 @@ void setBackground(QWidget* w, QRgb color) {
     pal.setColor(QPalette::Window, QColor(color));
     pal.setColor(QPalette::WindowText, Qt::white);
     w->setPalette(pal);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                  double points, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
-    label->setFont(platform::programFont(kGothic, points, bold));
-    return label;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
