@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the demo and the tests need (only the missing ones).
 set -euo pipefail
 packages=(
-  cmake make g++ pkg-config
+  cmake make g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-webengine-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
