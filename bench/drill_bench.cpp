@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
 #include "platform/ansi.h"
@@ -51,7 +50,6 @@ void setUpProgram(const QTemporaryDir& dir) {
         shared.levelTargets[level].passTime = 30;
         shared.levelTargets[level].secondTime = 3600;
     }
-    shared.currentLevel = 4;
     shared.currentStudentNo = 1;
     shared.currentStudentName = QStringLiteral("山田花子");
 }
@@ -62,12 +60,8 @@ void BM_NextProblemAfterTenthPress(benchmark::State& state) {
     platform::RecordingMedia media;
     platform::setMedia(&media);
     platform::setEndHandler([](int) {});
-    screens::hooks().closeHomeScreen = [] {};
-    screens::hooks().closeWaitWindow = [] {};
-
-    startDrill();
-    DrillScreen* frm = DrillScreen::current();
-    frm->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* frm = new DrillScreen(4);
+    frm->show();
     platform::doEvents();
     if (platform::programEnding()) {
         state.SkipWithError("the drill screen did not start");

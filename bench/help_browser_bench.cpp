@@ -15,7 +15,6 @@
 #include <cstdio>
 
 #include "app/catalogue.h"
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "help/help_browser_gui.h"
 #include "platform/application_gui.h"
@@ -51,10 +50,8 @@ int child(int argc, char** argv, const QString& programDir) {
     platform::Application app(argc, argv);
     platform::installFontSubstitutes();
     shared.programFolder = programDir + u'/';
-    installHelpBrowserHooks();
     QElapsedTimer timer;
     timer.start();
-    shared.helpUrl = catalogue::helpSite() + QStringLiteral("/helpmenu.htm");
     // The window painted, then its first page shown (the caption turns to the page's title).
     struct FirstPaint : QObject {
         QElapsedTimer* timer;
@@ -65,8 +62,8 @@ int child(int argc, char** argv, const QString& programDir) {
         }
     } painted;
     painted.timer = &timer;
-    screens::showHelpBrowser();
-    HelpBrowser* window = HelpBrowser::current();
+    auto* window = new HelpBrowser;
+    window->showAndLoad(catalogue::helpSite() + QStringLiteral("/helpmenu.htm"));
     window->installEventFilter(&painted);
     QObject::connect(window, &QWidget::windowTitleChanged, [&](const QString& title) {
         if (!title.startsWith(QStringLiteral("使用法の説明"))) return;

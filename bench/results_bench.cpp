@@ -69,10 +69,8 @@ BENCHMARK(BM_BuildStatistics20000)->Unit(benchmark::kMillisecond);
 void BM_AppendResult(benchmark::State& state) {
     QTemporaryDir dir;
     setUpFolders(dir);
-    shared.currentStudentNo = state.range(0) ? 12 : 4950;
-    shared.currentLevel = 2;
-    shared.resultTime = 47;
-    for (auto _ : state) appendResult();
+    const FinishedRun run{static_cast<qint16>(state.range(0) ? 12 : 4950), 2, 47};
+    for (auto _ : state) appendResult(run);
 }
 BENCHMARK(BM_AppendResult)->Arg(0)->Arg(1)->ArgName("home")->Unit(benchmark::kMillisecond);
 

@@ -18,7 +18,6 @@
 #include <cstdio>
 
 #include "app/program_gui.h"
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
 #include "endscreen/end_screen_gui.h"
@@ -33,6 +32,7 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
 
@@ -152,20 +152,20 @@ int main(int argc, char** argv) {
     installProgram(false);
     if (!startProgram(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
-    screens::closeNameSelection();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    screenFlow().closeNameSelection();
+    QCoreApplication::processEvents();
 
     QList<double> nameTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screens::showNameSelection();
+        screenFlow().showNameSelection();
         QCoreApplication::processEvents();
         auto* list = NameSelection::current()->findChild<QListWidget*>(QStringLiteral("List1"));
         if (!waitFor([&] { return list->count() == 4; })) return 1;
         nameTimes.append(t.nsecsElapsed() / 1e6);
-        screens::closeNameSelection();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        screenFlow().closeNameSelection();
+        QCoreApplication::processEvents();
     }
 
     shared.currentStudentNo = 1;
@@ -175,14 +175,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screens::showHomeScreen();
+        screenFlow().showHomeScreen();
         QCoreApplication::processEvents();
         auto* label = HomeScreen::current()->findChild<QLabel*>(QStringLiteral("Label18"));
         if (!waitFor([&] { return label->text().startsWith(QStringLiteral("本日総回数")); }))
             return 1;
         homeTimes.append(t.nsecsElapsed() / 1e6);
-        screens::closeHomeScreen();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        screenFlow().closeHomeScreen();
+        QCoreApplication::processEvents();
     }
     std::printf("name selection active, 20000-record log, %d runs: median %.2f ms\n", runs,
                 median(nameTimes));
@@ -193,7 +193,7 @@ int main(int argc, char** argv) {
     // Full loops: name selection, sign in, home screen, drill, end screen, menu, back.
     const int loops = argc >= 3 ? std::max(1, atoi(argv[2])) : 3;
     for (int loop = 0; loop < loops; ++loop) {
-        screens::showNameSelection();
+        screenFlow().showNameSelection();
         QWidget* names = nullptr;
         if (!waitFor([&] { return (names = window("namesel")) != nullptr; })) return 1;
         auto* list = names->findChild<QListWidget*>(QStringLiteral("List1"));
@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
             window("seisekitime1")->findChild<QPushButton*>(QStringLiteral("Command1")),
             Qt::LeftButton);
         waitFor([] { return window("namesel") != nullptr; });
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         std::printf("full loop %d: resident %ld kB, peak %ld kB\n", loop + 1, statusKb("VmRSS:"),
                     statusKb("VmHWM:"));
     }

@@ -29,14 +29,13 @@
 
 namespace {
 
-[[noreturn]] void writeWithoutEnd(bool step) {
+[[noreturn]] void writeWithoutEnd(bool step, qint16 student) {
     try {
         for (int k = 1;; ++k) {
             if (step) {
                 clearStepFile();
             } else {
-                shared.resultTime = k;
-                appendResult();
+                appendResult(FinishedRun{student, 1, k});
             }
         }
     } catch (const platform::RuntimeError& e) {
@@ -56,7 +55,6 @@ int killLoop(const QStringList& args) {
     const bool step = args[4] == QStringLiteral("step");
     shared.dataFolder = args[5];
     if (!step) shared.baseFolder = args[6];
-    shared.currentLevel = 1;
     const QByteArray before(100, 'x');
     const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');
     int old = 0, fresh = 0;
@@ -66,12 +64,11 @@ int killLoop(const QStringList& args) {
             if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(before) != 100)
                 return 1;
         } else {
-            shared.currentStudentNo = static_cast<qint16>(1 + i);
-            shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+            shared.classroomCode = QStringLiteral("W%1").arg(1 + i);
         }
         const pid_t child = fork();
         if (child < 0) return 1;
-        if (child == 0) writeWithoutEnd(step);
+        if (child == 0) writeWithoutEnd(step, static_cast<qint16>(1 + i));
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -112,13 +109,14 @@ int main(int argc, char** argv) {
         }
         shared.dataFolder = args[1];
         shared.baseFolder = args[2];
-        shared.currentStudentNo = static_cast<qint16>(args[3].toInt());
+        FinishedRun run;
+        run.student = static_cast<qint16>(args[3].toInt());
         const int count = args[4].toInt();
-        shared.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
-        shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+        run.level = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
+        shared.classroomCode = QStringLiteral("W%1").arg(run.student);
         for (int k = 1; k <= count; ++k) {
-            shared.resultTime = k;
-            appendResult();
+            run.time = k;
+            appendResult(run);
         }
     } catch (const platform::RuntimeError& e) {
         std::fprintf(stderr, "%s\n", e.what());

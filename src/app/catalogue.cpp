@@ -2,7 +2,6 @@
 
 #include <QUrl>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 
 namespace catalogue {
@@ -63,14 +62,8 @@ void fillLevelTables() {
     }
 }
 
-void openCourse() {
-    fillLevelTables();
-    screens::showHomeScreen();
-}
-
-void openHelp() {
-    shared.helpUrl = helpSite() + QLatin1String(kHelpPage);
-    screens::showHelpBrowser();
+QString helpAddress() {
+    return helpSite() + QLatin1String(kHelpPage);
 }
 
 }  // namespace catalogue

@@ -9,12 +9,10 @@ constexpr const char* kHelpPage = "/narabitouch.htm";
 
 // drillTitle := "ならびタッチ".
 void setTitle();
-// Fills levelCount, topLevel, levelNames and timedLevel, then shows the home screen.
-void openCourse();
-// Fills the level tables only (what openCourse does before showing the home screen).
+// Fills levelCount, topLevel, levelNames and timedLevel (at every sign-in).
 void fillLevelTables();
-// helpUrl := the drill's help page; shows the help browser.
-void openHelp();
+// The address of the drill's help page.
+QString helpAddress();
 // The program's own help pages: the folder "help" beside the program, as a file address
 // without the closing "/"; the pages keep the paths of the maker's site under it.
 QString helpSite();

@@ -7,24 +7,17 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/screens.h"
+#include "app/screen_flow_gui.h"
 #include "app/settings.h"
 #include "app/shared_state.h"
 #include "app/version.h"
-#include "app/version_dialog_gui.h"
-#include "app/wait_window_gui.h"
-#include "drill/drill_screen_gui.h"
-#include "endscreen/end_screen_gui.h"
-#include "help/help_browser_gui.h"
-#include "home/home_screen_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
 #include "platform/web_engine.h"
-#include "roster/name_change_gui.h"
-#include "roster/name_selection_gui.h"
+#include "widgets/wait_window_gui.h"
 
 namespace {
 
@@ -78,20 +71,14 @@ class WindowWatcher : public QObject {
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
     platform::installInputHabits();
-    installWaitWindowHooks();
-    installNameSelectionHooks();
-    installHomeScreenHooks();
-    installDrillScreenHooks();
-    installResultScreenHooks();
-    installNameChangeHooks();
-    installHelpBrowserHooks();
-    installVersionDialogHooks();
+    static ProgramFlow flow;
+    setScreenFlow(&flow);
 }
 
 bool startProgram(const QString& programDir) {
     platform::guarded([&] {
         startUp(programDir);
-        screens::showNameSelection();
+        screenFlow().showNameSelection();
     });
     return !platform::programEnding();
 }

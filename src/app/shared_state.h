@@ -55,7 +55,6 @@ struct SharedState {
     qint16 errorTrapping = 0;
     double homeUse = 0;
     QString drillTitle;
-    QString helpUrl;
 
     // Catalogue.
     qint16 levelCount = 0;
@@ -83,17 +82,9 @@ struct SharedState {
     qint64 signInMonotonicMs = 0;  // the same moment on the monotonic clock
     QString gradeGroupFilter;
 
-    // Current drill and its result.
-    qint16 currentLevel = 0;
-    qint32 resultTime = 0;
-    qint16 endReason = 0;
-
-    // Flags of the last recorded run.
-    qint16 personalBestFlag = 0;
-    qint16 levelBestFlag = 0;
-    qint16 clearedBeforeFlag = 0;
+    // The student has cleared the goal level (the home screen's locks find it; the end
+    // screen's next-level hint reads it).
     qint16 goalCleared = 0;
-    qint16 retryRequested = 0;
 };
 
 extern SharedState shared;

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "app/version.h"
 #include "platform/geometry.h"
@@ -21,12 +20,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, double p
     label->setAlignment(Qt::AlignCenter);
     label->setFont(platform::programFont(kGothic, points, bold));
     return label;
-}
-
-QWidget* nameSelectionWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("namesel") && w->isVisible()) return w;
-    return nullptr;
 }
 
 }  // namespace
@@ -71,11 +64,8 @@ void VersionDialog::fill() {
     Label4->setText(QStringLiteral("Quillmark5"));
 }
 
-void installVersionDialogHooks() {
-    screens::hooks().showVersionDialog = [] {
-        QWidget* owner = nameSelectionWindow();
-        VersionDialog dialog(owner);
-        if (owner) dialog.move(dialog.centredOn(owner->frameGeometry()));
-        dialog.exec();
-    };
+void VersionDialog::showOver(QWidget* owner) {
+    VersionDialog dialog(owner);
+    if (owner) dialog.move(dialog.centredOn(owner->frameGeometry()));
+    dialog.exec();
 }

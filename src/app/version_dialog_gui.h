@@ -12,6 +12,9 @@ class VersionDialog : public QDialog {
   public:
     explicit VersionDialog(QWidget* parent = nullptr);
 
+    // Shows the dialog modally, centred on its owner (none: where the system puts it).
+    static void showOver(QWidget* owner);
+
     // Where the dialog stands when centred on a window of the given frame.
     QPoint centredOn(const QRect& windowFrame) const;
 
@@ -27,6 +30,3 @@ class VersionDialog : public QDialog {
     QLabel* Label4;
     QPushButton* Command1;
 };
-
-// Registers the dialog with the screen hooks (the name selection's "バージョン情報").
-void installVersionDialogHooks();

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <cmath>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
@@ -21,10 +20,9 @@
 #include "results/run_recording.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
-
-QPointer<DrillScreen> g_current;
 
 // Error number of a picture file that exists but cannot be read as a picture.
 constexpr int kInvalidPicture = 481;
@@ -61,10 +59,9 @@ QRect DrillScreen::cardRectTwips(int i) {
     return QRect(kCardLeft[i], i <= 5 ? kUpperTop : kLowerTop, kCardWidth, kCardHeight);
 }
 
-DrillScreen::DrillScreen() : QWidget(nullptr) {
+DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("Quillmark5"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
     fill(this, QColor(shared.screenBackColor));
 
@@ -84,14 +81,12 @@ DrillScreen::DrillScreen() : QWidget(nullptr) {
     signInClock_->setInterval(10000);
     connect(signInClock_, &QTimer::timeout, this, &DrillScreen::signInClockTick);
     signInClock_->start();
-
-    g_current = this;
 }
 
 DrillScreen::~DrillScreen() = default;
 
 DrillScreen* DrillScreen::current() {
-    return g_current;
+    return openWindow<DrillScreen>();
 }
 
 QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int left, int top,
@@ -265,13 +260,20 @@ void DrillScreen::showEvent(QShowEvent* event) {
     if (activationQueued_) return;
     activationQueued_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { platform::guarded([this] { activate(); }); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            // A drill that made way before it came up does not start.
+            if (!windowGone(this)) platform::guarded([this] { activate(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void DrillScreen::closeEvent(QCloseEvent* event) {
+    // A drill has no way out but its end: the window system's close is refused.
+    handleClose(this, event, nullptr);
+    if (!event->isAccepted()) return;
     drillClock_->stop();
     signInClock_->stop();
-    QWidget::closeEvent(event);
 }
 
 bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -289,7 +291,7 @@ void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
     pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
     prepareScreen();
-    if (!self) return;
+    if (mustStop(self)) return;
     applyLevelSettings();
     startClock();
     Command1Click();
@@ -297,13 +299,13 @@ void DrillScreen::activate() {
 
 void DrillScreen::prepareScreen() {
     QPointer<DrillScreen> self(this);
-    screens::closeHomeScreen();
-    screens::closeWaitWindow();
-    if (!self) return;
+    screenFlow().closeHomeScreen();
+    screenFlow().closeWaitWindow();
+    if (mustStop(self)) return;
     run_.drillEnded = false;
     run_.endHandled = false;
 
-    const int level = shared.currentLevel;
+    const int level = level_;
     const int student = shared.currentStudentNo;
     if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent) {
         throw platform::RuntimeError(
@@ -377,7 +379,7 @@ QPixmap DrillScreen::picture(const QString& name) {
 }
 
 void DrillScreen::Command1Click() {
-    const int level = shared.currentLevel;
+    const int level = level_;
     run_.newProblem();
     problem_ = drill::generateProblem(level, pictureConfig_, platform::random());
 
@@ -403,7 +405,9 @@ void DrillScreen::pressCard(int i) {
 
 void DrillScreen::handlePress(int i) {
     // Once the run is over (solved or out of time) the cards take no more presses.
-    if (!started_ || run_.drillEnded || run_.endHandled || i < 1 || i > drill::kCardCount) return;
+    if (windowGone(this) || !started_ || run_.drillEnded || run_.endHandled || i < 1 ||
+        i > drill::kCardCount)
+        return;
     QPointer<DrillScreen> self(this);
     const drill::PressResult result = run_.press(problem_.cards[i].rank);
     if (result == drill::PressResult::Wrong) {
@@ -413,13 +417,13 @@ void DrillScreen::handlePress(int i) {
     cardPictures_[i]->setPixmap(donePixmap_);
     platform::doEvents();
     // A clock tick that ran meanwhile may have ended the run at the time limit.
-    if (!self || run_.endHandled) return;
+    if (mustStop(self) || run_.endHandled) return;
     if (result == drill::PressResult::Correct) {
         playSection(soundCorrect);
         return;
     }
     playSection(soundSolved);
-    if (!self || run_.endHandled) return;
+    if (mustStop(self) || run_.endHandled) return;
     const bool last = run_.countSolvedProblem();
     problemsLeft_->setText(QString::number(run_.problemsRemaining()));
     if (!last) {
@@ -442,7 +446,7 @@ int DrillScreen::minutesSinceSignIn() const {
 
 void DrillScreen::drillClockTick() {
     platform::guarded([&] {
-        if (!started_ || run_.endHandled) return;
+        if (windowGone(this) || !started_ || run_.endHandled) return;
         QPointer<DrillScreen> self(this);
         const int elapsed = run_.tick(platform::clock().monotonicMs());
         for (int k : drill::squaresToHide(elapsed, run_.passTime, run_.secondTime))
@@ -467,31 +471,31 @@ void DrillScreen::signInClockTick() {
 void DrillScreen::endDrill() {
     QPointer<DrillScreen> self(this);
     platform::doEvents();
-    if (!self || !run_.beginEnd()) return;
-    shared.endReason = static_cast<qint16>(run_.endReason);
+    if (mustStop(self) || !run_.beginEnd()) return;
     const bool timedOut = run_.endReason == 1;
     recordingText_->setVisible(!timedOut);
     timeOutText_->setVisible(timedOut);
     recordingNotice_->show();
     recordingNotice_->raise();
     platform::doEvents();
-    if (!self) return;
+    if (mustStop(self)) return;
 
-    if (isPracticeLevel(shared.currentLevel)) {
+    if (isPracticeLevel(level_)) {
         // Practice: nothing is recorded, straight back to the home screen.
-        screens::showWaitWindow();
-        close();
-        screens::showHomeScreen();
+        screenFlow().showWaitWindow();
+        retireWindow(this);
+        screenFlow().showHomeScreen();
         platform::doEvents();
         return;
     }
     drillClock_->stop();
-    shared.resultTime = run_.resultTime();
     // A failure to write the record ends the program at the handler (no result screen).
-    recordResult(shared.currentLevel);
-    screens::showWaitWindow();
+    outcome_ = recordResult(
+        FinishedRun{shared.currentStudentNo, static_cast<qint16>(level_), run_.resultTime()});
+    outcome_.endReason = run_.endReason;
+    screenFlow().showWaitWindow();
     platform::doEvents();
-    if (!self) return;
+    if (mustStop(self)) return;
     waitThenShowResult(1);
 }
 
@@ -507,28 +511,13 @@ void DrillScreen::waitThenShowResult(double seconds) {
         if (diff > step) {
             ++ticks;
             if (ticks * step / 1000.0 >= seconds) {
-                close();
-                screens::showResultScreen();
+                retireWindow(this);
+                screenFlow().showEndScreen(outcome_);
                 return;
             }
             mark = now - (diff - step);
         }
         platform::doEvents();
-        if (!self) return;
+        if (mustStop(self)) return;
     }
-}
-
-void startDrill() {
-    shared.endReason = 0;
-    platform::doEvents();
-    if (DrillScreen* open = DrillScreen::current()) open->close();
-    auto* frm = new DrillScreen;
-    frm->show();
-}
-
-void installDrillScreenHooks() {
-    screens::hooks().showDrillScreen = startDrill;
-    screens::hooks().closeDrillScreen = [] {
-        if (DrillScreen* frm = DrillScreen::current()) frm->close();
-    };
 }

@@ -7,6 +7,7 @@
 
 #include "drill/drill_run.h"
 #include "drill/problem.h"
+#include "results/run_recording.h"
 
 class QLabel;
 class QTimer;
@@ -38,7 +39,7 @@ class DrillScreen : public QWidget {
     // Screen rectangle (twips) of card i.
     static QRect cardRectTwips(int i);
 
-    DrillScreen();
+    explicit DrillScreen(int level);
     ~DrillScreen() override;
 
     // The open drill screen, if any.
@@ -66,6 +67,7 @@ class DrillScreen : public QWidget {
     // Busy wait on the tick counter in 10 ms steps, then the result screen.
     void waitThenShowResult(double seconds);
 
+    int level() const { return level_; }
     drill::DrillRun& run() { return run_; }
     const drill::Problem& problem() const { return problem_; }
     const drill::PictureConfig& pictureConfig() const { return pictureConfig_; }
@@ -87,6 +89,8 @@ class DrillScreen : public QWidget {
     void handlePress(int i);
     int minutesSinceSignIn() const;
 
+    int level_;
+    RunOutcome outcome_;
     drill::DrillRun run_;
     drill::PictureConfig pictureConfig_;
     drill::Problem problem_;
@@ -128,10 +132,3 @@ class DrillScreen : public QWidget {
     QTimer* signInClock_ = nullptr;
     QWidget* nextProblemButton_ = nullptr;
 };
-
-// Clears the run, lets pending events run, then creates and shows the drill screen
-// (one at a time: an open one is closed first).
-void startDrill();
-
-// Installs screens::hooks().showDrillScreen / closeDrillScreen.
-void installDrillScreenHooks();

@@ -11,21 +11,17 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
-#include "drill/drill_screen_gui.h"
 #include "endscreen/evaluation.h"
 #include "home/level_locks.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
-#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
-
-QPointer<EndScreen> g_result;
 
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 constexpr int kScreenWidth = 15360;
@@ -86,13 +82,19 @@ bool anyClearCount9999() {
 }  // namespace
 
 EndScreen* EndScreen::current() {
-    return g_result;
+    return openWindow<EndScreen>();
 }
 
-EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
+void EndScreen::closeEvent(QCloseEvent* event) {
+    // The window's close is its "メニューへ", once the screen offers it.
+    handleClose(this, event, [this] {
+        if (menuButton_->isVisible() && menuButton_->isEnabled()) backToMenu();
+    });
+}
+
+EndScreen::EndScreen(const RunOutcome& outcome) : QWidget(nullptr, Qt::Window), outcome_(outcome) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
@@ -171,14 +173,14 @@ void EndScreen::evaluate() {
         if (self) self->evaluating_ = false;
     });
 
-    const int level = shared.currentLevel;
-    const int s = shared.currentStudentNo;
+    const int level = outcome_.run.level;
+    const int s = outcome_.run.student;
     if (level < 1 || level > kMaxLevel || s < 0 || s > kMaxStudent)
         throw platform::RuntimeError(
             platform::errSubscriptOutOfRange, QString(),
             QStringLiteral("currentLevel=%1 currentStudentNo=%2").arg(level).arg(s));
     evaluated_ = true;
-    const qint32 t = shared.resultTime;
+    const qint32 t = outcome_.run.time;
     const LevelTarget& target = shared.levelTargets[level];
     const int topLevel = static_cast<int>(shared.topLevel);
     const bool atTopLevel = level == topLevel;
@@ -187,18 +189,18 @@ void EndScreen::evaluate() {
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
     buildStatistics();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
 
     // 3.
     const bool cleared = levelCleared(target, stats, level, s);
-    const evaluation::ClearMarks marks = evaluation::clearMarksFor(
-        cleared, atTopLevel, anyClearCount9999(), shared.clearedBeforeFlag);
+    const evaluation::ClearMarks marks =
+        evaluation::clearMarksFor(cleared, atTopLevel, anyClearCount9999(), outcome_.clearedBefore);
     if (marks.showLevelCleared) levelClearedNote_->show();
     if (marks.showGoalPicture) goalPanel_->show();
 
     // 4.
     platform::doEvents();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     secondPhaseTimer_->start();
 
     // 5.-7.
@@ -218,9 +220,9 @@ void EndScreen::evaluate() {
 
     // 9. The verdict in words and sound.
     platform::doEvents();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     const evaluation::Verdict verdict = evaluation::verdictFor(
-        shared.endReason, shared.levelBestFlag, shared.personalBestFlag, t, target.secondTime);
+        outcome_.endReason, outcome_.levelBest, outcome_.personalBest, t, target.secondTime);
     if (!verdict.message.isEmpty()) {
         verdict_->setText(verdict.message);
         verdict_->show();
@@ -228,13 +230,13 @@ void EndScreen::evaluate() {
     switch (verdict.sound) {
         case evaluation::VerdictSound::LevelBest:
             platform::doEvents();
-            if (!self || platform::programEnding()) return;
+            if (mustStop(self)) return;
             playFixed(QStringLiteral("最高1.wav"));
             platform::doEvents();
             break;
         case evaluation::VerdictSound::PersonalBest:
             platform::doEvents();
-            if (!self || platform::programEnding()) return;
+            if (mustStop(self)) return;
             playSection(soundPersonalBest);
             platform::doEvents();
             break;
@@ -244,18 +246,16 @@ void EndScreen::evaluate() {
         case evaluation::VerdictSound::None:
             break;
     }
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
 
     // 10. The goal level cleared.
     if (marks.playGoalSound) playFixed(QStringLiteral("合格.wav"));
     if (!(atTopLevel && cleared)) goalPanel_->hide();
 
-    // 11. The new-record flags are used up here.
-    shared.personalBestFlag = 0;
-    shared.levelBestFlag = 0;
+    // 11.
     platform::doEvents();
-    if (!self || platform::programEnding()) return;
-    screens::closeWaitWindow();
+    if (mustStop(self)) return;
+    screenFlow().closeWaitWindow();
 }
 
 void EndScreen::secondPhase() {
@@ -264,11 +264,11 @@ void EndScreen::secondPhase() {
     goalPanel_->hide();
     menuButton_->show();
     platform::doEvents();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     menuButton_->setFocus();
 
-    const int level = shared.currentLevel;
-    const int s = shared.currentStudentNo;
+    const int level = outcome_.run.level;
+    const int s = outcome_.run.student;
     if (level < 1 || level > kMaxLevel || s < 0 || s > kMaxStudent) {
         retryButton_->show();
         return;
@@ -294,39 +294,17 @@ void EndScreen::secondPhase() {
 
 void EndScreen::backToMenu() {
     menuButton_->setEnabled(false);
-    shared.retryRequested = 0;
-    screens::showHomeScreen();
-    close();
+    screenFlow().showHomeScreen();
+    retireWindow(this);
     platform::doEvents();
 }
 
 void EndScreen::retry() {
     menuButton_->setEnabled(false);
     retryButton_->setEnabled(false);
-    screens::showWaitWindow();
-    close();
+    screenFlow().showWaitWindow();
+    retireWindow(this);
     platform::doEvents();
     if (platform::programEnding()) return;
-    shared.retryRequested = 1;
-    startDrill();
-}
-
-// ---------------------------------------------------------------------------------------
-// Screen hooks
-
-namespace {
-
-void showResult() {
-    platform::showSingleScreen(g_result, &EndScreen::evaluate);
-}
-
-void closeResult() {
-    if (g_result) g_result->close();
-}
-
-}  // namespace
-
-void installResultScreenHooks() {
-    screens::hooks().showResultScreen = showResult;
-    screens::hooks().closeResultScreen = closeResult;
+    screenFlow().startDrill(outcome_.run.level);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "results/run_recording.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -12,7 +14,7 @@ class QTimer;
 class EndScreen : public QWidget {
     Q_OBJECT
   public:
-    EndScreen();
+    explicit EndScreen(const RunOutcome& outcome);
     ~EndScreen() override;
 
     // The judgement of the run, once per show (the screen runs it when it comes up).
@@ -30,9 +32,13 @@ class EndScreen : public QWidget {
     // The open end screen, if any.
     static EndScreen* current();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildControls();
 
+    RunOutcome outcome_;
     bool evaluated_ = false;
     bool evaluating_ = false;
 
@@ -52,6 +58,3 @@ class EndScreen : public QWidget {
     QPushButton* retryButton_ = nullptr;
     QTimer* secondPhaseTimer_ = nullptr;
 };
-
-// Registers the end screen with the screen hooks (show and close).
-void installResultScreenHooks();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -19,18 +20,13 @@
 #include <exception>
 
 #include "app/catalogue.h"
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/geometry.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
 
 const QString kConnecting = QStringLiteral("接続中...");
-
-QPointer<HelpBrowser>& currentWindow() {
-    static QPointer<HelpBrowser> window;
-    return window;
-}
 
 // The browser's own failures never reach the student: a handler that fails stops there.
 template <class F>
@@ -68,7 +64,6 @@ QWebEngineProfile* helpProfile() {
 
 HelpBrowser::HelpBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
-    setAttribute(Qt::WA_DeleteOnClose);
     resize(platform::twRect(0, 0, 13500, 10500).size());
 
     tbToolBar = new QToolBar(this);
@@ -157,7 +152,8 @@ QWebEngineView* HelpBrowser::view() {
     return brwWebBrowser;
 }
 
-void HelpBrowser::showAndLoad() {
+void HelpBrowser::showAndLoad(const QString& address) {
+    address_ = address;
     show();
     raise();
     activateWindow();
@@ -168,7 +164,7 @@ void HelpBrowser::showAndLoad() {
     // First opening: the page is asked for once the window has been painted, so that the
     // window appears at once and shows "接続中..." while the engine starts.
     setWindowTitle(kConnecting);
-    cboAddress->setEditText(shared.helpUrl);
+    cboAddress->setEditText(address_);
     loadAfterPaint_ = true;
 }
 
@@ -180,8 +176,13 @@ bool HelpBrowser::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+void HelpBrowser::closeEvent(QCloseEvent* event) {
+    event->accept();
+    retireWindow(this);
+}
+
 HelpBrowser* HelpBrowser::current() {
-    return currentWindow().data();
+    return openWindow<HelpBrowser>();
 }
 
 QStringList HelpBrowser::addressList() const {
@@ -195,13 +196,12 @@ QString HelpBrowser::locationName() const {
 }
 
 void HelpBrowser::load() {
-    if (shared.helpUrl.isEmpty()) return;
+    if (address_.isEmpty()) return;
     updatingList_ = true;
-    if (cboAddress->findText(shared.helpUrl, Qt::MatchExactly) < 0)
-        cboAddress->addItem(shared.helpUrl);
-    cboAddress->setEditText(shared.helpUrl);
+    if (cboAddress->findText(address_, Qt::MatchExactly) < 0) cboAddress->addItem(address_);
+    cboAddress->setEditText(address_);
     updatingList_ = false;
-    navigate(shared.helpUrl);
+    navigate(address_);
 }
 
 void HelpBrowser::navigate(const QString& address) {
@@ -277,15 +277,4 @@ void HelpBrowser::putAddressFirst(const QString& address) {
     cboAddress->insertItem(0, address);
     cboAddress->setCurrentIndex(0);
     updatingList_ = false;
-}
-
-void installHelpBrowserHooks() {
-    screens::hooks().showHelpBrowser = [] {
-        HelpBrowser* window = HelpBrowser::current();
-        if (!window) {
-            window = new HelpBrowser;
-            currentWindow() = window;
-        }
-        window->showAndLoad();
-    };
 }

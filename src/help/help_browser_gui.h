@@ -19,9 +19,10 @@ class HelpBrowser : public QWidget {
   public:
     HelpBrowser();
 
-    // Shows the window and goes to shared.helpUrl.
-    void showAndLoad();
-    // Goes to shared.helpUrl (nothing when it is empty) and puts it into the address box.
+    // Shows the window and goes to the address.
+    void showAndLoad(const QString& address);
+    // Goes to the address last asked for (nothing when it is empty) and puts it into the
+    // address box.
     void load();
     // Goes to an address typed or chosen in the address box.
     void navigate(const QString& address);
@@ -34,6 +35,8 @@ class HelpBrowser : public QWidget {
 
   protected:
     bool event(QEvent* e) override;
+    // However the window is closed, it makes way (the help window has nothing to keep).
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // The embedded browser, made on first use.
@@ -58,7 +61,5 @@ class HelpBrowser : public QWidget {
     bool busy_ = false;
     bool broughtToFront_ = false;
     bool loadAfterPaint_ = false;
+    QString address_;
 };
-
-// Registers the window with the screen hooks (help buttons and menus).
-void installHelpBrowserHooks();

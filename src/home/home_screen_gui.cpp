@@ -13,11 +13,8 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
-#include "app/wait_window_gui.h"
 #include "drill/drill_run.h"
-#include "drill/drill_screen_gui.h"
 #include "home/chart_panel_gui.h"
 #include "home/explanation_panel_gui.h"
 #include "home/home_layout_gui.h"
@@ -28,25 +25,26 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
-#include "platform/screens_gui.h"
 #include "results/statistics.h"
+#include "widgets/screen_flow_gui.h"
+#include "widgets/wait_window_gui.h"
 
 using namespace homelayout;
 
-namespace {
-
-QPointer<HomeScreen> g_home;
-
-}  // namespace
-
 HomeScreen* HomeScreen::current() {
-    return g_home;
+    return openWindow<HomeScreen>();
+}
+
+void HomeScreen::closeEvent(QCloseEvent* event) {
+    // The window's close is its "戻る", once the screen offers it.
+    handleClose(this, event, [this] {
+        if (back_->isEnabled()) backToNameSelection();
+    });
 }
 
 HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("seisekitime1"));
     setWindowTitle(QStringLiteral("Quillmark5"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
@@ -152,13 +150,13 @@ void HomeScreen::activate() {
                                   platform::secondsSinceMidnight(), shared.signInSeconds)));
     showBusyPanel();
     platform::doEvents();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     recordLists_->captionRankingChoices();
 
     // 4.
-    screens::closeNameSelection();
+    screenFlow().closeNameSelection();
     buildStatistics();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     ResultsTables& stats = resultsTables();
     const int s = shared.currentStudentNo;
 
@@ -167,7 +165,7 @@ void HomeScreen::activate() {
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
-    if (!self || platform::programEnding()) return;
+    if (mustStop(self)) return;
     back_->setEnabled(true);
 
     // 7. Practice levels run against 600 seconds.
@@ -225,30 +223,27 @@ void HomeScreen::startFromButton(int level) {
     starting_ = true;
     QPointer<HomeScreen> self(this);
     showBusyPanel();
-    shared.currentLevel = static_cast<qint16>(level);
     platform::doEvents();
-    if (platform::programEnding()) return;
-    startDrill();
-    if (self) {
-        self->starting_ = false;
-        self->close();
-    }
+    if (mustStop(self)) return;
+    screenFlow().startDrill(level);
+    if (self) self->starting_ = false;
+    screenFlow().closeHomeScreen();
 }
 
 void HomeScreen::startFromLabel(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
     QPointer<HomeScreen> self(this);
-    shared.currentLevel = static_cast<qint16>(level);
-    startDrill();
+    screenFlow().startDrill(level);
     if (self) self->starting_ = false;
 }
 
 void HomeScreen::backToNameSelection() {
     showBusyPanel();
+    QPointer<HomeScreen> self(this);
     platform::doEvents();
-    if (platform::programEnding()) return;
-    screens::showNameSelection();
+    if (mustStop(self)) return;
+    screenFlow().showNameSelection();
 }
 
 void HomeScreen::fillStudentList() {
@@ -272,28 +267,9 @@ void HomeScreen::focusWindowChanged(QWindow* window) {
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->windowHandle() != window) continue;
-        if (qobject_cast<WaitWindow*>(w) || qobject_cast<QMessageBox*>(w)) return;
+        // Dialogs (print, message boxes) and the please-wait window leave the screen as it is.
+        if (passingWindow(window)) return;
         lostToOwnWindow_ = true;
         return;
     }
-}
-
-// ---------------------------------------------------------------------------------------
-// Screen hooks
-
-namespace {
-
-void showHome() {
-    platform::showSingleScreen(g_home, &HomeScreen::activate);
-}
-
-void closeHome() {
-    if (g_home) g_home->close();
-}
-
-}  // namespace
-
-void installHomeScreenHooks() {
-    screens::hooks().showHomeScreen = showHome;
-    screens::hooks().closeHomeScreen = closeHome;
 }

@@ -30,6 +30,9 @@ class HomeScreen : public QWidget {
     // The open home screen, if any.
     static HomeScreen* current();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildHeading();
     void buildBusyPanel();
@@ -60,6 +63,3 @@ class HomeScreen : public QWidget {
     QFrame* busyPanel_ = nullptr;           // Picture2
     QProgressBar* busyProgress_ = nullptr;  // ProgressBar1
 };
-
-// Registers the home screen with the screen hooks (show and close).
-void installHomeScreenHooks();

@@ -22,6 +22,7 @@
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "widgets/screen_flow_gui.h"
 
 using namespace homelayout;
 using records::PointsOrder;
@@ -194,7 +195,7 @@ bool RecordListArea::startBuild() {
 bool RecordListArea::letEventsRun() {
     QPointer<RecordListArea> self(this);
     platform::doEvents();
-    return self && !platform::programEnding();
+    return self && !mustStop(self->screen_);
 }
 
 #define RECORD_LIST_BUILD()                     \
@@ -400,7 +401,7 @@ bool RecordListArea::buildRunList(RunList kind) {
 
     QByteArray bytes;
     QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes) || !self || platform::programEnding()) return false;
+    if (!readResultLog(&bytes) || !self || mustStop(self->screen_)) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     const std::vector<records::LogRun> runs =
         records::decodeLogTail(bytes, records::runListWindow(kind));

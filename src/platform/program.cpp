@@ -8,6 +8,7 @@ namespace platform {
 
 namespace {
 bool g_ending = false;
+int g_handlers = 0;
 int g_exitCode = 0;
 std::function<void(int)> g_endHandler;
 }  // namespace
@@ -25,6 +26,18 @@ void endProgram(int exitCode) {
     } else if (QCoreApplication::instance()) {
         QCoreApplication::exit(exitCode);
     }
+}
+
+int handlersRunning() {
+    return g_handlers;
+}
+
+HandlerScope::HandlerScope() {
+    ++g_handlers;
+}
+
+HandlerScope::~HandlerScope() {
+    --g_handlers;
 }
 
 bool programEnding() {

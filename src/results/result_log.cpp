@@ -59,13 +59,13 @@ void dateAndTime(const QDateTime& now, double* date, double* timeOfDay) {
 
 }  // namespace
 
-void appendResultRecord(const QDateTime& now) {
-    platform::appendRecordLocked(resultLogPath(), currentResultRecord(now).toBytes());
+void appendResultRecord(const FinishedRun& run, const QDateTime& now) {
+    platform::appendRecordLocked(resultLogPath(), resultRecordOf(run, now).toBytes());
 }
 
-void appendHomeResultRecord(const QDateTime& now) {
-    if (shared.currentStudentNo >= kFirstStudentWithoutHomeCopy) return;
-    platform::appendRecordLocked(homeResultLogPath(), currentHomeResultRecord(now).toBytes());
+void appendHomeResultRecord(const FinishedRun& run, const QDateTime& now) {
+    if (run.student >= kFirstStudentWithoutHomeCopy) return;
+    platform::appendRecordLocked(homeResultLogPath(), homeResultRecordOf(run, now).toBytes());
 }
 
 QByteArray ResultRecord::toBytes() const {
@@ -137,31 +137,31 @@ QString homeResultLogPath() {
     return shared.baseFolder + QStringLiteral("成績累積データ家庭用.dat");
 }
 
-ResultRecord currentResultRecord(const QDateTime& now) {
+ResultRecord resultRecordOf(const FinishedRun& run, const QDateTime& now) {
     ResultRecord r;
     dateAndTime(now, &r.date, &r.timeOfDay);
-    r.studentNo = shared.currentStudentNo;
-    r.level = shared.currentLevel;
-    r.time = shared.resultTime;
+    r.studentNo = run.student;
+    r.level = run.level;
+    r.time = run.time;
     r.classroom = shared.classroomCode;
     return r;
 }
 
-HomeResultRecord currentHomeResultRecord(const QDateTime& now) {
+HomeResultRecord homeResultRecordOf(const FinishedRun& run, const QDateTime& now) {
     HomeResultRecord r;
     r.folderName = homeFolderName(shared.dataFolder);
     r.contentTag = 0;
     dateAndTime(now, &r.date, &r.timeOfDay);
-    r.studentNo = shared.currentStudentNo;
-    r.level = shared.currentLevel;
-    r.time = shared.resultTime;
+    r.studentNo = run.student;
+    r.level = run.level;
+    r.time = run.time;
     r.classroom = shared.classroomCode;
     return r;
 }
 
-void appendResult() {
+void appendResult(const FinishedRun& run) {
     // One reading of the clock for both records, so they agree even across midnight.
     const QDateTime now = platform::clock().now();
-    appendResultRecord(now);
-    appendHomeResultRecord(now);
+    appendResultRecord(run, now);
+    appendHomeResultRecord(run, now);
 }

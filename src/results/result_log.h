@@ -48,18 +48,25 @@ QString homeResultLogPath();  // baseFolder + "成績累積データ家庭用.da
 // Students from this number on are not copied to the home-use file.
 constexpr int kFirstStudentWithoutHomeCopy = 4900;
 
-// The record appendResult writes for the current result at the given moment: date as the
-// whole day count, time of day as the fraction of the day in whole seconds.
-ResultRecord currentResultRecord(const QDateTime& now);
-HomeResultRecord currentHomeResultRecord(const QDateTime& now);
+// A finished run as the log records it: who, at which level, in how many seconds.
+struct FinishedRun {
+    qint16 student = 0;
+    qint16 level = 0;
+    qint32 time = 0;
+};
 
-// Appends the current result (shared: currentStudentNo, currentLevel, resultTime,
-// classroomCode; the clock) to the log and, for students below 4900, to the home copy.
-// Raises a run-time error naming the file when it cannot be written. When the log was
-// written but the home copy was not, the log record stays and the error names the home copy.
-void appendResult();
+// The record appendResult writes for a run at the given moment: date as the whole day
+// count, time of day as the fraction of the day in whole seconds.
+ResultRecord resultRecordOf(const FinishedRun& run, const QDateTime& now);
+HomeResultRecord homeResultRecordOf(const FinishedRun& run, const QDateTime& now);
+
+// Appends the run (with the classroom code of the settings, at the clock's moment) to the
+// log and, for students below 4900, to the home copy. Raises a run-time error naming the
+// file when it cannot be written. When the log was written but the home copy was not, the
+// log record stays and the error names the home copy.
+void appendResult(const FinishedRun& run);
 
 // The two halves of appendResult, for one moment: the log record, and the home copy's
 // record (skipped for students from 4900 on).
-void appendResultRecord(const QDateTime& now);
-void appendHomeResultRecord(const QDateTime& now);
+void appendResultRecord(const FinishedRun& run, const QDateTime& now);
+void appendHomeResultRecord(const FinishedRun& run, const QDateTime& now);

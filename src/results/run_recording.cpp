@@ -18,30 +18,32 @@ void checkTableIndex(int level, int student) {
 
 }  // namespace
 
-void recordResult(int level) {
-    const int s = shared.currentStudentNo;
-    const qint32 t = shared.resultTime;
+RunOutcome recordResult(const FinishedRun& run) {
+    const int level = run.level;
+    const int s = run.student;
+    const qint32 t = run.time;
     checkTableIndex(level, s);
     ResultsTables& tables = resultsTables();
     const LevelTarget& target = shared.levelTargets[level];
 
-    shared.clearedBeforeFlag = (tables.attempts(level, s) >= target.clearCount &&
-                                tables.totalPoints(level, s) >= target.clearPoints)
-                                   ? 1
-                                   : 0;
+    RunOutcome outcome;
+    outcome.run = run;
+    outcome.clearedBefore = tables.attempts(level, s) >= target.clearCount &&
+                            tables.totalPoints(level, s) >= target.clearPoints;
 
     const QDateTime now = platform::clock().now();
-    appendResultRecord(now);
+    appendResultRecord(run, now);
 
     // The record is in the log: the bests it makes now stand.
     if (tables.bestTime(level, s) > t) {
-        shared.personalBestFlag = 1;
+        outcome.personalBest = true;
         tables.bestTime(level, s) = t;
     }
     if (tables.levelBestTime(level) > t) {
         tables.levelBestTime(level) = t;
-        shared.levelBestFlag = 1;
+        outcome.levelBest = true;
     }
 
-    appendHomeResultRecord(now);
+    appendHomeResultRecord(run, now);
+    return outcome;
 }

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <limits>
 
-#include "app/screens.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -80,13 +79,18 @@ void reportMissingLog(const platform::RuntimeError& e, int step, const QString& 
     platform::endProgram(1);
 }
 
+LockWaitNotice& lockWaitNotice() {
+    static LockWaitNotice notice;
+    return notice;
+}
+
 // Reads the whole log, retrying as the log's readers always have. Returns false when the
 // program was ended meanwhile.
 bool readLog(const QString& path, QByteArray* bytes, int* step) {
     int notFound = 0;
     bool waitWindowShown = false;
     const auto finish = [&](bool ok) {
-        if (waitWindowShown) screens::closeWaitWindow();
+        if (waitWindowShown && lockWaitNotice().ended) lockWaitNotice().ended();
         return ok;
     };
     for (;;) {
@@ -96,7 +100,7 @@ bool readLog(const QString& path, QByteArray* bytes, int* step) {
             // Another machine is appending: wait a second and try again.
             *step = 3;
             if (!waitWindowShown) {
-                screens::showWaitWindow();
+                if (lockWaitNotice().started) lockWaitNotice().started();
                 waitWindowShown = true;
             }
             platform::waitProcessingEvents(kLockRetryMs);
@@ -249,6 +253,10 @@ qint32 drillPoints(int base, qint32 pointWeight) {
             platform::errOverflow, levelTargetsPath(),
             QStringLiteral("points %1 x pointWeight %2").arg(base).arg(pointWeight));
     return static_cast<qint32>(p);
+}
+
+void setLockWaitNotice(LockWaitNotice notice) {
+    lockWaitNotice() = std::move(notice);
 }
 
 void buildStatistics() {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <vector>
 
 #include "app/shared_state.h"
@@ -79,6 +80,14 @@ bool readResultLog(QByteArray* bytes);
 // pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
 // points sums beyond 32 bits raise error 6.
 void buildStatistics();
+
+// What the log's readers do while another machine holds the log: `started` once before
+// the first wait, `ended` once after the last (the windows show the please-wait window).
+struct LockWaitNotice {
+    std::function<void()> started;
+    std::function<void()> ended;
+};
+void setLockWaitNotice(LockWaitNotice notice);
 
 // The time key: the number formed by the first three characters of t in decimal.
 int timeKey(qint32 t);

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "roster/name_change.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
 
@@ -24,11 +24,6 @@ const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 // Rows start below the headings and are this far apart (twips).
 constexpr int kRowTop = 1500;
 constexpr int kRowPitch = 700;
-
-QPointer<NameChangeWindow>& currentWindow() {
-    static QPointer<NameChangeWindow> window;
-    return window;
-}
 
 void setColours(QWidget* w, QRgb back, QColor text) {
     w->setAutoFillBackground(true);
@@ -52,7 +47,6 @@ NameChangeWindow::NameChangeWindow() {
     using platform::twRect;
     setObjectName(QStringLiteral("FrmName2"));
     setWindowTitle(QStringLiteral("Quillmark5"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setColours(this, shared.screenBackColor, Qt::white);
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("名前変更"), twRect(360, 150, 6000, 700), 22,
@@ -74,7 +68,7 @@ NameChangeWindow::NameChangeWindow() {
 }
 
 NameChangeWindow* NameChangeWindow::current() {
-    return currentWindow().data();
+    return openWindow<NameChangeWindow>();
 }
 
 void NameChangeWindow::buildRows(int count) {
@@ -141,30 +135,11 @@ void NameChangeWindow::writeNames() {
 }
 
 void NameChangeWindow::goBack() {
-    close();
+    // The name selection comes back and reads the roster again.
+    screenFlow().showNameSelection();
+    retireWindow(this);
 }
 
 void NameChangeWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (currentWindow() == this) currentWindow() = nullptr;
-    // However the window is closed, the name selection comes back and reads the roster
-    // again.
-    if (!platform::programEnding()) platform::guarded([] { screens::showNameSelection(); });
-}
-
-void installNameChangeHooks() {
-    screens::hooks().showNameChange = [] {
-        NameChangeWindow* window = NameChangeWindow::current();
-        if (!window) window = new NameChangeWindow;
-        try {
-            window->load();
-        } catch (...) {
-            if (!window->isVisible()) delete window;
-            throw;
-        }
-        currentWindow() = window;
-        window->show();
-        window->raise();
-        window->activateWindow();
-    };
+    handleClose(this, event, [this] { goBack(); });
 }

@@ -41,6 +41,3 @@ class NameChangeWindow : public QWidget {
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 };
-
-// Registers the window with the screen hooks (name selection's "名前の変更").
-void installNameChangeHooks();

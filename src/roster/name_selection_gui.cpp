@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/screens.h"
 #include "app/settings.h"
 #include "app/shared_state.h"
 #include "platform/clock.h"
@@ -35,6 +34,7 @@
 #include "roster/name_list.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
 
@@ -43,11 +43,6 @@ using platform::makeLabel;
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-
-QPointer<NameSelection>& currentWindow() {
-    static QPointer<NameSelection> window;
-    return window;
-}
 
 // The lock that marks the program as running; held from the first load to the end of
 // the run. A new key (tests run programs of several folders) takes a new lock.
@@ -108,7 +103,6 @@ QListWidget* makeList(QWidget* parent, const char* name) {
 NameSelection::NameSelection() {
     setObjectName(QStringLiteral("namesel"));
     setWindowTitle(QStringLiteral("Quillmark5"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
     buildControls();
     buildMenus();
@@ -119,7 +113,12 @@ NameSelection::NameSelection() {
 NameSelection::~NameSelection() = default;
 
 NameSelection* NameSelection::current() {
-    return currentWindow().data();
+    return openWindow<NameSelection>();
+}
+
+void NameSelection::closeEvent(QCloseEvent* event) {
+    // The window's close is its "終了".
+    handleClose(this, event, [this] { endToLauncher(); });
 }
 
 QString NameSelection::instanceKey() {
@@ -246,7 +245,7 @@ void NameSelection::buildControls() {
     connect(help1Button_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { showHelpPage("/helpmenu.htm"); }); });
     connect(help2Button_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { catalogue::openHelp(); }); });
+            [] { platform::guarded([] { screenFlow().showHelp(catalogue::helpAddress()); }); });
 }
 
 void NameSelection::buildMenus() {
@@ -265,10 +264,11 @@ void NameSelection::buildMenus() {
     help->setObjectName(QStringLiteral("menuHelp0"));
     addAction(help, "menuhelp1", QStringLiteral("使用法の説明１"),
               [this] { showHelpPage("/helpmenu.htm"); });
-    addAction(help, "menuhelp2", QStringLiteral("使用法の説明２"), [] { catalogue::openHelp(); });
+    addAction(help, "menuhelp2", QStringLiteral("使用法の説明２"),
+              [] { screenFlow().showHelp(catalogue::helpAddress()); });
     help->addSeparator();
     addAction(help, "menuspt", QStringLiteral("バージョン情報"),
-              [] { screens::showVersionDialog(); });
+              [] { screenFlow().showVersionDialog(); });
     help->addSeparator();
     addAction(help, "mnmale", QStringLiteral("お問い合わせ"),
               [this] { showHelpPage("/formmail2/form1.html"); });
@@ -294,21 +294,23 @@ bool NameSelection::load() {
             platform::endProgram();
             return;
         }
+        QPointer<NameSelection> self(this);
         show();
         // Showing the window makes it active.
         activatePending_ = false;
         activate();
-        if (platform::programEnding()) return;
+        if (mustStop(self)) return;
         refreshNameList();
-        if (platform::programEnding()) return;
+        if (mustStop(self)) return;
         title_->setFont(platform::programFont(kGothic, 48, true));
         title_->setText(shared.drillTitle);
         names_->setCurrentRow(0);
         onListClick(0);
         platform::doEvents();
+        if (mustStop(self)) return;
         waitPanel_->hide();
         names_->setFocus();
-        keep = !platform::programEnding();
+        keep = true;
     });
     return keep;
 }
@@ -318,9 +320,10 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
+    QPointer<NameSelection> self(this);
     buildStatistics();
     platform::doEvents();
-    if (platform::programEnding()) return;
+    if (mustStop(self)) return;
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -348,7 +351,8 @@ void NameSelection::refreshNameList() {
 }
 
 void NameSelection::activate() {
-    if (platform::programEnding()) return;
+    QPointer<NameSelection> self(this);
+    if (mustStop(self)) return;
     recoverRosterFile();
     names_->setCurrentRow(-1);
     names_->clearSelection();
@@ -359,14 +363,15 @@ void NameSelection::activate() {
         modeOptions_[1]->setChecked(true);
     }
     onDisplayMode(1);
-    if (platform::programEnding()) return;
+    if (mustStop(self)) return;
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
     shared.gradeGroupFilter = QStringLiteral("全学年");
-    screens::closeHomeScreen();
+    screenFlow().closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
     platform::doEvents();
+    if (mustStop(self)) return;
     waitPanel_->hide();
 }
 
@@ -379,11 +384,11 @@ bool NameSelection::event(QEvent* e) {
 }
 
 void NameSelection::focusWindowChanged(QWindow* window) {
-    // Another window of the program in front (help, version, name change) makes the next
-    // activation run the activation sequence again; menus and drop-down lists do not.
+    // Another window of the program in front (help, name change) makes the next activation
+    // run the activation sequence again; menus, drop-down lists and dialogs do not.
     if (!window || window == windowHandle()) return;
     const Qt::WindowType type = window->type();
-    if (type == Qt::Popup || type == Qt::ToolTip) return;
+    if (type == Qt::Popup || type == Qt::ToolTip || passingWindow(window)) return;
     activatePending_ = true;
 }
 
@@ -457,10 +462,12 @@ void NameSelection::signIn() {
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
+    QPointer<NameSelection> self(this);
     platform::doEvents();
-    if (platform::programEnding()) return;
-    // Shows the home screen, which closes this window.
-    catalogue::openCourse();
+    if (mustStop(self)) return;
+    // The home screen closes this window as it becomes active.
+    catalogue::fillLevelTables();
+    screenFlow().showHomeScreen();
 }
 
 void NameSelection::endToLauncher() {
@@ -477,40 +484,15 @@ void NameSelection::endToLauncher() {
 }
 
 void NameSelection::changeNames() {
-    // The name-change window takes over; without one this window stays.
-    if (screens::showNameChange()) close();
+    // The name-change window takes this window's place; without one this window stays.
+    screenFlow().showNameChange();
 }
 
 void NameSelection::showHelpPage(const char* page) {
-    shared.helpUrl = catalogue::helpSite() + QString::fromLatin1(page);
-    screens::showHelpBrowser();
+    screenFlow().showHelp(catalogue::helpSite() + QString::fromLatin1(page));
 }
 
 void NameSelection::openHomePage() {
     // The contents page of the program's own help stands in for the maker's home page.
     platform::shell().openUrl(catalogue::helpHomePage());
-}
-
-void installNameSelectionHooks() {
-    screens::hooks().showNameSelection = [] {
-        if (NameSelection* open = NameSelection::current()) {
-            open->show();
-            open->raise();
-            open->activateWindow();
-            return;
-        }
-        QPointer<NameSelection> window = new NameSelection;
-        currentWindow() = window;
-        // A window closed while it loads may be gone already.
-        if (!window->load() && window && !window->isVisible()) {
-            currentWindow() = nullptr;
-            delete window.data();
-        }
-    };
-    screens::hooks().closeNameSelection = [] {
-        if (NameSelection* open = NameSelection::current()) {
-            currentWindow() = nullptr;
-            open->close();
-        }
-    };
 }

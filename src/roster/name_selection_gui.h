@@ -40,6 +40,7 @@ class NameSelection : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -83,6 +84,3 @@ class NameSelection : public QMainWindow {
     QFrame* modePanel_ = nullptr;
     QRadioButton* modeOptions_[4] = {};
 };
-
-// Registers the name selection with the screen hooks (show and close).
-void installNameSelectionHooks();

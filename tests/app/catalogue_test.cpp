@@ -4,38 +4,8 @@
 
 #include <QUrl>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "support/startup_env.h"
-
-namespace {
-
-// Counts the screens the catalogue asks for; puts the previous hooks back afterwards.
-class ScreenCalls {
-  public:
-    ScreenCalls() : saved_(screens::hooks()) {
-        screens::hooks() = screens::Hooks{};
-        screens::hooks().showHomeScreen = [this] {
-            ++homeShown;
-            namesWhenShown = shared.levelNames[1];
-        };
-        screens::hooks().showHelpBrowser = [this] {
-            ++helpShown;
-            urlWhenShown = shared.helpUrl;
-        };
-    }
-    ~ScreenCalls() { screens::hooks() = saved_; }
-
-    int homeShown = 0;
-    int helpShown = 0;
-    QString namesWhenShown;
-    QString urlWhenShown;
-
-  private:
-    screens::Hooks saved_;
-};
-
-}  // namespace
 
 TEST(DrillCatalogue, TablesAreEmptyUntilTheFirstSignIn) {
     StartupEnv env;
@@ -46,13 +16,10 @@ TEST(DrillCatalogue, TablesAreEmptyUntilTheFirstSignIn) {
     EXPECT_EQ(shared.timedLevel[1], 0);
 }
 
-TEST(DrillCatalogue, OpenCourseFillsEveryLevelThenShowsTheHomeScreen) {
+TEST(DrillCatalogue, SignInFillsEveryLevel) {
     StartupEnv env;
-    ScreenCalls calls;
-    catalogue::openCourse();
+    catalogue::fillLevelTables();
 
-    EXPECT_EQ(calls.homeShown, 1);
-    EXPECT_EQ(calls.namesWhenShown, "１ずつ増加");
     EXPECT_EQ(shared.levelCount, 4);
     EXPECT_EQ(shared.topLevel, 4);
     const QStringList names = {
@@ -88,11 +55,7 @@ TEST(DrillCatalogue, SigningInAgainLeavesTheSameTables) {
 
 TEST(DrillCatalogue, HelpOpensTheDrillPageBesideTheProgram) {
     StartupEnv env;
-    ScreenCalls calls;
     shared.programFolder = QStringLiteral("/opt/ならび タッチ/");
-    catalogue::openHelp();
-    EXPECT_EQ(calls.helpShown, 1);
-    EXPECT_EQ(QUrl(calls.urlWhenShown).toLocalFile(),
+    EXPECT_EQ(QUrl(catalogue::helpAddress()).toLocalFile(),
               QStringLiteral("/opt/ならび タッチ/help/narabitouch.htm"));
-    EXPECT_EQ(shared.helpUrl, calls.urlWhenShown);
 }

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "app/version.h"
 #include "app/version_dialog_gui.h"
@@ -28,8 +27,6 @@ struct Shown {
 };
 
 Shown openOver(const QRect& nameSelection) {
-    const screens::Hooks saved = screens::hooks();
-    installVersionDialogHooks();
     shared.drillTitle = QStringLiteral("ならびタッチ");
     QWidget owner;
     owner.setObjectName(QStringLiteral("namesel"));
@@ -50,8 +47,7 @@ Shown openOver(const QRect& nameSelection) {
                  ownerFrame};
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     });
-    screens::showVersionDialog();  // returns when "O.K." has closed it
-    screens::hooks() = saved;
+    VersionDialog::showOver(&owner);  // returns when "O.K." has closed it
     shared.drillTitle.clear();
     return shown;
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "drill/drill_screen_gui.h"
 #include "platform/geometry.h"
@@ -18,6 +19,7 @@
 #include "support/core_fixture.h"
 #include "support/stepping_clock.h"
 #include "support/temp_files.h"
+#include "support/test_flow_gui.h"
 
 namespace {
 
@@ -72,24 +74,26 @@ class DrillScreenTest : public CoreFixture {
             shared.levelTargets[lv].clearCount = 3;
             shared.levelTargets[lv].pointWeight = 1;
         }
-        shared.currentLevel = 1;
         shared.currentStudentNo = 7;
         shared.currentStudentName = QStringLiteral("  山田 花子  ");
         shared.classroomCode = QStringLiteral("12345");
         shared.classroomName = QStringLiteral("ならび教室");
 
-        screens::hooks().showResultScreen = [this] { ++resultShown; };
-        screens::hooks().showHomeScreen = [this] { ++homeShown; };
-        screens::hooks().closeHomeScreen = [] {};
-        screens::hooks().showWaitWindow = [] {};
-        screens::hooks().closeWaitWindow = [] {};
-        installDrillScreenHooks();
+        flow.onShowEnd = [this](const RunOutcome& outcome) {
+            ++resultShown;
+            lastOutcome = outcome;
+        };
+        flow.onShowHome = [this] { ++homeShown; };
+        flow.onCloseHome = [] {};
+        flow.onShowWait = [] {};
+        flow.onCloseWait = [] {};
     }
 
     void TearDown() override {
         if (DrillScreen* frm = DrillScreen::current()) frm->close();
+        holdWindows.reset();
         delete kept.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
         resultsTables().bestTime(1, 7) = kNoTime;
         resultsTables().levelBestTime(1) = kNoTime;
@@ -99,14 +103,15 @@ class DrillScreenTest : public CoreFixture {
         CoreFixture::TearDown();
     }
 
-    // Starts a drill and lets its start-up run. The screen deletes itself once closed;
-    // unless told otherwise the tests keep it for a look after the end of the run.
+    // Starts a drill at `level` and lets its start-up run. The screen is deleted once it
+    // has made way; unless told otherwise the tests keep it for a look after the end of
+    // the run (as if a handler were still running).
     DrillScreen* open(bool keepAfterClose = true) {
-        startDrill();
+        flow.startDrill(level);
         DrillScreen* frm = DrillScreen::current();
         EXPECT_NE(frm, nullptr);
         if (frm && keepAfterClose) {
-            frm->setAttribute(Qt::WA_DeleteOnClose, false);
+            holdWindows.emplace();
             kept = frm;
         }
         platform::doEvents();
@@ -170,13 +175,17 @@ class DrillScreenTest : public CoreFixture {
     platform::RecordingMedia media;
     platform::SequenceRandom random{
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
+    TestFlow flow;
+    int level = 1;
+    RunOutcome lastOutcome;
+    std::optional<platform::HandlerScope> holdWindows;
     QPointer<DrillScreen> kept;
     int resultShown = 0;
     int homeShown = 0;
 };
 
 TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
-    shared.currentLevel = 2;
+    level = 2;
     DrillScreen* frm = open();
     ASSERT_NE(frm, nullptr);
     EXPECT_TRUE(ended() == false) << (boxes.shown.isEmpty() ? ""
@@ -291,8 +300,8 @@ TEST_F(DrillScreenTest, FiveProblemsSolvedInOrder) {
     EXPECT_EQ(log[0].time, 10);
     EXPECT_EQ(log[0].studentNo, 7);
     EXPECT_EQ(log[0].level, 1);
-    EXPECT_EQ(shared.resultTime, 10);
-    EXPECT_EQ(shared.endReason, 0);
+    EXPECT_EQ(lastOutcome.run.time, 10);
+    EXPECT_EQ(lastOutcome.endReason, 0);
     EXPECT_EQ(resultShown, 1);
     EXPECT_EQ(homeShown, 0);
     EXPECT_FALSE(frm->isVisible());
@@ -348,7 +357,7 @@ TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 99999);
-    EXPECT_EQ(shared.endReason, 1);
+    EXPECT_EQ(lastOutcome.endReason, 1);
     EXPECT_EQ(resultShown, 1);
     // Later ticks and presses change nothing.
     tick(frm);
@@ -366,7 +375,7 @@ TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 299);
-    EXPECT_EQ(shared.endReason, 0);
+    EXPECT_EQ(lastOutcome.endReason, 0);
     EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
     EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
 }
@@ -382,8 +391,7 @@ TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
         frm, [frm] { frm->drillClockTick(); }, Qt::QueuedConnection);
     QPointer<DrillScreen> guard(frm);
     frm->pressCard(last);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(guard);  // closed and gone
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !guard; }, 2000));  // made way and gone
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 99999);

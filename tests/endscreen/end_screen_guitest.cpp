@@ -13,19 +13,20 @@ class EndScreenTest : public ScreenFixture {
   protected:
     void SetUp() override {
         ScreenFixture::SetUp();
-        screens::hooks().showHomeScreen = [this] { ++homeShown; };
+        flow.onShowHome = [this] { ++homeShown; };
     }
 
     // A run recorded at the level with the flags the recorder set.
     EndScreen* finishRun(int level, qint32 time, int personalBest = 0, int levelBest = 0,
                          int endReason = 0) {
-        shared.currentLevel = static_cast<qint16>(level);
-        shared.resultTime = time;
-        shared.endReason = static_cast<qint16>(endReason);
-        shared.personalBestFlag = static_cast<qint16>(personalBest);
-        shared.levelBestFlag = static_cast<qint16>(levelBest);
+        RunOutcome outcome;
+        outcome.run = FinishedRun{kStudent, static_cast<qint16>(level), time};
+        outcome.endReason = endReason;
+        outcome.personalBest = personalBest != 0;
+        outcome.levelBest = levelBest != 0;
+        outcome.clearedBefore = clearedBefore;
         addRun(kStudent, level, time);
-        screens::showResultScreen();
+        flow.showEndScreen(outcome);
         settle();
         EndScreen* screen = EndScreen::current();
         EXPECT_NE(screen, nullptr);
@@ -50,6 +51,7 @@ class EndScreenTest : public ScreenFixture {
     }
 
     int homeShown = 0;
+    bool clearedBefore = false;  // what the recorder found before the run
 };
 
 TEST_F(EndScreenTest, PersonalBestRun) {
@@ -70,7 +72,6 @@ TEST_F(EndScreenTest, PersonalBestRun) {
     // Level 1 cleared (2 drills, 4 + 19 base points x 2), not the goal level.
     EXPECT_TRUE(shown(screen, "Label2"));
     EXPECT_FALSE(shown(screen, "Picture1"));
-    EXPECT_EQ(shared.personalBestFlag, 0);
     EXPECT_EQ(waitWindowClosed, 1);
 
     waitForSecondPhase(screen);
@@ -84,8 +85,6 @@ TEST_F(EndScreenTest, BothRecordFlagsGiveOnlyTheBestOfAll) {
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(text(screen, "Label20"), QStringLiteral("！！！最高新記録！！！"));
     EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("最高1.wav"))});
-    EXPECT_EQ(shared.personalBestFlag, 0);
-    EXPECT_EQ(shared.levelBestFlag, 0);
 }
 
 TEST_F(EndScreenTest, TimeOutAndSlowRunsAreSilent) {
@@ -113,7 +112,6 @@ TEST_F(EndScreenTest, TimeOutAndSlowRunsAreSilent) {
 
 TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
     addRun(kStudent, 4, 20);
-    shared.clearedBeforeFlag = 0;
     EndScreen* screen = finishRun(4, 20);
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(shown(screen, "Picture1"));
@@ -128,7 +126,7 @@ TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
 
     // Cleared before: the picture, no "合格.wav".
     media.commands.clear();
-    shared.clearedBeforeFlag = 1;
+    clearedBefore = true;
     screen = finishRun(4, 20);
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(shown(screen, "Picture1"));
@@ -148,9 +146,9 @@ TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
 
 TEST_F(EndScreenTest, ZeroPassTimeIsReportedNotDivided) {
     shared.levelTargets[3].passTime = 0;
-    shared.currentLevel = 3;
-    shared.resultTime = 20;
-    screens::showResultScreen();
+    RunOutcome outcome;
+    outcome.run = FinishedRun{kStudent, 3, 20};
+    flow.showEndScreen(outcome);
     settle();
     ASSERT_FALSE(boxes.shown.isEmpty());
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("タイム回数データ.txt")));
@@ -162,10 +160,9 @@ TEST_F(EndScreenTest, MenuGoesHome) {
     QPointer<EndScreen> screen = finishRun(1, 61);
     ASSERT_NE(screen, nullptr);
     waitForSecondPhase(screen);
-    shared.retryRequested = 1;
     QTest::mouseClick(child<QPushButton>(screen, "Command4"), Qt::LeftButton);
     EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(shared.retryRequested, 0);
+    EXPECT_EQ(flow.lastDrillLevel, 0);
     EXPECT_TRUE(!screen || !screen->isVisible());
 }
 
@@ -175,9 +172,8 @@ TEST_F(EndScreenTest, RetryRunsTheSameLevelAgain) {
     waitForSecondPhase(screen);
     const int waitsBefore = waitWindowShown;
     QTest::mouseClick(child<QPushButton>(screen, "Command5"), Qt::LeftButton);
-    EXPECT_EQ(shared.retryRequested, 1);
     EXPECT_EQ(waitWindowShown, waitsBefore + 1);
-    EXPECT_EQ(shared.currentLevel, 2);
+    EXPECT_EQ(flow.lastDrillLevel, 2);
     EXPECT_NE(DrillScreen::current(), nullptr);
     EXPECT_EQ(homeShown, 0);
 }

@@ -9,10 +9,10 @@
 #include <QUrl>
 
 #include "app/catalogue.h"
-#include "app/screens.h"
 #include "help/help_browser_gui.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
+#include "support/test_flow_gui.h"
 
 namespace {
 
@@ -21,14 +21,13 @@ class HelpBrowserTest : public CoreFixture {
   protected:
     void SetUp() override {
         CoreFixture::SetUp();
-        installHelpBrowserHooks();
         shared.programFolder = tmp.path() + QStringLiteral("/ならびタッチ/");
         page(QStringLiteral("helpmenu.htm"), QStringLiteral("使い方"));
         page(QStringLiteral("narabitouch.htm"), QStringLiteral("勉強のしかた"));
     }
     void TearDown() override {
         if (HelpBrowser* w = HelpBrowser::current()) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         CoreFixture::TearDown();
     }
     void page(const QString& name, const QString& title) {
@@ -45,14 +44,14 @@ class HelpBrowserTest : public CoreFixture {
         HelpBrowser* w = HelpBrowser::current();
         return QTest::qWaitFor([&] { return !w->busy() && w->windowTitle() == title; }, 20000);
     }
+    TestFlow flow;
     QComboBox* address() {
         return HelpBrowser::current()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
     }
 };
 
 TEST_F(HelpBrowserTest, NavigatesKeepsTheAddressesOnceNewestFirstAndStops) {
-    shared.helpUrl = url(QStringLiteral("helpmenu.htm"));
-    screens::showHelpBrowser();
+    flow.showHelp(url(QStringLiteral("helpmenu.htm")));
     HelpBrowser* w = HelpBrowser::current();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("frmBrowser"));

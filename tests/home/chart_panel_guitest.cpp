@@ -24,7 +24,7 @@ class ChartPanelTest : public ScreenFixture {
             addRun(kStudent, level, 35);
             addRun(3, level, 25);
         }
-        screens::showHomeScreen();
+        flow.showHomeScreen();
         settle();
         home = HomeScreen::current();
         ASSERT_NE(home, nullptr);

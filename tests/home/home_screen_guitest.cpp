@@ -20,7 +20,7 @@ namespace {
 class HomeScreenTest : public ScreenFixture {
   protected:
     HomeScreen* openHome() {
-        screens::showHomeScreen();
+        flow.showHomeScreen();
         settle();
         HomeScreen* home = HomeScreen::current();
         EXPECT_NE(home, nullptr);
@@ -103,11 +103,11 @@ TEST_F(HomeScreenTest, StartButtonRunsTheDrillAndClosesTheScreen) {
     ASSERT_NE(home, nullptr);
     // A locked level does not start.
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
-    EXPECT_EQ(shared.currentLevel, 0);
+    EXPECT_EQ(flow.lastDrillLevel, 0);
     EXPECT_EQ(DrillScreen::current(), nullptr);
 
     QTest::mouseClick(child<QPushButton>(home, "Command4_1"), Qt::LeftButton);
-    EXPECT_EQ(shared.currentLevel, 1);
+    EXPECT_EQ(flow.lastDrillLevel, 1);
     EXPECT_NE(DrillScreen::current(), nullptr);
     EXPECT_FALSE(home->isVisible());
 }
@@ -118,9 +118,9 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     QTest::keyClick(home, Qt::Key_3);  // locked
-    EXPECT_EQ(shared.currentLevel, 0);
+    EXPECT_EQ(flow.lastDrillLevel, 0);
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
-    EXPECT_EQ(shared.currentLevel, 2);
+    EXPECT_EQ(flow.lastDrillLevel, 2);
     ASSERT_NE(DrillScreen::current(), nullptr);
     DrillScreen::current()->close();
 
@@ -128,7 +128,7 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     ASSERT_NE(home, nullptr);
     home->activateWindow();
     QTest::keyClick(home, Qt::Key_1);
-    EXPECT_EQ(shared.currentLevel, 1);
+    EXPECT_EQ(flow.lastDrillLevel, 1);
 }
 
 TEST_F(HomeScreenTest, BackButtonShowsTheNameSelection) {

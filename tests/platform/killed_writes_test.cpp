@@ -80,11 +80,8 @@ TEST_F(KilledWritesTest, TheLogAndTheHomeCopyKeepOnlyWholeRecords) {
         static_cast<long long>(home.size() % kHomeResultRecordSize));
 
     // The next append mends any torn tail.
-    shared.currentStudentNo = 4000;
-    shared.currentLevel = 1;
-    shared.resultTime = 1;
     shared.classroomCode = QStringLiteral("W4000");
-    appendResult();
+    appendResult(FinishedRun{4000, 1, 1});
     const QByteArray logAfter = readFile(resultLogPath());
     const QByteArray homeAfter = readFile(homeResultLogPath());
     EXPECT_EQ(logAfter.size() % kResultRecordSize, 0);

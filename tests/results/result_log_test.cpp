@@ -38,11 +38,9 @@ class ResultLogTest : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(10, 23, 45, 678)));
-        shared.currentStudentNo = 123;  // 7b 00
-        shared.currentLevel = 3;        // 03 00
-        shared.resultTime = 99999;      // 9f 86 01 00
         shared.classroomCode = QStringLiteral("AB");
     }
+    FinishedRun run{123, 3, 99999};  // 7b 00, 03 00, 9f 86 01 00
 };
 
 TEST_F(ResultLogTest, RecordsAreLaidOutByteForByte) {
@@ -109,10 +107,10 @@ TEST_F(ResultLogTest, HomeFolderNameKeepsTheWindowsForm) {
 TEST_F(ResultLogTest, AppendWritesBothFilesAndGrowsByOneRecord) {
     ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("ならび")));
     shared.dataFolder = tmp.path() + QStringLiteral("/ならび/");
-    appendResult();
-    shared.resultTime = 61;
+    appendResult(run);
+    run.time = 61;
     shared.classroomCode = QStringLiteral("C1234567");
-    appendResult();
+    appendResult(run);
 
     const QByteArray log = readFile(resultLogPath());
     ASSERT_EQ(log.size(), 88);
@@ -129,11 +127,11 @@ TEST_F(ResultLogTest, AppendWritesBothFilesAndGrowsByOneRecord) {
 }
 
 TEST_F(ResultLogTest, StudentsFrom4900OnAreNotCopiedHome) {
-    shared.currentStudentNo = 4900;
-    appendResult();
+    run.student = 4900;
+    appendResult(run);
     EXPECT_FALSE(QFile::exists(homeResultLogPath()));
-    shared.currentStudentNo = 4899;
-    appendResult();
+    run.student = 4899;
+    appendResult(run);
     EXPECT_EQ(readFile(homeResultLogPath()).size(), 66);
     EXPECT_EQ(readFile(resultLogPath()).size(), 88);
 }
@@ -145,7 +143,7 @@ TEST_F(ResultLogTest, AnUnwritableLogRaisesAnErrorNamingIt) {
     blocker.close();
     shared.dataFolder = tmp.path() + QStringLiteral("/blocker/drill/");
     try {
-        appendResult();
+        appendResult(run);
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.file(), resultLogPath());
@@ -161,7 +159,7 @@ TEST_F(ResultLogTest, AnUnwritableHomeCopyIsReportedAndTheLogRecordStays) {
     blocker.close();
     shared.baseFolder = tmp.path() + QStringLiteral("/blocker/");
     try {
-        appendResult();
+        appendResult(run);
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.file(), homeResultLogPath());
@@ -190,41 +188,36 @@ class RecordResultTest : public ResultLogTest {
 };
 
 TEST_F(RecordResultTest, EqualTimesAreNoNewBest) {
-    shared.resultTime = 50;
-    recordResult(3);
-    EXPECT_EQ(shared.personalBestFlag, 0);
-    EXPECT_EQ(shared.levelBestFlag, 0);
-    EXPECT_EQ(shared.clearedBeforeFlag, 1);
+    run.time = 50;
+    RunOutcome outcome = recordResult(run);
+    EXPECT_FALSE(outcome.personalBest);
+    EXPECT_FALSE(outcome.levelBest);
+    EXPECT_TRUE(outcome.clearedBefore);
     EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
     EXPECT_EQ(readFile(resultLogPath()).size(), 44);
 
-    shared.resultTime = 49;
-    recordResult(3);
-    EXPECT_EQ(shared.personalBestFlag, 1);
-    EXPECT_EQ(shared.levelBestFlag, 0);
+    run.time = 49;
+    outcome = recordResult(run);
+    EXPECT_TRUE(outcome.personalBest);
+    EXPECT_FALSE(outcome.levelBest);
     EXPECT_EQ(resultsTables().bestTime(3, 123), 49);
 
-    shared.personalBestFlag = 0;
-    shared.resultTime = 40;
-    recordResult(3);
-    EXPECT_EQ(shared.personalBestFlag, 1);
-    EXPECT_EQ(shared.levelBestFlag, 0);
-    shared.resultTime = 39;
-    recordResult(3);
-    EXPECT_EQ(shared.levelBestFlag, 1);
+    run.time = 40;
+    outcome = recordResult(run);
+    EXPECT_TRUE(outcome.personalBest);
+    EXPECT_FALSE(outcome.levelBest);
+    run.time = 39;
+    EXPECT_TRUE(recordResult(run).levelBest);
     EXPECT_EQ(resultsTables().levelBestTime(3), 39);
     EXPECT_EQ(readFile(resultLogPath()).size(), 4 * 44);
 }
 
 TEST_F(RecordResultTest, ClearedBeforeNeedsBothCountAndPoints) {
-    shared.clearedBeforeFlag = 1;
     resultsTables().totalPoints(3, 123) = 99;
-    recordResult(3);
-    EXPECT_EQ(shared.clearedBeforeFlag, 0);
+    EXPECT_FALSE(recordResult(run).clearedBefore);
     resultsTables().totalPoints(3, 123) = 100;
     resultsTables().attempts(3, 123) = 4;
-    recordResult(3);
-    EXPECT_EQ(shared.clearedBeforeFlag, 0);
+    EXPECT_FALSE(recordResult(run).clearedBefore);
 }
 
 TEST_F(RecordResultTest, AFailedAppendShowsNoNewBest) {
@@ -232,17 +225,17 @@ TEST_F(RecordResultTest, AFailedAppendShowsNoNewBest) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     shared.dataFolder = tmp.path() + QStringLiteral("/blocker/");
-    shared.resultTime = 10;
-    EXPECT_THROW(recordResult(3), platform::RuntimeError);
-    EXPECT_EQ(shared.personalBestFlag, 0);
-    EXPECT_EQ(shared.levelBestFlag, 0);
+    run.time = 10;
+    EXPECT_THROW(recordResult(run), platform::RuntimeError);
     EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
     EXPECT_EQ(resultsTables().levelBestTime(3), 40);
 }
 
 TEST_F(RecordResultTest, ALevelOutsideTheTablesIsAnError) {
-    EXPECT_THROW(recordResult(36), platform::RuntimeError);
-    EXPECT_THROW(recordResult(0), platform::RuntimeError);
+    for (qint16 level : {36, 0}) {
+        run.level = level;
+        EXPECT_THROW(recordResult(run), platform::RuntimeError);
+    }
     EXPECT_FALSE(QFile::exists(resultLogPath()));
 }
 

@@ -294,8 +294,7 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
 TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
     writeLog({{kToday, 5, 1, 40}});
     int shown = 0, closed = 0;
-    screens::hooks().showWaitWindow = [&] { ++shown; };
-    screens::hooks().closeWaitWindow = [&] { ++closed; };
+    setLockWaitNotice({[&] { ++shown; }, [&] { ++closed; }});
     auto holder = std::make_unique<platform::RecordFile>(resultLogPath(),
                                                          platform::RecordFile::Access::Append);
     holder->lockExclusive();
@@ -313,7 +312,7 @@ TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
 TEST_F(StatisticsTest, TheLockWaitStopsWhenTheProgramEnds) {
     writeLog({{kToday, 5, 1, 40}});
     int closed = 0;
-    screens::hooks().closeWaitWindow = [&] { ++closed; };
+    setLockWaitNotice({nullptr, [&] { ++closed; }});
     platform::RecordFile holder(resultLogPath(), platform::RecordFile::Access::Append);
     holder.lockExclusive();
     onWait = [&](int) {

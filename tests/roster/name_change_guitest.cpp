@@ -5,12 +5,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/screens.h"
 #include "platform/ansi.h"
 #include "roster/name_change_gui.h"
 #include "roster/roster.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
+#include "support/test_flow_gui.h"
+#include "support/user_close_gui.h"
 
 namespace {
 
@@ -27,15 +28,14 @@ class NameChangeWindowTest : public CoreFixture {
   protected:
     void SetUp() override {
         CoreFixture::SetUp();
-        installNameChangeHooks();
-        screens::hooks().showNameSelection = [this] { ++nameSelectionShown; };
+        flow.onShowNameSelection = [this] { ++nameSelectionShown; };
         ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(),
                                               {rosterLine(1, 2015, QStringLiteral("佐藤"), 0),
                                                rosterLine(2, 2012, QStringLiteral("山田"), 1)}));
     }
     void TearDown() override {
         if (NameChangeWindow* w = NameChangeWindow::current()) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
         CoreFixture::TearDown();
     }
     template <class T>
@@ -44,11 +44,12 @@ class NameChangeWindowTest : public CoreFixture {
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    TestFlow flow;
     int nameSelectionShown = 0;
 };
 
 TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
-    ASSERT_TRUE(screens::showNameChange());
+    ASSERT_TRUE(flow.showNameChange());
     NameChangeWindow* w = NameChangeWindow::current();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("FrmName2"));
@@ -82,15 +83,16 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
     EXPECT_EQ(nameSelectionShown, 1);
     EXPECT_EQ(NameChangeWindow::current(), nullptr);
 
-    // Closing the window in another way brings the name selection back as well.
-    ASSERT_TRUE(screens::showNameChange());
-    NameChangeWindow::current()->close();
-    EXPECT_EQ(nameSelectionShown, 2);
+    // The window's X button brings the name selection back as well.
+    ASSERT_TRUE(flow.showNameChange());
+    closeByUser(NameChangeWindow::current());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return nameSelectionShown == 2; }, 2000));
+    EXPECT_EQ(NameChangeWindow::current(), nullptr);
 }
 
 TEST_F(NameChangeWindowTest, AnUnreadableRosterIsARunTimeErrorBeforeAnyWindow) {
     ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), {QStringLiteral("1,abc")}));
-    EXPECT_THROW(screens::showNameChange(), platform::RuntimeError);
+    EXPECT_THROW(flow.showNameChange(), platform::RuntimeError);
     EXPECT_EQ(NameChangeWindow::current(), nullptr);
 }
 

@@ -16,7 +16,6 @@
 #include <iostream>
 
 #include "app/catalogue.h"
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
@@ -28,10 +27,12 @@
 #include "platform/wait.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
 #include "sound/sound.h"
 #include "support/platform_defaults.h"
 #include "support/temp_files.h"
+#include "support/test_flow_gui.h"
 
 namespace {
 
@@ -68,15 +69,13 @@ class NameSelectionTest : public ::testing::Test {
         platform::setShell(&shell);
         platform::setEndHandler([this](int code) { endCodes.push_back(code); });
         platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
-        savedHooks = screens::hooks();
-        installNameSelectionHooks();
-        screens::hooks().showHomeScreen = [this] {
+        flow.onShowHome = [this] {
             ++homeShown;
-            screens::closeNameSelection();  // as the home screen does
+            flow.closeNameSelection();  // as the home screen does
         };
-        screens::hooks().closeHomeScreen = [this] { ++homeClosed; };
-        screens::hooks().showHelpBrowser = [this] { helpUrls << shared.helpUrl; };
-        screens::hooks().showVersionDialog = [this] { ++versionShown; };
+        flow.onCloseHome = [this] { ++homeClosed; };
+        flow.onShowHelp = [this](const QString& address) { helpUrls << address; };
+        flow.onShowVersion = [this] { ++versionShown; };
 
         const QString base = tmp.path() + u'/';
         ASSERT_TRUE(QDir(base).mkpath(QStringLiteral("ならびタッチ")));
@@ -98,9 +97,9 @@ class NameSelectionTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        screens::closeNameSelection();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        screens::hooks() = savedHooks;
+        flow.closeNameSelection();
+        if (NameChangeWindow* names = NameChangeWindow::current()) names->close();
+        QCoreApplication::processEvents();
         restorePlatformDefaults();
         soundTable() = SoundTable{};
         resetSharedState();
@@ -137,7 +136,7 @@ class NameSelectionTest : public ::testing::Test {
     }
 
     NameSelection* open() {
-        screens::showNameSelection();
+        flow.showNameSelection();
         return NameSelection::current();
     }
     template <class T>
@@ -168,7 +167,7 @@ class NameSelectionTest : public ::testing::Test {
     platform::SequenceRandom random{{0.0}};
     platform::RecordingShell shell;
     std::vector<int> endCodes;
-    screens::Hooks savedHooks;
+    TestFlow flow;
     int homeShown = 0;
     int homeClosed = 0;
     int versionShown = 0;
@@ -405,9 +404,10 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     EXPECT_EQ(versionShown, 1);
     w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
     EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/index.htm")});
-    // Without a name-change window the name selection stays.
+    // The name-change window takes the name selection's place.
     child<QPushButton>("Command16")->click();
-    EXPECT_EQ(NameSelection::current(), w);
+    EXPECT_NE(NameChangeWindow::current(), nullptr);
+    EXPECT_EQ(NameSelection::current(), nullptr);
     EXPECT_TRUE(endCodes.empty());
 }
 

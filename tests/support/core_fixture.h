@@ -8,12 +8,12 @@
 #include <functional>
 #include <vector>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
+#include "results/statistics.h"
 #include "support/platform_defaults.h"
 
 // A clean program per test: fresh shared state, a temporary folder tree, a fake clock
@@ -36,14 +36,13 @@ class CoreFixture : public ::testing::Test {
             clock.advanceMs(ms);
             if (onWait) onWait(ms);
         });
-        savedHooks = screens::hooks();
         ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("drill")));
         shared.baseFolder = tmp.path() + QStringLiteral("/");
         shared.dataFolder = tmp.path() + QStringLiteral("/drill/");
     }
 
     void TearDown() override {
-        screens::hooks() = savedHooks;
+        setLockWaitNotice({});
         restorePlatformDefaults();
         resetSharedState();
     }
@@ -58,5 +57,4 @@ class CoreFixture : public ::testing::Test {
     std::vector<int> endCodes;
     std::vector<int> waits;
     std::function<void(int)> onWait;  // runs inside every wait
-    screens::Hooks savedHooks;
 };

@@ -16,9 +16,10 @@
 #include "results/statistics.h"
 #include "sound/sound.h"
 #include "support/core_fixture.h"
+#include "support/test_flow_gui.h"
 
 // A signed-in student of the four-level course in a temporary family folder, the home and
-// end screens installed, sounds and screen switches recorded.
+// end screens shown by the program's flow, the other screen switches counted, sounds recorded.
 class ScreenFixture : public CoreFixture {
   protected:
     static constexpr int kStudent = 12;
@@ -53,12 +54,10 @@ class ScreenFixture : public CoreFixture {
         shared.currentGradeLabel = QStringLiteral("小2");
         shared.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
-        installHomeScreenHooks();
-        installResultScreenHooks();
-        screens::hooks().closeNameSelection = [this] { ++nameSelectionClosed; };
-        screens::hooks().showNameSelection = [this] { ++nameSelectionShown; };
-        screens::hooks().showWaitWindow = [this] { ++waitWindowShown; };
-        screens::hooks().closeWaitWindow = [this] { ++waitWindowClosed; };
+        flow.onCloseNameSelection = [this] { ++nameSelectionClosed; };
+        flow.onShowNameSelection = [this] { ++nameSelectionShown; };
+        flow.onShowWait = [this] { ++waitWindowShown; };
+        flow.onCloseWait = [this] { ++waitWindowClosed; };
         homeFirstColumn() = 0;
         QFile log(resultLogPath());  // an empty log: no results yet
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
@@ -102,6 +101,7 @@ class ScreenFixture : public CoreFixture {
     }
 
     platform::RecordingMedia media;
+    TestFlow flow;
     SoundTable savedSounds;
     int nameSelectionClosed = 0;
     int nameSelectionShown = 0;

@@ -13,10 +13,13 @@ class WaitWindow : public QWidget {
 
   private:
     QLabel* Label19;
+
+  protected:
+    // The window system's close (Alt+F4) is refused: the window goes when its wait is over.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // Shows the single please-wait window (creating it when needed) and lets events run.
 void popUpWaitWindow();
 void hideWaitWindow();
 bool waitWindowVisible();
-void installWaitWindowHooks();

@@ -1,11 +1,11 @@
-#include "app/wait_window_gui.h"
+#include "widgets/wait_window_gui.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
@@ -31,6 +31,10 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     }
 }
 
+void WaitWindow::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) event->ignore();
+}
+
 namespace {
 QPointer<WaitWindow> g_waitWindow;
 }
@@ -48,9 +52,4 @@ void hideWaitWindow() {
 
 bool waitWindowVisible() {
     return g_waitWindow && g_waitWindow->isVisible();
-}
-
-void installWaitWindowHooks() {
-    screens::hooks().showWaitWindow = popUpWaitWindow;
-    screens::hooks().closeWaitWindow = hideWaitWindow;
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QCloseEvent;
+class QWindow;
+
+#include "results/run_recording.h"
+
+// The screens of the program as the windows ask for one another. The program's screen
+// flow owns the windows and implements these calls; tests put a recording flow in its
+// place. Until one is installed the calls do nothing.
+class ScreenFlow {
+  public:
+    virtual ~ScreenFlow() = default;
+
+    virtual void showNameSelection() {}
+    virtual void closeNameSelection() {}
+    // The signed-in student's home screen.
+    virtual void showHomeScreen() {}
+    virtual void closeHomeScreen() {}
+    // A new drill at the level (an open one makes way).
+    virtual void startDrill(int level) { (void)level; }
+    // The end screen of a run just recorded.
+    virtual void showEndScreen(const RunOutcome& outcome) { (void)outcome; }
+    virtual void showWaitWindow() {}
+    virtual void closeWaitWindow() {}
+    // The help window at an address.
+    virtual void showHelp(const QString& address) { (void)address; }
+    // The modal version dialog over the name selection.
+    virtual void showVersionDialog() {}
+    // The name-change window; false when there is none to show.
+    virtual bool showNameChange() { return false; }
+};
+
+// The installed flow.
+ScreenFlow& screenFlow();
+// Installs a flow (nullptr: the one that does nothing). The caller keeps ownership.
+void setScreenFlow(ScreenFlow* flow);
+
+// Window lifetimes. A screen that makes way is retired: hidden at once and deleted once no
+// event handler of the program is running, so a handler never loses its window under it.
+void retireWindow(QWidget* window);
+// True for a window that is gone or retired: a handler that let events run stops there.
+bool windowGone(const QWidget* window);
+
+// After a handler let events run: true when it must stop there (its window is gone or
+// retired, or the program ends).
+bool mustStop(const QWidget* window);
+
+// What a screen does with a close. The window system's close (X button, Alt+F4) takes the
+// screen's own way out, or is refused where it has none (`wayOut` empty); a close by the
+// program retires the window.
+void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayOut);
+
+// True for a window that comes and goes over a screen without making the screen run its
+// activation again: dialogs (message boxes, print, version) and the please-wait window.
+bool passingWindow(const QWindow* window);
+
+// The open (not retired) top-level window of a kind, if any.
+template <class Window>
+Window* openWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(w); window && !windowGone(window)) return window;
+    return nullptr;
+}
