@@ -21,6 +21,7 @@
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/web_engine.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ int child(int argc, char** argv, const QString& programDir) {
     platform::prepareWebEngine();
     platform::Application app(argc, argv);
     platform::installFontSubstitutes();
-    shared.programFolder = programDir + u'/';
+    state::settingsAtStartUp().programFolder = programDir + u'/';
     installHelpBrowserHooks();
     QElapsedTimer timer;
     timer.start();

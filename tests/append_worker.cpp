@@ -26,6 +26,7 @@
 #include "home/step_file.h"
 #include "platform/errors.h"
 #include "results/result_log.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ int killLoop(const QStringList& args) {
     const int kills = args[2].toInt();
     std::mt19937 random(args[3].toUInt());
     const bool step = args[4] == QStringLiteral("step");
-    shared.dataFolder = args[5];
-    if (!step) shared.baseFolder = args[6];
+    state::settingsAtStartUp().dataFolder = args[5];
+    if (!step) state::settingsAtStartUp().baseFolder = args[6];
     shared.currentLevel = 1;
     const QByteArray before(100, 'x');
     const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');
@@ -67,7 +68,8 @@ int killLoop(const QStringList& args) {
                 return 1;
         } else {
             shared.currentStudentNo = static_cast<qint16>(1 + i);
-            shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+            state::settingsAtStartUp().classroomCode =
+                QStringLiteral("W%1").arg(shared.currentStudentNo);
         }
         const pid_t child = fork();
         if (child < 0) return 1;
@@ -110,12 +112,13 @@ int main(int argc, char** argv) {
                          "       append_worker --kill-loop kills seed log|step folders\n");
             return 2;
         }
-        shared.dataFolder = args[1];
-        shared.baseFolder = args[2];
+        state::settingsAtStartUp().dataFolder = args[1];
+        state::settingsAtStartUp().baseFolder = args[2];
         shared.currentStudentNo = static_cast<qint16>(args[3].toInt());
         const int count = args[4].toInt();
         shared.currentLevel = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
-        shared.classroomCode = QStringLiteral("W%1").arg(shared.currentStudentNo);
+        state::settingsAtStartUp().classroomCode =
+            QStringLiteral("W%1").arg(shared.currentStudentNo);
         for (int k = 1; k <= count; ++k) {
             shared.resultTime = k;
             appendResult();

@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "app/screens.h"
-#include "app/shared_state.h"
 #include "app/version.h"
 #include "platform/geometry.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ void VersionDialog::showEvent(QShowEvent* event) {
 }
 
 void VersionDialog::fill() {
-    Label1->setText(shared.drillTitle);
+    Label1->setText(state::settings().drillTitle);
     Label2->setText(versionText(programVersion()));
     Label4->setText(QStringLiteral("Quillmark5"));
 }

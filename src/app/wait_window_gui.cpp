@@ -6,9 +6,9 @@
 #include <QScreen>
 
 #include "app/screens.h"
-#include "app/shared_state.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "state/settings.h"
 
 WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("BASEFRM"));
@@ -16,7 +16,7 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
+    pal.setColor(QPalette::Window, QColor(state::settings().screenBackColor));
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
     resize(platform::tw(4800), platform::tw(1200));

@@ -12,6 +12,8 @@
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "course/levels.h"
+#include "course/today_total.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -21,6 +23,9 @@
 #include "results/run_recording.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -66,7 +71,7 @@ DrillScreen::DrillScreen() : QWidget(nullptr) {
     setWindowTitle(QStringLiteral("Quillmark5"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
-    fill(this, QColor(shared.screenBackColor));
+    fill(this, QColor(state::settings().screenBackColor));
 
     // Screen load: a fresh random sequence for this drill, then the layout.
     platform::seedFromClock();
@@ -175,7 +180,7 @@ void DrillScreen::placeOnScreen(QWidget* w, int left, int top, int width, int he
 }
 
 void DrillScreen::buildCardArea() {
-    cardArea_ = box(this, QStringLiteral("Picture2"), QColor(shared.screenBackColor));
+    cardArea_ = box(this, QStringLiteral("Picture2"), QColor(state::settings().screenBackColor));
     cardArea_->setGeometry(platform::twRect(0, kStripHeight, 15360, 11520 - kStripHeight));
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
@@ -287,7 +292,8 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
-    pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
+    pictureConfig_ =
+        drill::loadPictureConfig(state::settings().programFolder + QStringLiteral("picture.txt"));
     prepareScreen();
     if (!self) return;
     applyLevelSettings();
@@ -310,10 +316,10 @@ void DrillScreen::prepareScreen() {
             platform::errSubscriptOutOfRange, QString(),
             QStringLiteral("レベル %1 / 生徒番号 %2").arg(level).arg(student));
     }
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
     if (target.secondTime <= 0) {
         throw platform::RuntimeError(
-            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            platform::errDivisionByZero, state::levelTargetsPath(),
             QStringLiteral("レベル %1 の 2 番目のタイムが %2 です (制限時間はその 5 倍)")
                 .arg(level)
                 .arg(target.secondTime));
@@ -326,20 +332,23 @@ void DrillScreen::prepareScreen() {
     setBarWidth(passBar_, run_.passBarWidth());
     setBarWidth(secondBar_, run_.secondBarWidth());
 
-    title_->setText(shared.drillTitle);
-    title_->setFont(platform::programFont(kGothic, shared.drillTitle.size() > 9 ? 14 : 16.8, true));
+    title_->setText(state::settings().drillTitle);
+    title_->setFont(
+        platform::programFont(kGothic, state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
     studentName_->setText(shared.currentStudentName.trimmed());
-    levelName_->setText(shared.levelNames[level]);
+    levelName_->setText(state::course().levelNames[level]);
 
     ResultsTables& tables = resultsTables();
     const float levelCount = tables.todayCount(level, student);
     float total = 0;
-    for (int lv = 1; lv <= 15; ++lv) total += tables.todayCount(lv, student);
+    const int lastLevel =
+        course::todayTotalLastLevel(course::TodayTotal::DrillScreen, state::course().levelCount);
+    for (int lv = 1; lv <= lastLevel; ++lv) total += tables.todayCount(lv, student);
     const qint64 todayTotal = platform::roundHalfEven(total);
 
-    classroom_->setText(shared.classroomName);
+    classroom_->setText(state::settings().classroomName);
     minutesSignedIn_->setText(QString::number(minutesSinceSignIn()));
-    if (isPracticeLevel(level)) {
+    if (course::isPractice(level)) {
         todayRunNumber_->setText(QStringLiteral("－"));
         levelRunNumber_->setText(QStringLiteral("－"));
     } else {
@@ -362,7 +371,7 @@ void DrillScreen::startClock() {
 QPixmap DrillScreen::picture(const QString& name) {
     const auto found = pictureCache_.constFind(name);
     if (found != pictureCache_.constEnd()) return *found;
-    const QString path = platform::resolveFileName(shared.programFolder, name);
+    const QString path = platform::resolveFileName(state::settings().programFolder, name);
     if (name.trimmed().isEmpty() || !QFileInfo(path).isFile())
         throw platform::RuntimeError(platform::errFileNotFound, path,
                                      QStringLiteral("絵のファイルがありません"));
@@ -388,7 +397,7 @@ void DrillScreen::Command1Click() {
         donePixmap_ = picture(pictureConfig_.donePicture[row]);
         problemPictures_[1]->setPixmap(donePixmap_);
     }
-    const QString explanation = drill::explanationText(level);
+    const QString explanation = course::level(level).explanation;
     if (!explanation.isEmpty()) levelExplanation_->setText(explanation);
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
@@ -477,7 +486,7 @@ void DrillScreen::endDrill() {
     platform::doEvents();
     if (!self) return;
 
-    if (isPracticeLevel(shared.currentLevel)) {
+    if (course::isPractice(shared.currentLevel)) {
         // Practice: nothing is recorded, straight back to the home screen.
         screens::showWaitWindow();
         close();

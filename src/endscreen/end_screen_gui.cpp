@@ -13,15 +13,21 @@
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "course/level_locks.h"
+#include "course/points.h"
+#include "course/today_total.h"
 #include "drill/drill_screen_gui.h"
 #include "endscreen/evaluation.h"
-#include "home/level_locks.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "platform/screens_gui.h"
 #include "results/statistics.h"
+#include "roster/roster.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -79,7 +85,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 bool anyClearCount9999() {
     for (int level = 1; level <= kMaxLevel; ++level)
-        if (shared.levelTargets[level].clearCount == 9999) return true;
+        if (state::course().levelTargets[level].clearCount == 9999) return true;
     return false;
 }
 
@@ -95,7 +101,7 @@ EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
+    pal.setColor(QPalette::Window, QColor(state::settings().screenBackColor));
     setPalette(pal);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
@@ -179,18 +185,18 @@ void EndScreen::evaluate() {
             QStringLiteral("currentLevel=%1 currentStudentNo=%2").arg(level).arg(s));
     evaluated_ = true;
     const qint32 t = shared.resultTime;
-    const LevelTarget& target = shared.levelTargets[level];
-    const int topLevel = static_cast<int>(shared.topLevel);
+    const LevelTarget& target = state::course().levelTargets[level];
+    const int topLevel = static_cast<int>(state::course().topLevel);
     const bool atTopLevel = level == topLevel;
     ResultsTables& stats = resultsTables();
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics();
+    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
     if (!self || platform::programEnding()) return;
 
     // 3.
-    const bool cleared = levelCleared(target, stats, level, s);
+    const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
     const evaluation::ClearMarks marks = evaluation::clearMarksFor(
         cleared, atTopLevel, anyClearCount9999(), shared.clearedBeforeFlag);
     if (marks.showLevelCleared) levelClearedNote_->show();
@@ -202,18 +208,19 @@ void EndScreen::evaluate() {
     secondPhaseTimer_->start();
 
     // 5.-7.
-    const int base = evaluation::basePoints(t, target.passTime, level);
-    const qint64 points = evaluation::weightedPoints(target.pointWeight, base);
+    const int base = basePoints(t, target.passTime, level);
+    const qint64 points = weightedPoints(target.pointWeight, base);
     points_->setText(evaluation::pointsLine(base, target.pointWeight, points));
     result_->setText(evaluation::resultLine(t));
 
     // 8.
-    studentName_->setText(trimBlanks(shared.currentStudentName));
-    title_->setText(shared.drillTitle);
-    levelName_->setText(shared.levelNames[level]);
+    studentName_->setText(trimSpaces(shared.currentStudentName));
+    title_->setText(state::settings().drillTitle);
+    levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
     double todayAll = 0;
-    for (int l = 1; l <= kMaxLevel; ++l) todayAll += stats.todayCount(l, s);
+    const int lastLevel = course::todayTotalLastLevel(course::TodayTotal::EndScreen, kMaxLevel);
+    for (int l = 1; l <= lastLevel; ++l) todayAll += stats.todayCount(l, s);
     todayAttempts_->setText(evaluation::todayAttemptText(todayAll));
 
     // 9. The verdict in words and sound.
@@ -273,11 +280,12 @@ void EndScreen::secondPhase() {
         retryButton_->show();
         return;
     }
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
     ResultsTables& stats = resultsTables();
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
-        enoughPractice(target, stats, level, s), levelCleared(target, stats, level, s),
-        level == static_cast<int>(shared.topLevel), shared.goalCleared != 0);
+        enoughPractice(target, levelFiguresOf(stats, level, s)),
+        levelCleared(target, levelFiguresOf(stats, level, s)),
+        level == static_cast<int>(state::course().topLevel), shared.goalCleared != 0);
     switch (phase.label2) {
         case evaluation::Label2Change::Keep:
             break;

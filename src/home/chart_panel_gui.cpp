@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/screens.h"
 #include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
@@ -19,6 +20,7 @@
 #include "platform/program.h"
 #include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
+#include "state/roster.h"
 
 using namespace homelayout;
 
@@ -195,7 +197,7 @@ void ChartPanel::showSelected(bool print) {
 
 void ChartPanel::showCards(int studentNo) {
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs)) return;
+    if (!readChartRuns(&runs, {screens::showWaitWindow, screens::closeWaitWindow})) return;
     std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
                          platform::programFont(kGothic, chartFontSize_));
@@ -207,7 +209,7 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::unique_ptr<QPrinter> printer = platform::choosePrinter(panel_->window());
     if (!printer) return;
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs)) return;
+    if (!readChartRuns(&runs, {screens::showWaitWindow, screens::closeWaitWindow})) return;
     const ChartChoice chosen = choice();
     std::vector<ChartPage> pages;
     for (int student : students) {

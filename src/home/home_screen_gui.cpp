@@ -16,6 +16,7 @@
 #include "app/screens.h"
 #include "app/shared_state.h"
 #include "app/wait_window_gui.h"
+#include "course/today_total.h"
 #include "drill/drill_run.h"
 #include "drill/drill_screen_gui.h"
 #include "home/chart_panel_gui.h"
@@ -30,6 +31,8 @@
 #include "platform/program.h"
 #include "platform/screens_gui.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/settings.h"
 
 using namespace homelayout;
 
@@ -49,7 +52,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
+    pal.setColor(QPalette::Window, QColor(state::settings().screenBackColor));
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
@@ -59,7 +62,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     // order: heading, columns, the lists' wait panel, explanation, list choices, charts,
     // and the busy panel over everything.
     buildHeading();
-    columns_ = new LevelColumns(this, std::clamp<int>(shared.levelCount, 0, kMaxLevel),
+    columns_ = new LevelColumns(this, std::clamp<int>(state::course().levelCount, 0, kMaxLevel),
                                 [this](int level, LevelColumns::StartBy by) {
                                     if (by == LevelColumns::StartBy::Button)
                                         startFromButton(level);
@@ -91,7 +94,7 @@ HomeScreen::~HomeScreen() = default;
 
 void HomeScreen::buildHeading() {
     using platform::twRect;
-    title_ = makeLabel(this, QStringLiteral("Label11"), shared.drillTitle,
+    title_ = makeLabel(this, QStringLiteral("Label11"), state::settings().drillTitle,
                        twRect(240, 120, 5400, 720), 24, true);
     student_ = makeLabel(this, QStringLiteral("Label12"), QString(), twRect(5880, 120, 4200, 360),
                          12, true);
@@ -157,30 +160,30 @@ void HomeScreen::activate() {
 
     // 4.
     screens::closeNameSelection();
-    buildStatistics();
+    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
     if (!self || platform::programEnding()) return;
     ResultsTables& stats = resultsTables();
     const int s = shared.currentStudentNo;
 
     // 5.
-    todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(stats, levelCount, s)));
+    todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(
+        stats, course::todayTotalLastLevel(course::TodayTotal::HomeScreen, levelCount), s)));
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
     if (!self || platform::programEnding()) return;
     back_->setEnabled(true);
 
-    // 7. Practice levels run against 600 seconds.
-    homelines::applyPracticeOverride(levelCount, shared.levelNames, shared.levelTargets);
+    // 7. (Practice levels run against 600 seconds since their targets were loaded.)
     columns_->showRecordListsOfTimedLevels();
 
     // 8.
     recordLists_->hideWaitPanel();
     student_->setText(homelines::studentLine(shared.currentGradeLabel, shared.currentStudentName));
-    classroom_->setText(homelines::classroomLine(shared.classroomName, s));
-    title_->setText(shared.drillTitle);
-    title_->setFont(
-        platform::programFont(kGothic, homelines::titleFontSize(shared.drillTitle), true));
+    classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
+    title_->setText(state::settings().drillTitle);
+    title_->setFont(platform::programFont(
+        kGothic, homelines::titleFontSize(state::settings().drillTitle), true));
 
     // 9.
     columns_->scrollToRemembered();

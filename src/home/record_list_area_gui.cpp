@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/screens.h"
 #include "app/shared_state.h"
+#include "course/grades.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
 #include "home/record_list_view_gui.h"
@@ -22,6 +24,7 @@
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
 
 using namespace homelayout;
 using records::PointsOrder;
@@ -82,11 +85,7 @@ void RecordListArea::buildChoices() {
     gradeGroup_->setObjectName(QStringLiteral("Combo1"));
     gradeGroup_->setToolTip(QStringLiteral("表示する学年を選びます"));
     gradeGroup_->setGeometry(twRect(0, 960, 2400, 360));
-    gradeGroup_->addItems({QStringLiteral("全学年"), QStringLiteral("中学生全体"),
-                           QStringLiteral("小学生全体"), QStringLiteral("中３"),
-                           QStringLiteral("中２"), QStringLiteral("中１"), QStringLiteral("小６"),
-                           QStringLiteral("小５"), QStringLiteral("小４"), QStringLiteral("小３"),
-                           QStringLiteral("小２"), QStringLiteral("小１"), QStringLiteral("家族")});
+    gradeGroup_->addItems(rankingGradeGroups());
     gradeGroup_->setCurrentIndex(0);
     connect(gradeGroup_, &QComboBox::activated, this, [this] {
         platform::guarded([this] {
@@ -400,7 +399,9 @@ bool RecordListArea::buildRunList(RunList kind) {
 
     QByteArray bytes;
     QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes) || !self || platform::programEnding()) return false;
+    if (!readResultLog(&bytes, {screens::showWaitWindow, screens::closeWaitWindow}) || !self ||
+        platform::programEnding())
+        return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     const std::vector<records::LogRun> runs =
         records::decodeLogTail(bytes, records::runListWindow(kind));
@@ -417,7 +418,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     request.currentStudentNo = shared.currentStudentNo;
     request.inGradeGroup = records::gradeGroupPredicate(gradeGroup_->currentText());
     request.students = records::sharedStudents();
-    request.passTime = [](int level) { return shared.levelTargets[level].passTime; };
+    request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };
     const std::vector<QStringList> lines = records::runListLines(
         runs, request, [this, start](int handled) { waitProgress_->setValue(start + handled); });
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)

@@ -7,6 +7,8 @@
 #include "platform/errors.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ void recordResult(int level) {
     const qint32 t = shared.resultTime;
     checkTableIndex(level, s);
     ResultsTables& tables = resultsTables();
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
 
     shared.clearedBeforeFlag = (tables.attempts(level, s) >= target.clearCount &&
                                 tables.totalPoints(level, s) >= target.clearPoints)

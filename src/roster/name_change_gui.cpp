@@ -8,12 +8,13 @@
 #include <algorithm>
 
 #include "app/screens.h"
-#include "app/shared_state.h"
 #include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "roster/name_change.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ NameChangeWindow::NameChangeWindow() {
     setObjectName(QStringLiteral("FrmName2"));
     setWindowTitle(QStringLiteral("Quillmark5"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setColours(this, shared.screenBackColor, Qt::white);
+    setColours(this, state::settings().screenBackColor, Qt::white);
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("名前変更"), twRect(360, 150, 6000, 700), 22,
                        true);

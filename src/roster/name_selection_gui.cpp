@@ -24,6 +24,7 @@
 #include "app/screens.h"
 #include "app/settings.h"
 #include "app/shared_state.h"
+#include "course/grades.h"
 #include "platform/clock.h"
 #include "platform/controls_gui.h"
 #include "platform/geometry.h"
@@ -35,6 +36,9 @@
 #include "roster/name_list.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -123,7 +127,7 @@ NameSelection* NameSelection::current() {
 }
 
 QString NameSelection::instanceKey() {
-    return QDir::cleanPath(QFileInfo(shared.programFolder).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(state::settings().programFolder).absoluteFilePath());
 }
 
 void NameSelection::buildControls() {
@@ -131,7 +135,7 @@ void NameSelection::buildControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("namesel_client"));
     setCentralWidget(central_);
-    setBackground(central_, shared.screenBackColor);
+    setBackground(central_, state::settings().screenBackColor);
 
     title_ = makeLabel(central_, "Label4", QString(), twRect(600, 120, 9600, 1200), 48, true);
     QPalette titlePal = title_->palette();
@@ -221,7 +225,7 @@ void NameSelection::buildControls() {
     waitPanel_ = new QFrame(central_);
     waitPanel_->setObjectName(QStringLiteral("Picture5"));
     waitPanel_->setGeometry(twRect(0, 0, 15360, 11520));
-    setBackground(waitPanel_, shared.screenBackColor);
+    setBackground(waitPanel_, state::settings().screenBackColor);
     waitText_ = makeLabel(waitPanel_, "Label19", QStringLiteral("Just a moment, please."),
                           twRect(0, 4800, 15360, 900), 20, true);
     waitText_->setAlignment(Qt::AlignCenter);
@@ -279,8 +283,8 @@ void NameSelection::buildMenus() {
 bool NameSelection::load() {
     bool keep = false;
     platform::guarded([&] {
-        setBackground(central_, shared.screenBackColor);
-        setBackground(waitPanel_, shared.screenBackColor);
+        setBackground(central_, state::settings().screenBackColor);
+        setBackground(waitPanel_, state::settings().screenBackColor);
         waitPanel_->move(0, 0);
         waitPanel_->show();
         waitPanel_->raise();
@@ -302,7 +306,7 @@ bool NameSelection::load() {
         refreshNameList();
         if (platform::programEnding()) return;
         title_->setFont(platform::programFont(kGothic, 48, true));
-        title_->setText(shared.drillTitle);
+        title_->setText(state::settings().drillTitle);
         names_->setCurrentRow(0);
         onListClick(0);
         platform::doEvents();
@@ -318,7 +322,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    buildStatistics();
+    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
     platform::doEvents();
     if (platform::programEnding()) return;
     names_->clear();
@@ -338,7 +342,7 @@ void NameSelection::refreshNameList() {
     const QString group = gradeGroup_->currentText();
     for (const QString& row : rows) {
         sortKeys_->addItem(row);
-        const int grade = shared.currentSchoolYear - sortRowBirthYear(row) - 6;
+        const int grade = state::roster().currentSchoolYear - sortRowBirthYear(row) - 6;
         if (gradeInGroup(grade, group)) {
             names_->addItem(displayText(row));
             rowTexts_->addItem(numberedText(row));
@@ -452,8 +456,8 @@ void NameSelection::signIn() {
         static_cast<double>(platform::roundHalfEven(platform::secondsSinceMidnight()));
     shared.signInMonotonicMs = platform::clock().monotonicMs();
     shared.currentStudentNo = static_cast<qint16>(no);
-    shared.currentStudentName = shared.studentNames[shared.currentStudentNo];
-    shared.currentGradeLabel = shared.studentGradeLabels[shared.currentStudentNo];
+    shared.currentStudentName = state::roster().studentNames[shared.currentStudentNo];
+    shared.currentGradeLabel = state::roster().studentGradeLabels[shared.currentStudentNo];
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
@@ -464,7 +468,8 @@ void NameSelection::signIn() {
 }
 
 void NameSelection::endToLauncher() {
-    const QString launcher = shared.programFolder + QStringLiteral("../起動/プログラムメニュー");
+    const QString launcher =
+        state::settings().programFolder + QStringLiteral("../起動/プログラムメニュー");
     const QStringList arguments{QStringLiteral("001")};
     bool started = false;
 #ifndef Q_OS_WIN

@@ -6,6 +6,9 @@
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "course/levels.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/startup_env.h"
 
 namespace {
@@ -17,7 +20,7 @@ class ScreenCalls {
         screens::hooks() = screens::Hooks{};
         screens::hooks().showHomeScreen = [this] {
             ++homeShown;
-            namesWhenShown = shared.levelNames[1];
+            namesWhenShown = state::course().levelNames[1];
         };
         screens::hooks().showHelpBrowser = [this] {
             ++helpShown;
@@ -40,10 +43,10 @@ class ScreenCalls {
 TEST(DrillCatalogue, TablesAreEmptyUntilTheFirstSignIn) {
     StartupEnv env;
     catalogue::setTitle();
-    EXPECT_EQ(shared.drillTitle, "ならびタッチ");
-    EXPECT_EQ(shared.levelCount, 0);
-    EXPECT_EQ(shared.levelNames[1], "");
-    EXPECT_EQ(shared.timedLevel[1], 0);
+    EXPECT_EQ(state::settingsAtStartUp().drillTitle, "ならびタッチ");
+    EXPECT_EQ(state::course().levelCount, 0);
+    EXPECT_EQ(state::course().levelNames[1], "");
+    EXPECT_EQ(state::course().timedLevel[1], 0);
 }
 
 TEST(DrillCatalogue, OpenCourseFillsEveryLevelThenShowsTheHomeScreen) {
@@ -53,8 +56,8 @@ TEST(DrillCatalogue, OpenCourseFillsEveryLevelThenShowsTheHomeScreen) {
 
     EXPECT_EQ(calls.homeShown, 1);
     EXPECT_EQ(calls.namesWhenShown, "１ずつ増加");
-    EXPECT_EQ(shared.levelCount, 4);
-    EXPECT_EQ(shared.topLevel, 4);
+    EXPECT_EQ(state::course().levelCount, 4);
+    EXPECT_EQ(state::course().topLevel, 4);
     const QStringList names = {
         "１ずつ増加", "１～２ずつ増加", "１～３ずつ増加", "１～４ずつ増加", "範囲３練",
         "範囲３",     "範囲４練",       "範囲４",         "範囲５練",       "範囲５",
@@ -62,34 +65,34 @@ TEST(DrillCatalogue, OpenCourseFillsEveryLevelThenShowsTheHomeScreen) {
         "範囲８",     "範囲９練",       "範囲９",         "範囲１０練",     "範囲１０",
     };
     for (int level = 1; level <= 20; ++level) {
-        EXPECT_EQ(shared.levelNames[level], names[level - 1]) << level;
-        EXPECT_EQ(shared.timedLevel[level], 1) << level;
-        EXPECT_EQ(isPracticeLevel(level), level >= 5 && level % 2 == 1) << level;
+        EXPECT_EQ(state::course().levelNames[level], names[level - 1]) << level;
+        EXPECT_EQ(state::course().timedLevel[level], 1) << level;
+        EXPECT_EQ(course::isPractice(level), level >= 5 && level % 2 == 1) << level;
     }
     // The tilde is the full-width one, as the stored results and other programs expect.
-    EXPECT_EQ(shared.levelNames[4][1], QChar(0xFF5E));
+    EXPECT_EQ(state::course().levelNames[4][1], QChar(0xFF5E));
     for (int level : {0, 21, 35}) {
-        EXPECT_EQ(shared.levelNames[level], "") << level;
-        EXPECT_EQ(shared.timedLevel[level], 0) << level;
+        EXPECT_EQ(state::course().levelNames[level], "") << level;
+        EXPECT_EQ(state::course().timedLevel[level], 0) << level;
     }
 }
 
 TEST(DrillCatalogue, SigningInAgainLeavesTheSameTables) {
     StartupEnv env;
     catalogue::fillLevelTables();
-    const SharedState first = shared;
-    shared.levelNames[3] = "changed";
-    shared.timedLevel[3] = 0;
+    const state::Course first = state::course();
+    state::course().levelNames[3] = "changed";
+    state::course().timedLevel[3] = 0;
     catalogue::fillLevelTables();
-    EXPECT_EQ(shared.levelNames, first.levelNames);
-    EXPECT_EQ(shared.timedLevel, first.timedLevel);
-    EXPECT_EQ(shared.levelCount, first.levelCount);
+    EXPECT_EQ(state::course().levelNames, first.levelNames);
+    EXPECT_EQ(state::course().timedLevel, first.timedLevel);
+    EXPECT_EQ(state::course().levelCount, first.levelCount);
 }
 
 TEST(DrillCatalogue, HelpOpensTheDrillPageBesideTheProgram) {
     StartupEnv env;
     ScreenCalls calls;
-    shared.programFolder = QStringLiteral("/opt/ならび タッチ/");
+    state::settingsAtStartUp().programFolder = QStringLiteral("/opt/ならび タッチ/");
     catalogue::openHelp();
     EXPECT_EQ(calls.helpShown, 1);
     EXPECT_EQ(QUrl(calls.urlWhenShown).toLocalFile(),

@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "app/screens.h"
-#include "app/shared_state.h"
 #include "app/version.h"
 #include "app/version_dialog_gui.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ struct Shown {
 Shown openOver(const QRect& nameSelection) {
     const screens::Hooks saved = screens::hooks();
     installVersionDialogHooks();
-    shared.drillTitle = QStringLiteral("ならびタッチ");
+    state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
     QWidget owner;
     owner.setObjectName(QStringLiteral("namesel"));
     owner.setGeometry(nameSelection);
@@ -52,7 +52,7 @@ Shown openOver(const QRect& nameSelection) {
     });
     screens::showVersionDialog();  // returns when "O.K." has closed it
     screens::hooks() = saved;
-    shared.drillTitle.clear();
+    state::settingsAtStartUp().drillTitle.clear();
     return shown;
 }
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/screen_fixture.h"
 
 namespace {
@@ -46,7 +48,8 @@ class EndScreenTest : public ScreenFixture {
         return child<QWidget>(screen, name)->isVisibleTo(screen);
     }
     QString sound(const QString& file) const {
-        return QStringLiteral("play ") + shared.soundFolder + file + QStringLiteral(" wait");
+        return QStringLiteral("play ") + state::settingsAtStartUp().soundFolder + file +
+               QStringLiteral(" wait");
     }
 
     int homeShown = 0;
@@ -136,7 +139,7 @@ TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
 }
 
 TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
-    shared.levelTargets[2].freeCount = 2;
+    state::course().levelTargets[2].freeCount = 2;
     addRun(kStudent, 2, 20);
     EndScreen* screen = finishRun(2, 20);
     ASSERT_NE(screen, nullptr);
@@ -147,7 +150,7 @@ TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
 }
 
 TEST_F(EndScreenTest, ZeroPassTimeIsReportedNotDivided) {
-    shared.levelTargets[3].passTime = 0;
+    state::course().levelTargets[3].passTime = 0;
     shared.currentLevel = 3;
     shared.resultTime = 20;
     screens::showResultScreen();

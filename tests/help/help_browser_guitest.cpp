@@ -11,6 +11,7 @@
 #include "app/catalogue.h"
 #include "app/screens.h"
 #include "help/help_browser_gui.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
 
@@ -22,7 +23,7 @@ class HelpBrowserTest : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         installHelpBrowserHooks();
-        shared.programFolder = tmp.path() + QStringLiteral("/ならびタッチ/");
+        state::settingsAtStartUp().programFolder = tmp.path() + QStringLiteral("/ならびタッチ/");
         page(QStringLiteral("helpmenu.htm"), QStringLiteral("使い方"));
         page(QStringLiteral("narabitouch.htm"), QStringLiteral("勉強のしかた"));
     }
@@ -33,7 +34,7 @@ class HelpBrowserTest : public CoreFixture {
     }
     void page(const QString& name, const QString& title) {
         ASSERT_TRUE(testfiles::writeBytes(
-            shared.programFolder + QStringLiteral("help/") + name,
+            state::settingsAtStartUp().programFolder + QStringLiteral("help/") + name,
             QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
                            "<body><p>%1</p></body></html>")
                 .arg(title)

@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
+#include "state/settings.h"
 #include "support/platform_defaults.h"
 
 // A clean program per test: fresh shared state, a temporary folder tree, a fake clock
@@ -38,8 +39,8 @@ class CoreFixture : public ::testing::Test {
         });
         savedHooks = screens::hooks();
         ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("drill")));
-        shared.baseFolder = tmp.path() + QStringLiteral("/");
-        shared.dataFolder = tmp.path() + QStringLiteral("/drill/");
+        state::settingsAtStartUp().baseFolder = tmp.path() + QStringLiteral("/");
+        state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/drill/");
     }
 
     void TearDown() override {
@@ -48,8 +49,12 @@ class CoreFixture : public ::testing::Test {
         resetSharedState();
     }
 
-    QString dataPath(const QString& name) const { return shared.dataFolder + name; }
-    QString basePath(const QString& name) const { return shared.baseFolder + name; }
+    QString dataPath(const QString& name) const {
+        return state::settingsAtStartUp().dataFolder + name;
+    }
+    QString basePath(const QString& name) const {
+        return state::settingsAtStartUp().baseFolder + name;
+    }
     bool ended() const { return !endCodes.empty(); }
 
     QTemporaryDir tmp;
