@@ -26,6 +26,7 @@
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/settings.h"
+#include "widgets/controls_gui.h"
 
 namespace {
 
@@ -33,26 +34,12 @@ QPointer<DrillScreen> g_current;
 
 // Error number of a picture file that exists but cannot be read as a picture.
 constexpr int kInvalidPicture = 481;
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QColor kStripColor(0, 64, 64);
-
-void fill(QWidget* w, const QColor& color) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-}
-
-void setTextColor(QWidget* w, const QColor& color) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, color);
-    w->setPalette(pal);
-}
 
 QWidget* box(QWidget* parent, const QString& name, const QColor& color) {
     auto* w = new QWidget(parent);
     w->setObjectName(name);
-    fill(w, color);
+    widgets::setBackground(w, color, true);
     return w;
 }
 
@@ -68,10 +55,10 @@ QRect DrillScreen::cardRectTwips(int i) {
 
 DrillScreen::DrillScreen() : QWidget(nullptr) {
     setObjectName(QStringLiteral("MainFrm"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
-    fill(this, QColor(state::settings().screenBackColor));
+    widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
 
     // Screen load: a fresh random sequence for this drill, then the layout.
     platform::seedFromClock();
@@ -104,9 +91,9 @@ QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int le
     auto* label = new QLabel(text, statusStrip_);
     label->setObjectName(name);
     label->setGeometry(platform::twRect(left, top, width, height));
-    label->setFont(platform::programFont(kGothic, points, bold));
+    label->setFont(widgets::gothicFont(points, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColor(label, Qt::white);
+    widgets::setTextColor(label, Qt::white);
     return label;
 }
 
@@ -124,8 +111,8 @@ void DrillScreen::buildStrip() {
     elapsedSeconds_ =
         stripLabel(QStringLiteral("sLabel10"), QStringLiteral("0"), 9960, 60, 960, 420, 16);
     classroom_ = stripLabel(QStringLiteral("sLabel14"), {}, 11040, 60, 4200, 420, 12);
-    setTextColor(problemsLeft_, Qt::yellow);
-    setTextColor(elapsedSeconds_, Qt::yellow);
+    widgets::setTextColor(problemsLeft_, Qt::yellow);
+    widgets::setTextColor(elapsedSeconds_, Qt::yellow);
 
     // Lower line: student, attempt numbers, minutes since sign-in, time bar legend.
     studentName_ = stripLabel(QStringLiteral("sLabel7"), {}, 120, 540, 3600, 360, 12);
@@ -168,7 +155,7 @@ void DrillScreen::buildStrip() {
     auto* frameShape = new QFrame(statusStrip_);
     frameShape->setObjectName(QStringLiteral("sShape5"));
     frameShape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setTextColor(frameShape, Qt::white);
+    widgets::setTextColor(frameShape, Qt::white);
     frameShape->setGeometry(frame);
     frameShape->setAttribute(Qt::WA_TransparentForMouseEvents);
     limitFrame_ = frameShape;
@@ -187,7 +174,7 @@ void DrillScreen::buildCardArea() {
         auto* card = new QFrame(cardArea_);
         card->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         card->setFrameStyle(QFrame::Box | QFrame::Plain);
-        fill(card, QColor(224, 224, 224));
+        widgets::setBackground(card, QColor(224, 224, 224), true);
         const QRect r = cardRectTwips(i);
         placeOnScreen(card, r.x(), r.y(), r.width(), r.height());
         cards_[i] = card;
@@ -203,9 +190,9 @@ void DrillScreen::buildCardArea() {
         cardNumbers_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         cardNumbers_[i]->setGeometry(platform::twRect(22, kNumberTop, kNumberWidth, kNumberHeight));
         cardNumbers_[i]->setAlignment(Qt::AlignCenter);
-        cardNumbers_[i]->setFont(platform::programFont(kGothic, 36, true));
-        fill(cardNumbers_[i], Qt::white);
-        setTextColor(cardNumbers_[i], Qt::black);
+        cardNumbers_[i]->setFont(widgets::gothicFont(36, true));
+        widgets::setBackground(cardNumbers_[i], Qt::white, true);
+        widgets::setTextColor(cardNumbers_[i], Qt::black);
         cardNumbers_[i]->installEventFilter(this);
         cardNumbers_[i]->setProperty("card", i);
     }
@@ -219,20 +206,20 @@ void DrillScreen::buildCardArea() {
     instruction_ = new QLabel(QStringLiteral("一番小さい数から順に押していきなさい"), cardArea_);
     instruction_->setObjectName(QStringLiteral("Label2"));
     placeOnScreen(instruction_, 360, 8760, 14640, 600);
-    instruction_->setFont(platform::programFont(kGothic, 20, true));
-    setTextColor(instruction_, Qt::white);
+    instruction_->setFont(widgets::gothicFont(20, true));
+    widgets::setTextColor(instruction_, Qt::white);
     levelExplanation_ = new QLabel(cardArea_);
     levelExplanation_->setObjectName(QStringLiteral("Label3"));
     placeOnScreen(levelExplanation_, 360, 9480, 14640, 540);
-    levelExplanation_->setFont(platform::programFont(kGothic, 16, true));
-    setTextColor(levelExplanation_, Qt::yellow);
+    levelExplanation_->setFont(widgets::gothicFont(16, true));
+    widgets::setTextColor(levelExplanation_, Qt::yellow);
     pictureHint_ =
         new QLabel(QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"),
                    cardArea_);
     pictureHint_->setObjectName(QStringLiteral("Label5"));
     placeOnScreen(pictureHint_, 360, 10440, 14640, 420);
-    pictureHint_->setFont(platform::programFont(kGothic, 11));
-    setTextColor(pictureHint_, Qt::white);
+    pictureHint_->setFont(widgets::gothicFont(11));
+    widgets::setTextColor(pictureHint_, Qt::white);
 
     auto* button = new QPushButton(QStringLiteral("Command1"), cardArea_);
     button->setObjectName(QStringLiteral("Command1"));
@@ -246,10 +233,10 @@ void DrillScreen::buildOverlay() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("sPicture2"));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    fill(panel, Qt::white);
+    widgets::setBackground(panel, Qt::white, true);
     panel->setGeometry(platform::twRect(0, 0, 5400, kStripHeight));
     recordingNotice_ = panel;
-    const QFont font = platform::programFont(kGothic, 24, true);
+    const QFont font = widgets::gothicFont(24, true);
     recordingText_ = new QLabel(QStringLiteral("成績記録中"), panel);
     recordingText_->setObjectName(QStringLiteral("lblsss1"));
     timeOutText_ = new QLabel(QStringLiteral("時間切れ"), panel);
@@ -258,7 +245,7 @@ void DrillScreen::buildOverlay() {
         label->setGeometry(panel->rect());
         label->setAlignment(Qt::AlignCenter);
         label->setFont(font);
-        setTextColor(label, Qt::red);
+        widgets::setTextColor(label, Qt::red);
     }
     panel->hide();
 }
@@ -333,8 +320,7 @@ void DrillScreen::prepareScreen() {
     setBarWidth(secondBar_, run_.secondBarWidth());
 
     title_->setText(state::settings().drillTitle);
-    title_->setFont(
-        platform::programFont(kGothic, state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
+    title_->setFont(widgets::gothicFont(state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
     studentName_->setText(shared.currentStudentName.trimmed());
     levelName_->setText(state::course().levelNames[level]);
 

@@ -21,21 +21,21 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
-#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/settings.h"
+#include "widgets/controls_gui.h"
+#include "widgets/screens_gui.h"
 
 namespace {
 
 QPointer<EndScreen> g_result;
 
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-constexpr int kScreenWidth = 15360;
-constexpr int kScreenHeight = 11520;
+using widgets::kScreenHeight;
+using widgets::kScreenWidth;
 
 // The background of the screen: a sky that fades into a meadow.
 QPixmap backgroundPicture(const QSize& size) {
@@ -63,24 +63,12 @@ QPixmap backgroundPicture(const QSize& size) {
     return picture;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                  double points, QColor color = QColor(20, 40, 90)) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(platform::programFont(kGothic, points, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, color);
-    label->setPalette(pal);
-    label->setGeometry(geometry);
+// The end screen's labels: bold, dark blue unless told otherwise.
+QLabel* endLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                 double points, QColor color = QColor(20, 40, 90)) {
+    QLabel* label = widgets::makeLabel(parent, name, text, geometry, points, true);
+    widgets::setTextColor(label, color);
     return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(platform::programFont(kGothic, 20, true));
-    button->setGeometry(geometry);
-    return button;
 }
 
 bool anyClearCount9999() {
@@ -99,10 +87,7 @@ EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(state::settings().screenBackColor));
-    setPalette(pal);
+    widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
 }
@@ -116,48 +101,45 @@ void EndScreen::buildControls() {
     background_->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
     background_->setPixmap(backgroundPicture(background_->size()));
 
-    title_ = makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
+    title_ = endLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
     levelName_ =
-        makeLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
+        endLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
     studentName_ =
-        makeLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
+        endLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
     levelAttempt_ =
-        makeLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
+        endLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
     todayAttempts_ =
-        makeLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
+        endLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
     result_ =
-        makeLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
+        endLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
     points_ =
-        makeLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
-    verdict_ = makeLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
-                         32, QColor(220, 20, 20));
+        endLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
+    verdict_ = endLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
+                        32, QColor(220, 20, 20));
     verdict_->hide();
-    levelClearedNote_ =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
-                  twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
+    levelClearedNote_ = endLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
+                                 twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
     levelClearedNote_->hide();
 
     goalPanel_ = new QFrame(this);
     goalPanel_->setObjectName(QStringLiteral("Picture1"));
     goalPanel_->setFrameShape(QFrame::Box);
-    goalPanel_->setAutoFillBackground(true);
-    QPalette gold = goalPanel_->palette();
-    gold.setColor(QPalette::Window, QColor(255, 240, 150));
-    goalPanel_->setPalette(gold);
+    widgets::setBackground(goalPanel_, QColor(255, 240, 150), true);
     goalPanel_->setGeometry(twRect(1920, 7080, 11520, 1320));
-    goalText_ = makeLabel(goalPanel_, QStringLiteral("Label1"),
-                          QStringLiteral("目標レベルクリア。おめでとう！"),
-                          twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
+    goalText_ = endLabel(goalPanel_, QStringLiteral("Label1"),
+                         QStringLiteral("目標レベルクリア。おめでとう！"),
+                         twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
     goalText_->setAlignment(Qt::AlignCenter);
     goalPanel_->hide();
 
-    menuButton_ = makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
-                             twRect(2880, 8880, 4200, 1200));
+    menuButton_ =
+        widgets::makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
+                            twRect(2880, 8880, 4200, 1200), 20, true);
     menuButton_->hide();
     connect(menuButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { backToMenu(); }); });
-    retryButton_ = makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
-                              twRect(8280, 8880, 4200, 1200));
+    retryButton_ = widgets::makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
+                                       twRect(8280, 8880, 4200, 1200), 20, true);
     retryButton_->hide();
     connect(retryButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { retry(); }); });
@@ -325,7 +307,7 @@ void EndScreen::retry() {
 namespace {
 
 void showResult() {
-    platform::showSingleScreen(g_result, &EndScreen::evaluate);
+    widgets::showSingleScreen(g_result, &EndScreen::evaluate);
 }
 
 void closeResult() {

@@ -21,6 +21,7 @@
 #include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
 #include "state/roster.h"
+#include "widgets/controls_gui.h"
 
 using namespace homelayout;
 
@@ -68,11 +69,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     chartArea_ = new ChartSurface(panel_);
     chartArea_->setObjectName(QStringLiteral("Picture12"));
     chartArea_->setFrameShape(QFrame::Box);
-    chartArea_->setAutoFillBackground(true);
-    QPalette white = chartArea_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    chartArea_->setPalette(white);
+    widgets::setColors(chartArea_, Qt::white, Qt::black, true);
     chartArea_->setGeometry(twRect(120, 120, 10800, 9840));
 
     const int x = 11040;
@@ -200,7 +197,7 @@ void ChartPanel::showCards(int studentNo) {
     if (!readChartRuns(&runs, {screens::showWaitWindow, screens::closeWaitWindow})) return;
     std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
-                         platform::programFont(kGothic, chartFontSize_));
+                         widgets::gothicFont(chartFontSize_));
 }
 
 void ChartPanel::printCards(const std::vector<int>& students) {
@@ -216,7 +213,7 @@ void ChartPanel::printCards(const std::vector<int>& students) {
         std::vector<ChartPage> own = chartPages(runs, student, levels, chosen);
         std::move(own.begin(), own.end(), std::back_inserter(pages));
     }
-    QFont font = platform::programFont(kGothic, kPrintFontSize);
+    QFont font = widgets::gothicFont(kPrintFontSize);
     font.setPointSizeF(kPrintFontSize);
     platform::printPages(*printer, static_cast<int>(pages.size()),
                          [&](QPainter& painter, const QRectF& page, int index) {

@@ -29,10 +29,11 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
-#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/settings.h"
+#include "widgets/controls_gui.h"
+#include "widgets/screens_gui.h"
 
 using namespace homelayout;
 
@@ -48,15 +49,11 @@ HomeScreen* HomeScreen::current() {
 
 HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("seisekitime1"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(state::settings().screenBackColor));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
+    widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
-    setFont(platform::programFont(kGothic, 10.5));
+    setFont(widgets::gothicFont(10.5));
 
     // The parts are built in this order so that the controls keep their stacking and focus
     // order: heading, columns, the lists' wait panel, explanation, list choices, charts,
@@ -182,8 +179,8 @@ void HomeScreen::activate() {
     student_->setText(homelines::studentLine(shared.currentGradeLabel, shared.currentStudentName));
     classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
     title_->setText(state::settings().drillTitle);
-    title_->setFont(platform::programFont(
-        kGothic, homelines::titleFontSize(state::settings().drillTitle), true));
+    title_->setFont(
+        widgets::gothicFont(homelines::titleFontSize(state::settings().drillTitle), true));
 
     // 9.
     columns_->scrollToRemembered();
@@ -287,7 +284,7 @@ void HomeScreen::focusWindowChanged(QWindow* window) {
 namespace {
 
 void showHome() {
-    platform::showSingleScreen(g_home, &HomeScreen::activate);
+    widgets::showSingleScreen(g_home, &HomeScreen::activate);
 }
 
 void closeHome() {

@@ -20,6 +20,7 @@
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "widgets/controls_gui.h"
 
 using namespace homelayout;
 
@@ -120,7 +121,7 @@ void LevelColumns::buildColumn(int level) {
 
     c.records = new RecordListView(screen_);
     c.records->setObjectName(indexed("List5", level));
-    c.records->setFont(platform::programFont(kGothic, 7.5));
+    c.records->setFont(widgets::gothicFont(7.5));
     c.records->setGeometry(twRect(x, kRecordListTop, kColumnWidth, kRecordListHeight));
 
     c.rankingButton =

@@ -25,6 +25,7 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "widgets/controls_gui.h"
 
 using namespace homelayout;
 using records::PointsOrder;
@@ -63,7 +64,7 @@ void RecordListArea::buildChoices() {
     for (int k = 0; k < 3; ++k) {
         listKind_[k] = new QRadioButton(QString::fromUtf8(kinds[k]), kindGroup);
         listKind_[k]->setObjectName(indexed("Option2", k));
-        listKind_[k]->setFont(platform::programFont(kGothic, 10.5));
+        listKind_[k]->setFont(widgets::gothicFont(10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
         connect(listKind_[k], &QRadioButton::clicked, this,
                 [this, k] { platform::guarded([this, k] { chooseKind(k); }); });
@@ -75,7 +76,7 @@ void RecordListArea::buildChoices() {
     for (int k = 1; k <= 3; ++k) {
         listChoice_[k] = new QRadioButton(QString::fromUtf8(choices[k]), choiceGroup);
         listChoice_[k]->setObjectName(indexed("Option1", k));
-        listChoice_[k]->setFont(platform::programFont(kGothic, 10.5));
+        listChoice_[k]->setFont(widgets::gothicFont(10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
         connect(listChoice_[k], &QRadioButton::clicked, this,
                 [this, k] { platform::guarded([this, k] { chooseList(k); }); });

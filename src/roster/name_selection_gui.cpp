@@ -26,7 +26,6 @@
 #include "app/shared_state.h"
 #include "course/grades.h"
 #include "platform/clock.h"
-#include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
@@ -39,14 +38,14 @@
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/settings.h"
+#include "widgets/controls_gui.h"
 
 namespace {
 
-using platform::makeLabel;
+using widgets::makeLabel;
 
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 
 QPointer<NameSelection>& currentWindow() {
     static QPointer<NameSelection> window;
@@ -84,19 +83,14 @@ StudentFigures figuresOf(int studentNo) {
 }
 
 void setBackground(QWidget* w, QRgb color) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(color));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    w->setPalette(pal);
+    widgets::setColors(w, QColor(color), Qt::white, true);
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                        double points, bool bold = false) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    button->setFont(platform::programFont(kGothic, points, bold));
+// The name selection's buttons take the focus by Tab only, as on the Windows machines.
+QPushButton* tabButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                       double points, bool bold = false) {
+    QPushButton* button =
+        widgets::makeButton(parent, QString::fromLatin1(name), text, rect, points, bold);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -111,7 +105,7 @@ QListWidget* makeList(QWidget* parent, const char* name) {
 
 NameSelection::NameSelection() {
     setObjectName(QStringLiteral("namesel"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
     buildControls();
@@ -138,13 +132,11 @@ void NameSelection::buildControls() {
     setBackground(central_, state::settings().screenBackColor);
 
     title_ = makeLabel(central_, "Label4", QString(), twRect(600, 120, 9600, 1200), 48, true);
-    QPalette titlePal = title_->palette();
-    titlePal.setColor(QPalette::WindowText, QColor(255, 255, 128));
-    title_->setPalette(titlePal);
+    widgets::setTextColor(title_, QColor(255, 255, 128));
 
     names_ = makeList(central_, "List1");
     names_->setGeometry(twRect(600, 1500, 8400, 8700));
-    names_->setFont(platform::programFont(kGothic, 16));
+    names_->setFont(widgets::gothicFont(16));
     names_->setFocusPolicy(Qt::StrongFocus);
     sortKeys_ = makeList(central_, "List2");   // sort rows, kept in order
     rowTexts_ = makeList(central_, "List3");   // display text, "*" and student number
@@ -153,29 +145,25 @@ void NameSelection::buildControls() {
 
     helpHeading_ = makeLabel(central_, "Label13", QStringLiteral("オンラインヘルプ"),
                              twRect(10500, 200, 4500, 400), 12, true);
-    help1Button_ = makeButton(central_, "Command15", QStringLiteral("使用法の説明１"),
-                              twRect(10500, 650, 2300, 560), 10);
+    help1Button_ = tabButton(central_, "Command15", QStringLiteral("使用法の説明１"),
+                             twRect(10500, 650, 2300, 560), 10);
     help1Note_ = makeLabel(central_, "Label15",
                            QStringLiteral("名前の変更、名前の選択、レベルの選択、登録など"),
                            twRect(12900, 620, 2300, 900), 9);
     help1Note_->setWordWrap(true);
-    help2Button_ = makeButton(central_, "Command17", QStringLiteral("使用法の説明2"),
-                              twRect(10500, 1600, 2300, 560), 10);
+    help2Button_ = tabButton(central_, "Command17", QStringLiteral("使用法の説明2"),
+                             twRect(10500, 1600, 2300, 560), 10);
     help2Note_ = makeLabel(central_, "Label16", QStringLiteral("このソフトの勉強の仕方"),
                            twRect(12900, 1570, 2300, 600), 9);
     help2Note_->setWordWrap(true);
 
     chosenName_ = makeLabel(central_, "Label1", kPrompt, twRect(9300, 2600, 5700, 700), 18, true);
-    chosenName_->setAutoFillBackground(true);
-    QPalette namePal = chosenName_->palette();
-    namePal.setColor(QPalette::Window, Qt::white);
-    namePal.setColor(QPalette::WindowText, Qt::black);
-    chosenName_->setPalette(namePal);
+    widgets::setColors(chosenName_, Qt::white, Qt::black, true);
     chosenNumber_ = makeLabel(central_, "Label2", QString(), twRect(9300, 3300, 1500, 300), 9);
     chosenNumber_->hide();
 
-    okButton_ = makeButton(central_, "Command14", QStringLiteral("O.K."),
-                           twRect(9300, 3500, 2700, 1000), 20, true);
+    okButton_ = tabButton(central_, "Command14", QStringLiteral("O.K."),
+                          twRect(9300, 3500, 2700, 1000), 20, true);
     picture_ = new QLabel(central_);
     picture_->setObjectName(QStringLiteral("Image1"));
     picture_->setGeometry(twRect(12600, 3500, 1000, 1000));
@@ -184,7 +172,7 @@ void NameSelection::buildControls() {
     gradeGroup_ = new QComboBox(central_);
     gradeGroup_->setObjectName(QStringLiteral("Combo1"));
     gradeGroup_->setGeometry(twRect(9300, 4900, 3000, 480));
-    gradeGroup_->setFont(platform::programFont(kGothic, 12));
+    gradeGroup_->setFont(widgets::gothicFont(12));
     // The groups are added once; the box starts with "全学年".
     gradeGroup_->addItems(gradeGroups());
     gradeGroup_->setCurrentIndex(0);
@@ -200,10 +188,8 @@ void NameSelection::buildControls() {
         auto* option = new QRadioButton(QString::fromUtf8(kModeCaptions[i]), modePanel_);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setGeometry(twRect(150, 120 + i * 520, 5400, 480));
-        option->setFont(platform::programFont(kGothic, 12));
-        QPalette pal = option->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        option->setPalette(pal);
+        option->setFont(widgets::gothicFont(12));
+        widgets::setTextColor(option, Qt::white);
         modeOptions_[i] = option;
     }
     modeOptions_[1]->setChecked(true);
@@ -213,12 +199,12 @@ void NameSelection::buildControls() {
         });
     }
 
-    nameChangeButton_ = makeButton(central_, "Command16", QStringLiteral("名前の変更"),
-                                   twRect(9300, 8300, 2700, 700), 12);
-    endButton_ = makeButton(central_, "Command7", QStringLiteral("終了"),
-                            twRect(12300, 8300, 2700, 700), 12, true);
+    nameChangeButton_ = tabButton(central_, "Command16", QStringLiteral("名前の変更"),
+                                  twRect(9300, 8300, 2700, 700), 12);
+    endButton_ = tabButton(central_, "Command7", QStringLiteral("終了"),
+                           twRect(12300, 8300, 2700, 700), 12, true);
     printButton_ =
-        makeButton(central_, "Command1", QStringLiteral("印刷"), twRect(9300, 9200, 2700, 600), 12);
+        tabButton(central_, "Command1", QStringLiteral("印刷"), twRect(9300, 9200, 2700, 600), 12);
     printButton_->hide();
 
     // The please-wait cover over the whole window.
@@ -305,7 +291,7 @@ bool NameSelection::load() {
         if (platform::programEnding()) return;
         refreshNameList();
         if (platform::programEnding()) return;
-        title_->setFont(platform::programFont(kGothic, 48, true));
+        title_->setFont(widgets::gothicFont(48, true));
         title_->setText(state::settings().drillTitle);
         names_->setCurrentRow(0);
         onListClick(0);
