@@ -111,12 +111,6 @@ int titleFontSize(const QString& title) {
     return title.size() > 9 ? 20 : 24;
 }
 
-QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
-                        int studentNo) {
-    return fullWidthGradeLabel + QStringLiteral(" /  ") + trimSpaces(studentName) +
-           QStringLiteral("/") + QString::number(studentNo);
-}
-
 int firstColumn(int scrollValue, int levelCount) {
     if (scrollValue > levelCount || scrollValue < 1) return 1;
     return scrollValue;

@@ -37,10 +37,6 @@ QString todayTotalLine(qint64 total);
 // Font size of the drill title in Label11: 20 when longer than 9 characters, else 24.
 int titleFontSize(const QString& title);
 
-// A List2 line of the chart student list: "小１ /  山田花子/12".
-QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
-                        int studentNo);
-
 // The first visible level column for a scroll value: the value, or 1 when it exceeds
 // levelCount (or is below 1).
 int firstColumn(int scrollValue, int levelCount);

@@ -1,7 +1,6 @@
 #include "records/chart_students.h"
 
 #include "course/grades.h"
-#include "home/home_lines.h"
 #include "roster/roster.h"
 #include "state/roster.h"
 
@@ -16,11 +15,17 @@ QStringList chartStudentListLines() {
         const int no = e.studentNo;  // 0..5000, checked by the reader
         storeStudent(e);
         if (line.status == 0) {
-            out.append(homelines::studentListLine(fullWidthGradeLabel(gradeOf(e.birthYear)),
-                                                  e.studentName, no));
+            out.append(
+                studentListLine(fullWidthGradeLabel(gradeOf(e.birthYear)), e.studentName, no));
         }
     }
     return out;
+}
+
+QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
+                        int studentNo) {
+    return fullWidthGradeLabel + QStringLiteral(" /  ") + trimSpaces(studentName) +
+           QStringLiteral("/") + QString::number(studentNo);
 }
 
 }  // namespace records

@@ -22,7 +22,6 @@
 
 #include "app/catalogue.h"
 #include "app/screens.h"
-#include "app/settings.h"
 #include "app/shared_state.h"
 #include "course/grades.h"
 #include "platform/clock.h"

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "records/chart_students.h"
 #include "results/statistics.h"
 #include "state/course.h"
 
@@ -61,10 +62,10 @@ TEST(HomeLines, StudentAndClassroomLabels) {
     EXPECT_EQ(homelines::classroomLine(QStringLiteral("さくら教室"), 12),
               QStringLiteral("さくら教室:12"));
     EXPECT_EQ(homelines::signInLine(7), QStringLiteral("起動後7分"));
-    EXPECT_EQ(homelines::studentListLine(QStringLiteral("小１"),
-                                         QStringLiteral("山田花子                "), 12),
+    EXPECT_EQ(records::studentListLine(QStringLiteral("小１"),
+                                       QStringLiteral("山田花子                "), 12),
               QStringLiteral("小１ /  山田花子/12"));
-    EXPECT_EQ(homelines::studentListLine(QString(), QStringLiteral("大人"), 3),
+    EXPECT_EQ(records::studentListLine(QString(), QStringLiteral("大人"), 3),
               QStringLiteral(" /  大人/3"));
 }
 
