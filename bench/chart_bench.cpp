@@ -21,6 +21,9 @@
 #include "records/chart_source.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -32,25 +35,25 @@ constexpr int kStudents = 300;
 bool setUp(const QTemporaryDir& dir) {
     resetSharedState();
     QDir(dir.path()).mkpath(QStringLiteral("drill"));
-    shared.baseFolder = dir.path() + QStringLiteral("/");
-    shared.dataFolder = dir.path() + QStringLiteral("/drill/");
-    shared.drillTitle = QStringLiteral("ならびタッチ");
-    shared.levelCount = kMaxLevel;
-    shared.currentSchoolYear = 2026;
+    state::settingsAtStartUp().baseFolder = dir.path() + QStringLiteral("/");
+    state::settingsAtStartUp().dataFolder = dir.path() + QStringLiteral("/drill/");
+    state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
+    state::course().levelCount = kMaxLevel;
+    state::roster().currentSchoolYear = 2026;
     for (int level = 1; level <= kMaxLevel; ++level) {
-        shared.levelNames[level] = QStringLiteral("レベル%1").arg(level);
-        LevelTarget& t = shared.levelTargets[level];
+        state::course().levelNames[level] = QStringLiteral("レベル%1").arg(level);
+        LevelTarget& t = state::course().levelTargets[level];
         t.passTime = 30 + level;
         t.secondTime = 2 * t.passTime;
         t.pointWeight = 1;
         t.clearWindowDays = 30;
         t.freeWindowDays = 7;
     }
-    shared.rosterCount = kStudents;
+    state::roster().count = kStudents;
     for (int s = 1; s <= kStudents; ++s) {
-        shared.rosterStudentNo[s] = static_cast<qint16>(s);
-        shared.studentNames[s] = QStringLiteral("生徒%1").arg(s).leftJustified(20, u' ');
-        shared.studentBirthYears[s] = static_cast<qint16>(2010 + s % 9);
+        state::roster().lineStudentNo[s] = static_cast<qint16>(s);
+        state::roster().studentNames[s] = QStringLiteral("生徒%1").arg(s).leftJustified(20, u' ');
+        state::roster().studentBirthYears[s] = static_cast<qint16>(2010 + s % 9);
     }
 
     std::mt19937 gen(42);

@@ -16,6 +16,8 @@
 #include "platform/media.h"
 #include "platform/program.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -23,8 +25,8 @@ void setUpProgram(const QTemporaryDir& dir) {
     resetSharedState();
     const QString prog = dir.path() + QStringLiteral("/prog/");
     QDir().mkpath(prog);
-    shared.programFolder = prog;
-    shared.soundFolder = prog;
+    state::settingsAtStartUp().programFolder = prog;
+    state::settingsAtStartUp().soundFolder = prog;
     QByteArray config = "1,50\r\n";
     // Pictures of a realistic size (photographs of 640 x 480).
     for (int n = 1; n <= 10; ++n) {
@@ -44,11 +46,11 @@ void setUpProgram(const QTemporaryDir& dir) {
         soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
         soundTable()[n].count = QStringLiteral("1");
     }
-    shared.drillTitle = QStringLiteral("ならびタッチ");
+    state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
     for (int level = 1; level <= 4; ++level) {
-        shared.levelNames[level] = QStringLiteral("レベル%1").arg(level);
-        shared.levelTargets[level].passTime = 30;
-        shared.levelTargets[level].secondTime = 3600;
+        state::course().levelNames[level] = QStringLiteral("レベル%1").arg(level);
+        state::course().levelTargets[level].passTime = 30;
+        state::course().levelTargets[level].secondTime = 3600;
     }
     shared.currentStudentNo = 1;
     shared.currentStudentName = QStringLiteral("山田花子");

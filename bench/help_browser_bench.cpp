@@ -20,6 +20,7 @@
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/web_engine.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int child(int argc, char** argv, const QString& programDir) {
     platform::prepareWebEngine();
     platform::Application app(argc, argv);
     platform::installFontSubstitutes();
-    shared.programFolder = programDir + u'/';
+    state::settingsAtStartUp().programFolder = programDir + u'/';
     QElapsedTimer timer;
     timer.start();
     // The window painted, then its first page shown (the caption turns to the page's title).

@@ -22,6 +22,9 @@
 #include "records/run_lists.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -35,21 +38,21 @@ std::vector<std::unique_ptr<RecordListView>>& lists() {
 }
 
 void setUp(const QString& folder) {
-    shared.dataFolder = folder + QStringLiteral("/");
-    shared.levelCount = kLevels;
-    shared.currentSchoolYear = 2026;
-    shared.rosterCount = kStudents;
+    state::settingsAtStartUp().dataFolder = folder + QStringLiteral("/");
+    state::course().levelCount = kLevels;
+    state::roster().currentSchoolYear = 2026;
+    state::roster().count = kStudents;
     for (int level = 1; level <= kLevels; ++level) {
-        shared.levelNames[level] = QStringLiteral("レベル%1").arg(level);
-        shared.timedLevel[level] = 1;
-        shared.levelTargets[level].passTime = 40;
-        shared.levelTargets[level].pointWeight = 1;
-        shared.levelTargets[level].clearWindowDays = 7;
+        state::course().levelNames[level] = QStringLiteral("レベル%1").arg(level);
+        state::course().timedLevel[level] = 1;
+        state::course().levelTargets[level].passTime = 40;
+        state::course().levelTargets[level].pointWeight = 1;
+        state::course().levelTargets[level].clearWindowDays = 7;
     }
     for (int s = 1; s <= kStudents; ++s) {
-        shared.rosterStudentNo[s] = static_cast<qint16>(s);
-        shared.studentNames[s] = QStringLiteral("生徒%1").arg(s);
-        shared.studentBirthYears[s] = static_cast<qint16>(2008 + s % 12);
+        state::roster().lineStudentNo[s] = static_cast<qint16>(s);
+        state::roster().studentNames[s] = QStringLiteral("生徒%1").arg(s);
+        state::roster().studentBirthYears[s] = static_cast<qint16>(2008 + s % 12);
     }
     shared.currentStudentNo = 17;
 
@@ -93,7 +96,7 @@ void runList(records::RunList kind) {
     request.currentStudentNo = shared.currentStudentNo;
     request.inGradeGroup = records::gradeGroupPredicate(QStringLiteral("全学年"));
     request.students = records::sharedStudents();
-    request.passTime = [](int level) { return shared.levelTargets[level].passTime; };
+    request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };
     fill(records::runListLines(runs, request));
 }
 

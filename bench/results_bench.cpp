@@ -12,17 +12,19 @@
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/settings.h"
 
 namespace {
 
 void setUpFolders(const QTemporaryDir& dir) {
     resetSharedState();
     QDir(dir.path()).mkpath(QStringLiteral("drill"));
-    shared.baseFolder = dir.path() + QStringLiteral("/");
-    shared.dataFolder = dir.path() + QStringLiteral("/drill/");
-    shared.classroomCode = QStringLiteral("K01");
+    state::settingsAtStartUp().baseFolder = dir.path() + QStringLiteral("/");
+    state::settingsAtStartUp().dataFolder = dir.path() + QStringLiteral("/drill/");
+    state::settingsAtStartUp().classroomCode = QStringLiteral("K01");
     for (int level = 1; level <= 4; ++level) {
-        LevelTarget& t = shared.levelTargets[level];
+        LevelTarget& t = state::course().levelTargets[level];
         t.passTime = 30 + 10 * level;
         t.secondTime = 2 * t.passTime;
         t.pointWeight = level;
@@ -44,7 +46,7 @@ void writeLog(int count) {
         r.studentNo = static_cast<qint16>(1 + gen() % 300);
         r.level = static_cast<qint16>(1 + gen() % 4);
         r.time = gen() % 20 == 0 ? kNoTime : static_cast<qint32>(15 + gen() % 200);
-        r.classroom = shared.classroomCode;
+        r.classroom = state::settingsAtStartUp().classroomCode;
         bytes += r.toBytes();
     }
     QFile f(resultLogPath());

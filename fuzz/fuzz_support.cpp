@@ -13,6 +13,7 @@
 #include "platform/program.h"
 #include "platform/wait.h"
 #include "sound/sound.h"
+#include "state/settings.h"
 
 namespace fuzzsupport {
 
@@ -76,11 +77,11 @@ void freshProgram() {
     resetSharedState();
     soundTable() = SoundTable{};
     soundFailures() = 0;
-    shared.programFolder = programFolder() + u'/';
-    shared.baseFolder = familyFolder();
-    shared.dataFolder = shared.programFolder;
-    shared.soundFolder = familyFolder() + QStringLiteral("音フォルダ/");
-    shared.homeUse = 1;
+    state::settingsAtStartUp().programFolder = programFolder() + u'/';
+    state::settingsAtStartUp().baseFolder = familyFolder();
+    state::settingsAtStartUp().dataFolder = state::settingsAtStartUp().programFolder;
+    state::settingsAtStartUp().soundFolder = familyFolder() + QStringLiteral("音フォルダ/");
+    state::settingsAtStartUp().homeUse = 1;
 }
 
 void splitInput(const uint8_t* data, size_t size, QByteArray* first, QByteArray* second) {

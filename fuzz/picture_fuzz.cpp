@@ -2,12 +2,13 @@
 // picture names go through the file-name resolution of names read from files.
 #include <algorithm>
 
-#include "app/shared_state.h"
+#include "course/levels.h"
 #include "drill/problem.h"
 #include "fuzz_support.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ int fuzzOne(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     fuzzsupport::freshProgram();
     const int level = static_cast<int8_t>(data[0]);
-    const QString path = shared.programFolder + QStringLiteral("picture.txt");
+    const QString path = state::settingsAtStartUp().programFolder + QStringLiteral("picture.txt");
     fuzzsupport::putFile(path, QByteArray(reinterpret_cast<const char*>(data + 1),
                                           static_cast<qsizetype>(size - 1)));
     try {
@@ -37,12 +38,14 @@ int fuzzOne(const uint8_t* data, size_t size) {
             for (int rank = 2; rank <= drill::kCardCount; ++rank)
                 fuzzsupport::check(valueOfRank[rank] > valueOfRank[rank - 1], "values increase");
         }
-        drill::explanationText(level);
+        course::level(level);
         const int row = drill::donePictureRow(level);
         fuzzsupport::check(row >= 0 && row <= drill::kPictureRows, "done picture row");
         for (int n = 1; n <= drill::kPictureRows; ++n) {
-            platform::resolveFileName(shared.programFolder, config.cardPicture[n]);
-            platform::resolveFileName(shared.programFolder, config.donePicture[n]);
+            platform::resolveFileName(state::settingsAtStartUp().programFolder,
+                                      config.cardPicture[n]);
+            platform::resolveFileName(state::settingsAtStartUp().programFolder,
+                                      config.donePicture[n]);
         }
     } catch (const platform::RuntimeError&) {
     }

@@ -1,17 +1,18 @@
 // "成績累積データ.dat": the statistics rebuilt from any bytes, with targets for every level.
-#include "app/shared_state.h"
 #include "fuzz_support.h"
 #include "platform/errors.h"
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace {
 
 int fuzzOne(const uint8_t* data, size_t size) {
     fuzzsupport::freshProgram();
     for (int level = 1; level <= kMaxLevel; ++level) {
-        LevelTarget& t = shared.levelTargets[level];
+        LevelTarget& t = state::course().levelTargets[level];
         t.passTime = level;  // level 1 also covers a pass time of 1
         t.secondTime = 2 * level;
         t.clearWindowDays = level % 8;

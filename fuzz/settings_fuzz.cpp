@@ -1,6 +1,6 @@
 // "設定.txt" and "共通データ.txt" (the input's two parts), read by the start-up.
 #include "app/settings.h"
-#include "app/shared_state.h"
+#include "course/grades.h"
 #include "fuzz_support.h"
 #include "platform/errors.h"
 #include "roster/roster.h"

@@ -1,18 +1,18 @@
 // "新音ファイル.txt", then every section played once (the first play of each fails, to
 // drive the failure guard too).
-#include "app/shared_state.h"
 #include "fuzz_support.h"
 #include "platform/errors.h"
 #include "platform/media.h"
 #include "platform/program.h"
 #include "sound/sound.h"
+#include "state/settings.h"
 
 namespace {
 
 int fuzzOne(const uint8_t* data, size_t size) {
     fuzzsupport::freshProgram();
     fuzzsupport::putFile(
-        shared.soundFolder + QStringLiteral("新音ファイル.txt"),
+        state::settingsAtStartUp().soundFolder + QStringLiteral("新音ファイル.txt"),
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     try {
         loadSoundTable();

@@ -26,6 +26,7 @@
 #include "home/step_file.h"
 #include "platform/errors.h"
 #include "results/result_log.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ int killLoop(const QStringList& args) {
     const int kills = args[2].toInt();
     std::mt19937 random(args[3].toUInt());
     const bool step = args[4] == QStringLiteral("step");
-    shared.dataFolder = args[5];
-    if (!step) shared.baseFolder = args[6];
+    state::settingsAtStartUp().dataFolder = args[5];
+    if (!step) state::settingsAtStartUp().baseFolder = args[6];
     const QByteArray before(100, 'x');
     const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');
     int old = 0, fresh = 0;
@@ -64,7 +65,7 @@ int killLoop(const QStringList& args) {
             if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(before) != 100)
                 return 1;
         } else {
-            shared.classroomCode = QStringLiteral("W%1").arg(1 + i);
+            state::settingsAtStartUp().classroomCode = QStringLiteral("W%1").arg(1 + i);
         }
         const pid_t child = fork();
         if (child < 0) return 1;
@@ -107,13 +108,13 @@ int main(int argc, char** argv) {
                          "       append_worker --kill-loop kills seed log|step folders\n");
             return 2;
         }
-        shared.dataFolder = args[1];
-        shared.baseFolder = args[2];
+        state::settingsAtStartUp().dataFolder = args[1];
+        state::settingsAtStartUp().baseFolder = args[2];
         FinishedRun run;
         run.student = static_cast<qint16>(args[3].toInt());
         const int count = args[4].toInt();
         run.level = static_cast<qint16>(args.size() > 5 ? args[5].toInt() : 1);
-        shared.classroomCode = QStringLiteral("W%1").arg(run.student);
+        state::settingsAtStartUp().classroomCode = QStringLiteral("W%1").arg(run.student);
         for (int k = 1; k <= count; ++k) {
             run.time = k;
             appendResult(run);

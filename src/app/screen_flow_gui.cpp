@@ -8,7 +8,6 @@
 #include "help/help_browser_gui.h"
 #include "home/home_screen_gui.h"
 #include "platform/program.h"
-#include "results/statistics.h"
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
 #include "widgets/wait_window_gui.h"
@@ -32,12 +31,9 @@ void whenShown(Window* window, void (Window::*then)()) {
 
 }  // namespace
 
-ProgramFlow::ProgramFlow() {
-    setLockWaitNotice({[this] { showWaitWindow(); }, [this] { closeWaitWindow(); }});
-}
+ProgramFlow::ProgramFlow() = default;
 
 ProgramFlow::~ProgramFlow() {
-    setLockWaitNotice({});
     delete waitWindow_.data();
 }
 

@@ -1,12 +1,14 @@
 #include "app/shared_state.h"
 
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
+
 SharedState shared;
 
 void resetSharedState() {
     shared = SharedState{};
-}
-
-bool isPracticeLevel(int level) {
-    if (level < 0 || level > kMaxLevel) return false;
-    return shared.levelNames[level].contains(QStringLiteral("練"));
+    state::settingsAtStartUp() = state::Settings{};
+    state::course() = state::Course{};
+    state::roster() = state::Roster{};
 }

@@ -5,20 +5,19 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shared_state.h"
 #include "app/version.h"
 #include "platform/geometry.h"
+#include "platform/messages.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 
 namespace {
 
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, double points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(rect);
+QLabel* centredLabel(QWidget* parent, const char* name, const QRect& rect, double points,
+                     bool bold) {
+    QLabel* label =
+        widgets::makeLabel(parent, QString::fromLatin1(name), QString(), rect, points, bold);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(platform::programFont(kGothic, points, bold));
     return label;
 }
 
@@ -36,9 +35,9 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setLineWidth(2);
     Shape1->setGeometry(twRect(150, 150, 5100, 2100));
-    Label1 = makeLabel(this, "Label1", twRect(300, 300, 4800, 700), 20, true);
-    Label2 = makeLabel(this, "Label2", twRect(300, 1050, 4800, 450), 12, false);
-    Label4 = makeLabel(this, "Label4", twRect(300, 1600, 4800, 450), 12, true);
+    Label1 = centredLabel(this, "Label1", twRect(300, 300, 4800, 700), 20, true);
+    Label2 = centredLabel(this, "Label2", twRect(300, 1050, 4800, 450), 12, false);
+    Label4 = centredLabel(this, "Label4", twRect(300, 1600, 4800, 450), 12, true);
     Command1 = new QPushButton(QStringLiteral("O.K."), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twRect(1950, 2450, 1500, 600));
@@ -59,9 +58,9 @@ void VersionDialog::showEvent(QShowEvent* event) {
 }
 
 void VersionDialog::fill() {
-    Label1->setText(shared.drillTitle);
+    Label1->setText(state::settings().drillTitle);
     Label2->setText(versionText(programVersion()));
-    Label4->setText(QStringLiteral("Quillmark5"));
+    Label4->setText(platform::kMakerName);
 }
 
 void VersionDialog::showOver(QWidget* owner) {

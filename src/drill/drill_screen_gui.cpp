@@ -11,6 +11,8 @@
 #include <cmath>
 
 #include "app/shared_state.h"
+#include "course/levels.h"
+#include "course/today_total.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -20,32 +22,22 @@
 #include "results/run_recording.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
 
 // Error number of a picture file that exists but cannot be read as a picture.
 constexpr int kInvalidPicture = 481;
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QColor kStripColor(0, 64, 64);
-
-void fill(QWidget* w, const QColor& color) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-}
-
-void setTextColor(QWidget* w, const QColor& color) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, color);
-    w->setPalette(pal);
-}
 
 QWidget* box(QWidget* parent, const QString& name, const QColor& color) {
     auto* w = new QWidget(parent);
     w->setObjectName(name);
-    fill(w, color);
+    widgets::setBackground(w, color, true);
     return w;
 }
 
@@ -61,9 +53,9 @@ QRect DrillScreen::cardRectTwips(int i) {
 
 DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
     setObjectName(QStringLiteral("MainFrm"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
-    fill(this, QColor(shared.screenBackColor));
+    widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
 
     // Screen load: a fresh random sequence for this drill, then the layout.
     platform::seedFromClock();
@@ -94,9 +86,9 @@ QLabel* DrillScreen::stripLabel(const QString& name, const QString& text, int le
     auto* label = new QLabel(text, statusStrip_);
     label->setObjectName(name);
     label->setGeometry(platform::twRect(left, top, width, height));
-    label->setFont(platform::programFont(kGothic, points, bold));
+    label->setFont(widgets::gothicFont(points, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColor(label, Qt::white);
+    widgets::setTextColor(label, Qt::white);
     return label;
 }
 
@@ -114,8 +106,8 @@ void DrillScreen::buildStrip() {
     elapsedSeconds_ =
         stripLabel(QStringLiteral("sLabel10"), QStringLiteral("0"), 9960, 60, 960, 420, 16);
     classroom_ = stripLabel(QStringLiteral("sLabel14"), {}, 11040, 60, 4200, 420, 12);
-    setTextColor(problemsLeft_, Qt::yellow);
-    setTextColor(elapsedSeconds_, Qt::yellow);
+    widgets::setTextColor(problemsLeft_, Qt::yellow);
+    widgets::setTextColor(elapsedSeconds_, Qt::yellow);
 
     // Lower line: student, attempt numbers, minutes since sign-in, time bar legend.
     studentName_ = stripLabel(QStringLiteral("sLabel7"), {}, 120, 540, 3600, 360, 12);
@@ -158,7 +150,7 @@ void DrillScreen::buildStrip() {
     auto* frameShape = new QFrame(statusStrip_);
     frameShape->setObjectName(QStringLiteral("sShape5"));
     frameShape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setTextColor(frameShape, Qt::white);
+    widgets::setTextColor(frameShape, Qt::white);
     frameShape->setGeometry(frame);
     frameShape->setAttribute(Qt::WA_TransparentForMouseEvents);
     limitFrame_ = frameShape;
@@ -170,14 +162,14 @@ void DrillScreen::placeOnScreen(QWidget* w, int left, int top, int width, int he
 }
 
 void DrillScreen::buildCardArea() {
-    cardArea_ = box(this, QStringLiteral("Picture2"), QColor(shared.screenBackColor));
+    cardArea_ = box(this, QStringLiteral("Picture2"), QColor(state::settings().screenBackColor));
     cardArea_->setGeometry(platform::twRect(0, kStripHeight, 15360, 11520 - kStripHeight));
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
         auto* card = new QFrame(cardArea_);
         card->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         card->setFrameStyle(QFrame::Box | QFrame::Plain);
-        fill(card, QColor(224, 224, 224));
+        widgets::setBackground(card, QColor(224, 224, 224), true);
         const QRect r = cardRectTwips(i);
         placeOnScreen(card, r.x(), r.y(), r.width(), r.height());
         cards_[i] = card;
@@ -193,9 +185,9 @@ void DrillScreen::buildCardArea() {
         cardNumbers_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         cardNumbers_[i]->setGeometry(platform::twRect(22, kNumberTop, kNumberWidth, kNumberHeight));
         cardNumbers_[i]->setAlignment(Qt::AlignCenter);
-        cardNumbers_[i]->setFont(platform::programFont(kGothic, 36, true));
-        fill(cardNumbers_[i], Qt::white);
-        setTextColor(cardNumbers_[i], Qt::black);
+        cardNumbers_[i]->setFont(widgets::gothicFont(36, true));
+        widgets::setBackground(cardNumbers_[i], Qt::white, true);
+        widgets::setTextColor(cardNumbers_[i], Qt::black);
         cardNumbers_[i]->installEventFilter(this);
         cardNumbers_[i]->setProperty("card", i);
     }
@@ -209,20 +201,20 @@ void DrillScreen::buildCardArea() {
     instruction_ = new QLabel(QStringLiteral("一番小さい数から順に押していきなさい"), cardArea_);
     instruction_->setObjectName(QStringLiteral("Label2"));
     placeOnScreen(instruction_, 360, 8760, 14640, 600);
-    instruction_->setFont(platform::programFont(kGothic, 20, true));
-    setTextColor(instruction_, Qt::white);
+    instruction_->setFont(widgets::gothicFont(20, true));
+    widgets::setTextColor(instruction_, Qt::white);
     levelExplanation_ = new QLabel(cardArea_);
     levelExplanation_->setObjectName(QStringLiteral("Label3"));
     placeOnScreen(levelExplanation_, 360, 9480, 14640, 540);
-    levelExplanation_->setFont(platform::programFont(kGothic, 16, true));
-    setTextColor(levelExplanation_, Qt::yellow);
+    levelExplanation_->setFont(widgets::gothicFont(16, true));
+    widgets::setTextColor(levelExplanation_, Qt::yellow);
     pictureHint_ =
         new QLabel(QStringLiteral("表示される絵は自分の好きな絵に変更できます。ヘルプを見て下さい"),
                    cardArea_);
     pictureHint_->setObjectName(QStringLiteral("Label5"));
     placeOnScreen(pictureHint_, 360, 10440, 14640, 420);
-    pictureHint_->setFont(platform::programFont(kGothic, 11));
-    setTextColor(pictureHint_, Qt::white);
+    pictureHint_->setFont(widgets::gothicFont(11));
+    widgets::setTextColor(pictureHint_, Qt::white);
 
     auto* button = new QPushButton(QStringLiteral("Command1"), cardArea_);
     button->setObjectName(QStringLiteral("Command1"));
@@ -236,10 +228,10 @@ void DrillScreen::buildOverlay() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("sPicture2"));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    fill(panel, Qt::white);
+    widgets::setBackground(panel, Qt::white, true);
     panel->setGeometry(platform::twRect(0, 0, 5400, kStripHeight));
     recordingNotice_ = panel;
-    const QFont font = platform::programFont(kGothic, 24, true);
+    const QFont font = widgets::gothicFont(24, true);
     recordingText_ = new QLabel(QStringLiteral("成績記録中"), panel);
     recordingText_->setObjectName(QStringLiteral("lblsss1"));
     timeOutText_ = new QLabel(QStringLiteral("時間切れ"), panel);
@@ -248,7 +240,7 @@ void DrillScreen::buildOverlay() {
         label->setGeometry(panel->rect());
         label->setAlignment(Qt::AlignCenter);
         label->setFont(font);
-        setTextColor(label, Qt::red);
+        widgets::setTextColor(label, Qt::red);
     }
     panel->hide();
 }
@@ -289,7 +281,8 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void DrillScreen::activate() {
     QPointer<DrillScreen> self(this);
-    pictureConfig_ = drill::loadPictureConfig(shared.programFolder + QStringLiteral("picture.txt"));
+    pictureConfig_ =
+        drill::loadPictureConfig(state::settings().programFolder + QStringLiteral("picture.txt"));
     prepareScreen();
     if (mustStop(self)) return;
     applyLevelSettings();
@@ -312,10 +305,10 @@ void DrillScreen::prepareScreen() {
             platform::errSubscriptOutOfRange, QString(),
             QStringLiteral("レベル %1 / 生徒番号 %2").arg(level).arg(student));
     }
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
     if (target.secondTime <= 0) {
         throw platform::RuntimeError(
-            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
+            platform::errDivisionByZero, state::levelTargetsPath(),
             QStringLiteral("レベル %1 の 2 番目のタイムが %2 です (制限時間はその 5 倍)")
                 .arg(level)
                 .arg(target.secondTime));
@@ -328,20 +321,22 @@ void DrillScreen::prepareScreen() {
     setBarWidth(passBar_, run_.passBarWidth());
     setBarWidth(secondBar_, run_.secondBarWidth());
 
-    title_->setText(shared.drillTitle);
-    title_->setFont(platform::programFont(kGothic, shared.drillTitle.size() > 9 ? 14 : 16.8, true));
+    title_->setText(state::settings().drillTitle);
+    title_->setFont(widgets::gothicFont(state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
     studentName_->setText(shared.currentStudentName.trimmed());
-    levelName_->setText(shared.levelNames[level]);
+    levelName_->setText(state::course().levelNames[level]);
 
     ResultsTables& tables = resultsTables();
     const float levelCount = tables.todayCount(level, student);
     float total = 0;
-    for (int lv = 1; lv <= 15; ++lv) total += tables.todayCount(lv, student);
+    const int lastLevel =
+        course::todayTotalLastLevel(course::TodayTotal::DrillScreen, state::course().levelCount);
+    for (int lv = 1; lv <= lastLevel; ++lv) total += tables.todayCount(lv, student);
     const qint64 todayTotal = platform::roundHalfEven(total);
 
-    classroom_->setText(shared.classroomName);
+    classroom_->setText(state::settings().classroomName);
     minutesSignedIn_->setText(QString::number(minutesSinceSignIn()));
-    if (isPracticeLevel(level)) {
+    if (course::isPractice(level)) {
         todayRunNumber_->setText(QStringLiteral("－"));
         levelRunNumber_->setText(QStringLiteral("－"));
     } else {
@@ -364,7 +359,7 @@ void DrillScreen::startClock() {
 QPixmap DrillScreen::picture(const QString& name) {
     const auto found = pictureCache_.constFind(name);
     if (found != pictureCache_.constEnd()) return *found;
-    const QString path = platform::resolveFileName(shared.programFolder, name);
+    const QString path = platform::resolveFileName(state::settings().programFolder, name);
     if (name.trimmed().isEmpty() || !QFileInfo(path).isFile())
         throw platform::RuntimeError(platform::errFileNotFound, path,
                                      QStringLiteral("絵のファイルがありません"));
@@ -390,7 +385,7 @@ void DrillScreen::Command1Click() {
         donePixmap_ = picture(pictureConfig_.donePicture[row]);
         problemPictures_[1]->setPixmap(donePixmap_);
     }
-    const QString explanation = drill::explanationText(level);
+    const QString explanation = course::level(level).explanation;
     if (!explanation.isEmpty()) levelExplanation_->setText(explanation);
 
     for (int i = 1; i <= drill::kCardCount; ++i) {
@@ -480,7 +475,7 @@ void DrillScreen::endDrill() {
     platform::doEvents();
     if (mustStop(self)) return;
 
-    if (isPracticeLevel(level_)) {
+    if (course::isPractice(level_)) {
         // Practice: nothing is recorded, straight back to the home screen.
         screenFlow().showWaitWindow();
         retireWindow(this);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "course/levels.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
 #include "platform/sequential_text.h"
@@ -14,11 +15,11 @@ namespace {
 constexpr qint64 kStartMin = -1000000000;
 constexpr qint64 kStartMax = 1000000000;
 
-// Step of the next value at a level; levels 2..4 draw it, level 1 and the levels
-// without a rule of their own step by 1 without a draw.
+// Step of the next value at a level: 1..maxStep drawn, or 1 without a draw when the
+// level's step is fixed.
 int nextStep(int level, platform::Random& random) {
-    if (level >= 2 && level <= 4)
-        return static_cast<int>(platform::vbInt(random.next() * level + 1));
+    const int maxStep = course::level(level).maxStep;
+    if (maxStep > 1) return static_cast<int>(platform::vbInt(random.next() * maxStep + 1));
     return 1;
 }
 
@@ -76,18 +77,6 @@ Problem generateProblem(int level, const PictureConfig& config, platform::Random
 
 int donePictureRow(int level) {
     return level >= 1 && level <= kPictureRows ? level : 0;
-}
-
-QString explanationText(int level) {
-    static const char16_t* const kSuffix[] = {
-        u"＝１ずつ増えています",
-        u"＝１～２ずつ増えています",
-        u"＝１～３ずつ増えています",
-        u"＝１～４ずつ増えています",
-    };
-    if (level < 1 || level > 4) return {};
-    return QStringLiteral("レベル") + QString::number(level) +
-           QString::fromUtf16(kSuffix[level - 1]);
 }
 
 }  // namespace drill

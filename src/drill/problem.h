@@ -37,15 +37,12 @@ struct Problem {
 
 // Builds one problem: the card picture row first, then the ten values from a start in
 // [startLow, startHigh] growing by the level's step, then 30 swaps of two cards.
-// Levels 1..4 step by 1, 1..2, 1..3 and 1..4; any other level steps by 1 (no draw).
+// Levels 1..4 step by 1, 1..2, 1..3 and 1..4; any other level steps by 1 (no draw): the
+// step of the level table.
 Problem generateProblem(int level, const PictureConfig& config, platform::Random& random);
 
 // Row of the done picture for a level (the level itself), 0 when the level has none
 // (outside 1..10): the done picture shown before is kept then.
 int donePictureRow(int level);
-
-// "レベル2＝１～２ずつ増えています" for levels 1..4; empty for other levels, whose
-// explanation label is left as it is.
-QString explanationText(int level);
 
 }  // namespace drill

@@ -12,20 +12,26 @@
 #include <algorithm>
 
 #include "app/shared_state.h"
+#include "course/level_locks.h"
+#include "course/points.h"
+#include "course/today_total.h"
 #include "endscreen/evaluation.h"
-#include "home/level_locks.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
+#include "roster/roster.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
 
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-constexpr int kScreenWidth = 15360;
-constexpr int kScreenHeight = 11520;
+using widgets::kScreenHeight;
+using widgets::kScreenWidth;
 
 // The background of the screen: a sky that fades into a meadow.
 QPixmap backgroundPicture(const QSize& size) {
@@ -53,29 +59,17 @@ QPixmap backgroundPicture(const QSize& size) {
     return picture;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                  double points, QColor color = QColor(20, 40, 90)) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(platform::programFont(kGothic, points, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, color);
-    label->setPalette(pal);
-    label->setGeometry(geometry);
+// The end screen's labels: bold, dark blue unless told otherwise.
+QLabel* endLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                 double points, QColor color = QColor(20, 40, 90)) {
+    QLabel* label = widgets::makeLabel(parent, name, text, geometry, points, true);
+    widgets::setTextColor(label, color);
     return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(platform::programFont(kGothic, 20, true));
-    button->setGeometry(geometry);
-    return button;
 }
 
 bool anyClearCount9999() {
     for (int level = 1; level <= kMaxLevel; ++level)
-        if (shared.levelTargets[level].clearCount == 9999) return true;
+        if (state::course().levelTargets[level].clearCount == 9999) return true;
     return false;
 }
 
@@ -95,10 +89,7 @@ void EndScreen::closeEvent(QCloseEvent* event) {
 EndScreen::EndScreen(const RunOutcome& outcome) : QWidget(nullptr, Qt::Window), outcome_(outcome) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
-    setPalette(pal);
+    widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
 }
@@ -112,48 +103,45 @@ void EndScreen::buildControls() {
     background_->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
     background_->setPixmap(backgroundPicture(background_->size()));
 
-    title_ = makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
+    title_ = endLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
     levelName_ =
-        makeLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
+        endLabel(this, QStringLiteral("Label16"), QString(), twRect(960, 1320, 7200, 600), 18);
     studentName_ =
-        makeLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
+        endLabel(this, QStringLiteral("Label17"), QString(), twRect(8640, 480, 6000, 720), 20);
     levelAttempt_ =
-        makeLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
+        endLabel(this, QStringLiteral("Label13"), QString(), twRect(8640, 1320, 3600, 600), 14);
     todayAttempts_ =
-        makeLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
+        endLabel(this, QStringLiteral("Label14"), QString(), twRect(12240, 1320, 2640, 600), 14);
     result_ =
-        makeLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
+        endLabel(this, QStringLiteral("Label18"), QString(), twRect(960, 2400, 13440, 1200), 36);
     points_ =
-        makeLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
-    verdict_ = makeLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
-                         32, QColor(220, 20, 20));
+        endLabel(this, QStringLiteral("Label19"), QString(), twRect(960, 3720, 13440, 840), 22);
+    verdict_ = endLabel(this, QStringLiteral("Label20"), QString(), twRect(960, 4800, 13440, 1080),
+                        32, QColor(220, 20, 20));
     verdict_->hide();
-    levelClearedNote_ =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
-                  twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
+    levelClearedNote_ = endLabel(this, QStringLiteral("Label2"), QStringLiteral("このレベルクリア"),
+                                 twRect(960, 6000, 13440, 960), 28, QColor(200, 60, 0));
     levelClearedNote_->hide();
 
     goalPanel_ = new QFrame(this);
     goalPanel_->setObjectName(QStringLiteral("Picture1"));
     goalPanel_->setFrameShape(QFrame::Box);
-    goalPanel_->setAutoFillBackground(true);
-    QPalette gold = goalPanel_->palette();
-    gold.setColor(QPalette::Window, QColor(255, 240, 150));
-    goalPanel_->setPalette(gold);
+    widgets::setBackground(goalPanel_, QColor(255, 240, 150), true);
     goalPanel_->setGeometry(twRect(1920, 7080, 11520, 1320));
-    goalText_ = makeLabel(goalPanel_, QStringLiteral("Label1"),
-                          QStringLiteral("目標レベルクリア。おめでとう！"),
-                          twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
+    goalText_ = endLabel(goalPanel_, QStringLiteral("Label1"),
+                         QStringLiteral("目標レベルクリア。おめでとう！"),
+                         twRect(120, 120, 11280, 1080), 28, QColor(200, 0, 60));
     goalText_->setAlignment(Qt::AlignCenter);
     goalPanel_->hide();
 
-    menuButton_ = makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
-                             twRect(2880, 8880, 4200, 1200));
+    menuButton_ =
+        widgets::makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
+                            twRect(2880, 8880, 4200, 1200), 20, true);
     menuButton_->hide();
     connect(menuButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { backToMenu(); }); });
-    retryButton_ = makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
-                              twRect(8280, 8880, 4200, 1200));
+    retryButton_ = widgets::makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
+                                       twRect(8280, 8880, 4200, 1200), 20, true);
     retryButton_->hide();
     connect(retryButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { retry(); }); });
@@ -181,18 +169,18 @@ void EndScreen::evaluate() {
             QStringLiteral("currentLevel=%1 currentStudentNo=%2").arg(level).arg(s));
     evaluated_ = true;
     const qint32 t = outcome_.run.time;
-    const LevelTarget& target = shared.levelTargets[level];
-    const int topLevel = static_cast<int>(shared.topLevel);
+    const LevelTarget& target = state::course().levelTargets[level];
+    const int topLevel = static_cast<int>(state::course().topLevel);
     const bool atTopLevel = level == topLevel;
     ResultsTables& stats = resultsTables();
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics();
+    buildStatistics(lockedLogWait());
     if (mustStop(self)) return;
 
     // 3.
-    const bool cleared = levelCleared(target, stats, level, s);
+    const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
     const evaluation::ClearMarks marks =
         evaluation::clearMarksFor(cleared, atTopLevel, anyClearCount9999(), outcome_.clearedBefore);
     if (marks.showLevelCleared) levelClearedNote_->show();
@@ -204,18 +192,19 @@ void EndScreen::evaluate() {
     secondPhaseTimer_->start();
 
     // 5.-7.
-    const int base = evaluation::basePoints(t, target.passTime, level);
-    const qint64 points = evaluation::weightedPoints(target.pointWeight, base);
+    const int base = basePoints(t, target.passTime, level);
+    const qint64 points = weightedPoints(target.pointWeight, base);
     points_->setText(evaluation::pointsLine(base, target.pointWeight, points));
     result_->setText(evaluation::resultLine(t));
 
     // 8.
-    studentName_->setText(trimBlanks(shared.currentStudentName));
-    title_->setText(shared.drillTitle);
-    levelName_->setText(shared.levelNames[level]);
+    studentName_->setText(trimSpaces(shared.currentStudentName));
+    title_->setText(state::settings().drillTitle);
+    levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
     double todayAll = 0;
-    for (int l = 1; l <= kMaxLevel; ++l) todayAll += stats.todayCount(l, s);
+    const int lastLevel = course::todayTotalLastLevel(course::TodayTotal::EndScreen, kMaxLevel);
+    for (int l = 1; l <= lastLevel; ++l) todayAll += stats.todayCount(l, s);
     todayAttempts_->setText(evaluation::todayAttemptText(todayAll));
 
     // 9. The verdict in words and sound.
@@ -273,11 +262,12 @@ void EndScreen::secondPhase() {
         retryButton_->show();
         return;
     }
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
     ResultsTables& stats = resultsTables();
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
-        enoughPractice(target, stats, level, s), levelCleared(target, stats, level, s),
-        level == static_cast<int>(shared.topLevel), shared.goalCleared != 0);
+        enoughPractice(target, levelFiguresOf(stats, level, s)),
+        levelCleared(target, levelFiguresOf(stats, level, s)),
+        level == static_cast<int>(state::course().topLevel), shared.goalCleared != 0);
     switch (phase.label2) {
         case evaluation::Label2Change::Keep:
             break;

@@ -2,35 +2,11 @@
 
 #include <cmath>
 
-#include "app/shared_state.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
+#include "state/settings.h"
 
 namespace evaluation {
-
-int basePoints(qint32 t, qint32 p, int level) {
-    // The targets file must give every level in use a positive pass time; the statistics
-    // rebuild reports the same fault.
-    if (p <= 0) {
-        throw platform::RuntimeError(
-            platform::errDivisionByZero, shared.dataFolder + QStringLiteral("タイム回数データ.txt"),
-            QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(p));
-    }
-    if (t >= 99998) return 0;
-    const qint64 time = t;
-    const qint64 pass = p;
-    if (time <= pass) {
-        const double ratio = static_cast<double>(pass - time) / static_cast<double>(pass);
-        return static_cast<int>(platform::vbInt(std::pow(ratio, 3.0) * 50.0 + 5.0));
-    }
-    if (time < 2 * pass) return 4;
-    if (time < 10 * pass) return 1;
-    return 0;
-}
-
-qint64 weightedPoints(double pointWeight, int base) {
-    return platform::vbInt(pointWeight * base);
-}
 
 QString pointsLine(int base, double pointWeight, qint64 points) {
     return QStringLiteral("獲得ポイント：") + QString::number(base) + QStringLiteral("点×") +

@@ -6,14 +6,6 @@
 // The judgement of a finished run on the end-of-drill screen, without windows.
 namespace evaluation {
 
-// Base points of a run of t seconds at a level with pass time p:
-// t <= p: Int(((p - t) / p)^3 * 50 + 5) (5..55); p < t < 2p: 4; 2p <= t < 10p: 1;
-// t >= 10p: 0; t >= 99998 (no result): 0. A pass time of 0 (or below) raises run-time error 11
-// naming the targets file and the level.
-int basePoints(qint32 t, qint32 passTime, int level);
-// Int(weight * base).
-qint64 weightedPoints(double pointWeight, int basePoints);
-
 // Label19: "獲得ポイント：12点×2→24点".
 QString pointsLine(int basePoints, double pointWeight, qint64 points);
 // Label18: "今の成績：35秒", or "記録なし" for a run without result (99998 and above).

@@ -3,10 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/catalogue.h"
-#include "app/settings.h"
-#include "app/shared_state.h"
-#include "home/home_lines.h"
+#include "course/grades.h"
+#include "course/levels.h"
 #include "platform/errors.h"
 #include "platform/file_replace.h"
 #include "platform/record_file.h"
@@ -14,6 +12,10 @@
 #include "results/level_targets.h"
 #include "results/result_log.h"
 #include "roster/roster.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
+#include "state/settings_file.h"
 
 namespace {
 
@@ -42,8 +44,8 @@ bool isFamilyFile(const QString& outputPath) {
     const QFileInfo file(given.canonicalFilePath());
     if (file.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) return false;
     const QString folder = file.absolutePath();
-    for (const QString& family :
-         {shared.programFolder, shared.dataFolder, shared.baseFolder, shared.soundFolder}) {
+    for (const QString& family : {state::settings().programFolder, state::settings().dataFolder,
+                                  state::settings().baseFolder, state::settings().soundFolder}) {
         const QString canonical = QDir(family).canonicalPath();
         if (!canonical.isEmpty() && canonical == folder) return true;
     }
@@ -157,15 +159,14 @@ QString exportUsage() {
 
 RunsLookup loadRunsLookup(const QString& programDir, QStringList* notes) {
     loadSettings(programDir);
-    catalogue::fillLevelTables();
+    course::fillLevelTables(state::course());
     loadLevelTargets();
-    homelines::applyPracticeOverride(shared.levelCount, shared.levelNames, shared.levelTargets);
 
     RunsLookup lookup;
-    lookup.levelNames = shared.levelNames;
+    lookup.levelNames = state::course().levelNames;
     for (int level = 1; level <= kMaxLevel; ++level)
-        lookup.passTimes[level] = shared.levelTargets[level].passTime;
-    lookup.targetsPath = shared.dataFolder + QStringLiteral("タイム回数データ.txt");
+        lookup.passTimes[level] = state::course().levelTargets[level].passTime;
+    lookup.targetsPath = state::levelTargetsPath();
 
     // The program would give a left-behind copy the roster's name; the export reads it
     // where it lies.
@@ -175,7 +176,7 @@ RunsLookup loadRunsLookup(const QString& programDir, QStringList* notes) {
         notes->append(QStringLiteral("%1 がないので %2 から名前を読みました")
                           .arg(shownPath(rosterPath()), shownPath(roster)));
     }
-    shared.currentSchoolYear = schoolYearToday();
+    state::roster().currentSchoolYear = schoolYearToday();
     // Every line names its student, active or not; a later line of the same number wins.
     for (const RosterLine& line : readRosterFile(roster)) {
         const RosterEntry& e = line.entry;

@@ -3,11 +3,14 @@
 #include <QStringEncoder>
 #include <cmath>
 
+#include "course/points.h"
 #include "platform/ansi.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace {
 

@@ -7,8 +7,9 @@
 #include <array>
 #include <vector>
 
-#include "app/shared_state.h"
 #include "results/result_log.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 // The results log as CSV for spreadsheets: one row per run, RFC 4180 quoting, CR LF.
 

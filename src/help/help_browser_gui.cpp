@@ -22,6 +22,7 @@
 #include "app/catalogue.h"
 #include "app/shared_state.h"
 #include "platform/geometry.h"
+#include "state/settings.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
@@ -208,7 +209,7 @@ void HelpBrowser::navigate(const QString& address) {
     const QString text = address.trimmed();
     if (text.isEmpty()) return;
     timTimer->start();
-    view()->load(QUrl::fromUserInput(text, shared.programFolder));
+    view()->load(QUrl::fromUserInput(text, state::settings().programFolder));
 }
 
 void HelpBrowser::toolButton(const QString& key) {

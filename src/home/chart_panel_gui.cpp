@@ -19,6 +19,9 @@
 #include "platform/program.h"
 #include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
+#include "state/roster.h"
+#include "widgets/controls_gui.h"
+#include "widgets/screen_flow_gui.h"
 
 using namespace homelayout;
 
@@ -66,11 +69,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     chartArea_ = new ChartSurface(panel_);
     chartArea_->setObjectName(QStringLiteral("Picture12"));
     chartArea_->setFrameShape(QFrame::Box);
-    chartArea_->setAutoFillBackground(true);
-    QPalette white = chartArea_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    chartArea_->setPalette(white);
+    widgets::setColors(chartArea_, Qt::white, Qt::black, true);
     chartArea_->setGeometry(twRect(120, 120, 10800, 9840));
 
     const int x = 11040;
@@ -195,10 +194,10 @@ void ChartPanel::showSelected(bool print) {
 
 void ChartPanel::showCards(int studentNo) {
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs)) return;
+    if (!readChartRuns(&runs, lockedLogWait())) return;
     std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
-                         platform::programFont(kGothic, chartFontSize_));
+                         widgets::gothicFont(chartFontSize_));
 }
 
 void ChartPanel::printCards(const std::vector<int>& students) {
@@ -207,14 +206,14 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::unique_ptr<QPrinter> printer = platform::choosePrinter(panel_->window());
     if (!printer) return;
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs)) return;
+    if (!readChartRuns(&runs, lockedLogWait())) return;
     const ChartChoice chosen = choice();
     std::vector<ChartPage> pages;
     for (int student : students) {
         std::vector<ChartPage> own = chartPages(runs, student, levels, chosen);
         std::move(own.begin(), own.end(), std::back_inserter(pages));
     }
-    QFont font = platform::programFont(kGothic, kPrintFontSize);
+    QFont font = widgets::gothicFont(kPrintFontSize);
     font.setPointSizeF(kPrintFontSize);
     platform::printPages(*printer, static_cast<int>(pages.size()),
                          [&](QPainter& painter, const QRectF& page, int index) {

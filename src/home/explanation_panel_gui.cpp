@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "widgets/controls_gui.h"
 
 using namespace homelayout;
 
@@ -20,7 +21,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
               twRect(kRightLeft, kLevelNameTop, kRightWidth, 300), 10.5, true);
     lines_ = new QListWidget(screen);
     lines_->setObjectName(QStringLiteral("List6"));
-    lines_->setFont(platform::programFont(kGothic, 10.5));
+    lines_->setFont(widgets::gothicFont(10.5));
     lines_->setGeometry(twRect(kRightLeft, 1560, kRightWidth, 5160));
 
     freePracticeNotice_ = new QFrame(screen);

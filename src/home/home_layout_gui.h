@@ -3,20 +3,15 @@
 #include <QRect>
 #include <QString>
 
-#include "platform/controls_gui.h"
+#include "widgets/controls_gui.h"
 
-class QLabel;
-class QPushButton;
-class QWidget;
-
-// Geometry and widget helpers shared by the parts of the home screen. Positions are in
+// Geometry shared by the parts of the home screen. Positions are in
 // twips, as on the Windows machines of the family.
 namespace homelayout {
 
-inline const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-
-constexpr int kScreenWidth = 15360;
-constexpr int kScreenHeight = 11520;
+using widgets::kGothic;
+using widgets::kScreenHeight;
+using widgets::kScreenWidth;
 constexpr int kColumnLeft = 240;  // left of the layout reference list
 // Wide enough for the longest record-list line (30 half-width characters at 7.5 points)
 // beside the list's scroll bar.
@@ -38,9 +33,8 @@ constexpr int kMarkerTop = 3960;
 constexpr int kRecordListTop = 4560;
 constexpr int kRecordListHeight = 3840;
 
-using platform::makeLabel;
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                        double points = 10.5);
+using widgets::makeButton;
+using widgets::makeLabel;
 // "Name_index", the object name of one control of a control array.
 QString indexed(const char* name, int index);
 

@@ -1,8 +1,10 @@
 #include "home/home_lines.h"
 
-#include "home/level_locks.h"
 #include "platform/numeric.h"
 #include "results/statistics.h"
+#include "roster/roster.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace homelines {
 
@@ -82,7 +84,7 @@ QString todayLine(const ResultsTables& stats, int level, int student) {
 }
 
 QString studentLine(const QString& gradeLabel, const QString& studentName) {
-    return gradeLabel + QStringLiteral(" ") + trimBlanks(studentName);
+    return gradeLabel + QStringLiteral(" ") + trimSpaces(studentName);
 }
 
 QString classroomLine(const QString& classroom, int studentNo) {
@@ -93,10 +95,10 @@ QString signInLine(qint64 minutes) {
     return QStringLiteral("起動後") + QString::number(minutes) + QStringLiteral("分");
 }
 
-qint64 todayTotal(const ResultsTables& stats, int levelCount, int student) {
+qint64 todayTotal(const ResultsTables& stats, int lastLevel, int student) {
     if (student < 0 || student > kMaxStudent) return 0;
     double sum = 0;
-    for (int level = 1; level <= std::min(levelCount, kMaxLevel); ++level)
+    for (int level = 1; level <= std::min(lastLevel, kMaxLevel); ++level)
         sum += stats.todayCount_[ResultsTables::at(level, student)];
     return platform::roundHalfEven(sum);
 }
@@ -107,21 +109,6 @@ QString todayTotalLine(qint64 total) {
 
 int titleFontSize(const QString& title) {
     return title.size() > 9 ? 20 : 24;
-}
-
-QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
-                        int studentNo) {
-    return fullWidthGradeLabel + QStringLiteral(" /  ") + trimBlanks(studentName) +
-           QStringLiteral("/") + QString::number(studentNo);
-}
-
-void applyPracticeOverride(int levelCount, const std::array<QString, kMaxLevel + 1>& names,
-                           std::array<LevelTarget, kMaxLevel + 1>& targets) {
-    for (int level = 1; level <= std::min(levelCount, kMaxLevel); ++level) {
-        if (!names[level].contains(QStringLiteral("練"))) continue;
-        targets[level].passTime = 600;
-        targets[level].secondTime = 600;
-    }
 }
 
 int firstColumn(int scrollValue, int levelCount) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/shared_state.h"
+#include "state/course.h"
 
 class ResultsTables;
 
@@ -29,22 +29,13 @@ QString studentLine(const QString& gradeLabel, const QString& studentName);
 QString classroomLine(const QString& classroom, int studentNo);
 // Label17: "起動後" + minutes + "分".
 QString signInLine(qint64 minutes);
-// Today's completed drills of the student over levels 1..levelCount, as a whole number.
-qint64 todayTotal(const ResultsTables& stats, int levelCount, int student);
+// Today's completed drills of the student over levels 1..lastLevel, as a whole number.
+qint64 todayTotal(const ResultsTables& stats, int lastLevel, int student);
 // Label18: "本日総回数＝" + total + "回".
 QString todayTotalLine(qint64 total);
 
 // Font size of the drill title in Label11: 20 when longer than 9 characters, else 24.
 int titleFontSize(const QString& title);
-
-// A List2 line of the chart student list: "小１ /  山田花子/12".
-QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
-                        int studentNo);
-
-// Practice levels ("練") of 1..levelCount run against 600 seconds whatever the targets
-// file says: passTime and secondTime become 600.
-void applyPracticeOverride(int levelCount, const std::array<QString, kMaxLevel + 1>& names,
-                           std::array<LevelTarget, kMaxLevel + 1>& targets);
 
 // The first visible level column for a scroll value: the value, or 1 when it exceeds
 // levelCount (or is below 1).

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/shared_state.h"
+#include "course/today_total.h"
 #include "drill/drill_run.h"
 #include "home/chart_panel_gui.h"
 #include "home/explanation_panel_gui.h"
@@ -26,6 +27,9 @@
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 #include "widgets/wait_window_gui.h"
 
@@ -44,20 +48,16 @@ void HomeScreen::closeEvent(QCloseEvent* event) {
 
 HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("seisekitime1"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
+    widgets::setProgramTitle(this);
+    widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
-    setFont(platform::programFont(kGothic, 10.5));
+    setFont(widgets::gothicFont(10.5));
 
     // The parts are built in this order so that the controls keep their stacking and focus
     // order: heading, columns, the lists' wait panel, explanation, list choices, charts,
     // and the busy panel over everything.
     buildHeading();
-    columns_ = new LevelColumns(this, std::clamp<int>(shared.levelCount, 0, kMaxLevel),
+    columns_ = new LevelColumns(this, std::clamp<int>(state::course().levelCount, 0, kMaxLevel),
                                 [this](int level, LevelColumns::StartBy by) {
                                     if (by == LevelColumns::StartBy::Button)
                                         startFromButton(level);
@@ -89,7 +89,7 @@ HomeScreen::~HomeScreen() = default;
 
 void HomeScreen::buildHeading() {
     using platform::twRect;
-    title_ = makeLabel(this, QStringLiteral("Label11"), shared.drillTitle,
+    title_ = makeLabel(this, QStringLiteral("Label11"), state::settings().drillTitle,
                        twRect(240, 120, 5400, 720), 24, true);
     student_ = makeLabel(this, QStringLiteral("Label12"), QString(), twRect(5880, 120, 4200, 360),
                          12, true);
@@ -155,30 +155,30 @@ void HomeScreen::activate() {
 
     // 4.
     screenFlow().closeNameSelection();
-    buildStatistics();
+    buildStatistics(lockedLogWait());
     if (mustStop(self)) return;
     ResultsTables& stats = resultsTables();
     const int s = shared.currentStudentNo;
 
     // 5.
-    todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(stats, levelCount, s)));
+    todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(
+        stats, course::todayTotalLastLevel(course::TodayTotal::HomeScreen, levelCount), s)));
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
     if (mustStop(self)) return;
     back_->setEnabled(true);
 
-    // 7. Practice levels run against 600 seconds.
-    homelines::applyPracticeOverride(levelCount, shared.levelNames, shared.levelTargets);
+    // 7. (Practice levels run against 600 seconds since their targets were loaded.)
     columns_->showRecordListsOfTimedLevels();
 
     // 8.
     recordLists_->hideWaitPanel();
     student_->setText(homelines::studentLine(shared.currentGradeLabel, shared.currentStudentName));
-    classroom_->setText(homelines::classroomLine(shared.classroomName, s));
-    title_->setText(shared.drillTitle);
+    classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
+    title_->setText(state::settings().drillTitle);
     title_->setFont(
-        platform::programFont(kGothic, homelines::titleFontSize(shared.drillTitle), true));
+        widgets::gothicFont(homelines::titleFontSize(state::settings().drillTitle), true));
 
     // 9.
     columns_->scrollToRemembered();

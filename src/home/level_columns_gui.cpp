@@ -10,14 +10,17 @@
 #include <algorithm>
 
 #include "app/shared_state.h"
+#include "course/levels.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
-#include "home/level_locks.h"
+#include "home/level_lock_input.h"
 #include "home/record_list_view_gui.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "widgets/controls_gui.h"
 
 using namespace homelayout;
 
@@ -73,7 +76,7 @@ void LevelColumns::buildColumn(int level) {
     Column& c = columns_[level];
     const int x = kColumnLeft;
 
-    c.levelName = makeLabel(screen_, indexed("Label3", level), shared.levelNames[level],
+    c.levelName = makeLabel(screen_, indexed("Label3", level), state::course().levelNames[level],
                             twRect(x, kLevelNameTop, kColumnWidth, 330), 11, true);
     c.levelName->setCursor(Qt::PointingHandCursor);
     c.levelName->installEventFilter(this);
@@ -118,7 +121,7 @@ void LevelColumns::buildColumn(int level) {
 
     c.records = new RecordListView(screen_);
     c.records->setObjectName(indexed("List5", level));
-    c.records->setFont(platform::programFont(kGothic, 7.5));
+    c.records->setFont(widgets::gothicFont(7.5));
     c.records->setGeometry(twRect(x, kRecordListTop, kColumnWidth, kRecordListHeight));
 
     c.rankingButton =
@@ -131,8 +134,8 @@ void LevelColumns::buildColumn(int level) {
 
 void LevelColumns::fillTargets(int level) {
     Column& c = columns_[level];
-    if (shared.timedLevel[level] != 1) return;
-    const LevelTarget& t = shared.levelTargets[level];
+    if (state::course().timedLevel[level] != 1) return;
+    const LevelTarget& t = state::course().levelTargets[level];
     c.startButton->setText(QStringLiteral("ｽﾀｰﾄ(&") + QString::number(level) + QStringLiteral(")"));
     c.targets->setText(homelines::targetsLine(t));
     c.clearWindow->setText(
@@ -185,9 +188,9 @@ void LevelColumns::showFigures(const ResultsTables& stats, int student) {
         Column& c = columns_[level];
         c.allTimeFigures->setText(homelines::allTimeLine(stats, level, student));
         c.todayFigures->setText(homelines::todayLine(stats, level, student));
-        if (shared.timedLevel[level] == 1)
-            c.clearWindow->setText(
-                homelines::clearWindowLine(shared.levelTargets[level], stats, level, student));
+        if (state::course().timedLevel[level] == 1)
+            c.clearWindow->setText(homelines::clearWindowLine(state::course().levelTargets[level],
+                                                              stats, level, student));
     }
 }
 
@@ -198,8 +201,7 @@ void LevelColumns::showRecordListsOfTimedLevels() {
 }
 
 bool LevelColumns::isPracticeColumn(int level) const {
-    return level >= 1 && level <= levelCount_ &&
-           columns_[level].levelName->text().contains(QStringLiteral("練"));
+    return level >= 1 && level <= levelCount_ && course::isPractice(level);
 }
 
 void LevelColumns::hideColumnFigures(int level) {

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "app/shared_state.h"
+#include "course/grades.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
 #include "home/record_list_view_gui.h"
@@ -22,6 +23,8 @@
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
 using namespace homelayout;
@@ -61,7 +64,7 @@ void RecordListArea::buildChoices() {
     for (int k = 0; k < 3; ++k) {
         listKind_[k] = new QRadioButton(QString::fromUtf8(kinds[k]), kindGroup);
         listKind_[k]->setObjectName(indexed("Option2", k));
-        listKind_[k]->setFont(platform::programFont(kGothic, 10.5));
+        listKind_[k]->setFont(widgets::gothicFont(10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
         connect(listKind_[k], &QRadioButton::clicked, this,
                 [this, k] { platform::guarded([this, k] { chooseKind(k); }); });
@@ -73,7 +76,7 @@ void RecordListArea::buildChoices() {
     for (int k = 1; k <= 3; ++k) {
         listChoice_[k] = new QRadioButton(QString::fromUtf8(choices[k]), choiceGroup);
         listChoice_[k]->setObjectName(indexed("Option1", k));
-        listChoice_[k]->setFont(platform::programFont(kGothic, 10.5));
+        listChoice_[k]->setFont(widgets::gothicFont(10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
         connect(listChoice_[k], &QRadioButton::clicked, this,
                 [this, k] { platform::guarded([this, k] { chooseList(k); }); });
@@ -83,11 +86,7 @@ void RecordListArea::buildChoices() {
     gradeGroup_->setObjectName(QStringLiteral("Combo1"));
     gradeGroup_->setToolTip(QStringLiteral("表示する学年を選びます"));
     gradeGroup_->setGeometry(twRect(0, 960, 2400, 360));
-    gradeGroup_->addItems({QStringLiteral("全学年"), QStringLiteral("中学生全体"),
-                           QStringLiteral("小学生全体"), QStringLiteral("中３"),
-                           QStringLiteral("中２"), QStringLiteral("中１"), QStringLiteral("小６"),
-                           QStringLiteral("小５"), QStringLiteral("小４"), QStringLiteral("小３"),
-                           QStringLiteral("小２"), QStringLiteral("小１"), QStringLiteral("家族")});
+    gradeGroup_->addItems(rankingGradeGroups());
     gradeGroup_->setCurrentIndex(0);
     connect(gradeGroup_, &QComboBox::activated, this, [this] {
         platform::guarded([this] {
@@ -401,7 +400,7 @@ bool RecordListArea::buildRunList(RunList kind) {
 
     QByteArray bytes;
     QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes) || !self || mustStop(self->screen_)) return false;
+    if (!readResultLog(&bytes, lockedLogWait()) || !self || mustStop(self->screen_)) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     const std::vector<records::LogRun> runs =
         records::decodeLogTail(bytes, records::runListWindow(kind));
@@ -418,7 +417,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     request.currentStudentNo = shared.currentStudentNo;
     request.inGradeGroup = records::gradeGroupPredicate(gradeGroup_->currentText());
     request.students = records::sharedStudents();
-    request.passTime = [](int level) { return shared.levelTargets[level].passTime; };
+    request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };
     const std::vector<QStringList> lines = records::runListLines(
         runs, request, [this, start](int handled) { waitProgress_->setValue(start + handled); });
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)

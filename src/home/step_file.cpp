@@ -2,11 +2,11 @@
 
 #include <QByteArray>
 
-#include "app/shared_state.h"
 #include "platform/file_replace.h"
+#include "state/settings.h"
 
 QString stepFilePath() {
-    return shared.dataFolder + QStringLiteral("ステップ原.dat");
+    return state::settings().dataFolder + QStringLiteral("ステップ原.dat");
 }
 
 void clearStepFile() {

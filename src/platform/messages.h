@@ -19,9 +19,11 @@ MessageBoxes& messageBoxes();
 // Installs a backend; nullptr restores the default (which writes to the log).
 void setMessageBoxes(MessageBoxes* boxes);
 
+// The maker's name: the title of the program's windows and message boxes.
+inline const QString kMakerName = QStringLiteral("Quillmark5");
+
 // Shows a message box and waits until it is closed.
-void msgBox(const QString& text, const QString& title = QStringLiteral("Quillmark5"),
-            MsgIcon icon = MsgIcon::None);
+void msgBox(const QString& text, const QString& title = kMakerName, MsgIcon icon = MsgIcon::None);
 
 // Records the boxes instead of showing them.
 class RecordingMessageBoxes : public MessageBoxes {

@@ -58,7 +58,7 @@ void resetProgramEnding() {
 }
 
 void reportRuntimeError(const RuntimeError& error) {
-    if (!g_ending) msgBox(error.message(), QStringLiteral("Quillmark5"), MsgIcon::Critical);
+    if (!g_ending) msgBox(error.message(), kMakerName, MsgIcon::Critical);
     endProgram(1);
 }
 

@@ -6,10 +6,12 @@
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/settings.h"
 
-bool readChartRuns(std::vector<records::LogRun>* runs) {
+bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait) {
     QByteArray bytes;
-    if (!readResultLog(&bytes)) return false;
+    if (!readResultLog(&bytes, wait)) return false;
     *runs = records::decodeLogTail(bytes, kMaxRecords);
     return true;
 }
@@ -52,10 +54,10 @@ ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int stu
                        const ChartChoice& choice) {
     const double today = platform::dayCountFromDate(platform::clock().now().date());
     const bool inGroup = records::gradeGroupPredicate(choice.gradeGroup)(studentNo);
-    const int levelCount = std::min<int>(shared.levelCount, kMaxLevel);
+    const int levelCount = std::min<int>(state::course().levelCount, kMaxLevel);
     const QString levelName =
-        level >= 1 && level <= kMaxLevel ? shared.levelNames[level] : QString();
-    return makeChartCard(level, cardTitle(shared.drillTitle, levelName),
+        level >= 1 && level <= kMaxLevel ? state::course().levelNames[level] : QString();
+    return makeChartCard(level, cardTitle(state::settings().drillTitle, levelName),
                          collectCardRuns(runs, level, studentNo, levelCount, today, inGroup),
                          chartCardRanks(level, studentNo, choice));
 }
@@ -63,7 +65,8 @@ ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int stu
 std::vector<ChartPage> chartPages(std::span<const records::LogRun> runs, int studentNo,
                                   const std::vector<int>& levels, const ChartChoice& choice) {
     std::vector<ChartPage> pages;
-    for (const CardPlace& place : placeCards(levels, std::min<int>(shared.levelCount, kMaxLevel))) {
+    for (const CardPlace& place :
+         placeCards(levels, std::min<int>(state::course().levelCount, kMaxLevel))) {
         if (place.page >= static_cast<int>(pages.size())) pages.resize(place.page + 1);
         pages[place.page].push_back(
             PlacedCard{place.top, chartCardFor(runs, place.level, studentNo, choice)});

@@ -11,4 +11,8 @@ namespace records {
 // roster reader's run-time error.
 QStringList chartStudentListLines();
 
+// A line of the chart student list: "小１ /  山田花子/12".
+QString studentListLine(const QString& fullWidthGradeLabel, const QString& studentName,
+                        int studentNo);
+
 }  // namespace records

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/settings.h"
-#include "app/shared_state.h"
+#include "course/grades.h"
 #include "records/line_pieces.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace records {
 
@@ -154,20 +155,24 @@ QStringList rankingLines(const std::vector<RankingRow>& rows, RankingKind kind,
 
 int gradeCodeOf(int studentNo) {
     if (studentNo < 0 || studentNo > kMaxStudent) return 0;
-    return shared.currentSchoolYear - shared.studentBirthYears[static_cast<size_t>(studentNo)] - 6;
+    const state::Roster& roster = state::roster();
+    return gradeFor(roster.currentSchoolYear,
+                    roster.studentBirthYears[static_cast<size_t>(studentNo)]);
 }
 
 StudentLookup sharedStudents() {
     return {[](int s) {
-                return s >= 0 && s <= kMaxStudent ? shared.studentNames[static_cast<size_t>(s)]
-                                                  : QString();
+                return s >= 0 && s <= kMaxStudent
+                           ? state::roster().studentNames[static_cast<size_t>(s)]
+                           : QString();
             },
             gradeCodeOf};
 }
 
 std::span<const qint16> sharedRosterView() {
-    const int count = std::clamp(shared.rosterCount, 0, kMaxStudent);
-    return std::span<const qint16>(shared.rosterStudentNo).subspan(1, static_cast<size_t>(count));
+    const int count = std::clamp(state::roster().count, 0, kMaxStudent);
+    return std::span<const qint16>(state::roster().lineStudentNo)
+        .subspan(1, static_cast<size_t>(count));
 }
 
 std::function<bool(int)> gradeGroupPredicate(const QString& group) {

@@ -5,12 +5,14 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/shared_state.h"
+#include "course/points.h"
 #include "platform/dates.h"
 #include "records/line_pieces.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace records {
 

@@ -2,13 +2,13 @@
 
 #include <limits>
 
-#include "app/shared_state.h"
+#include "course/levels.h"
 #include "platform/errors.h"
 #include "platform/sequential_text.h"
+#include "state/course.h"
+#include "state/settings.h"
 
 namespace {
-
-const QString kTargetsFile = QStringLiteral("タイム回数データ.txt");
 
 qint32 read32(platform::SeqTextReader& in) {
     return static_cast<qint32>(
@@ -23,11 +23,11 @@ qint16 read16(platform::SeqTextReader& in) {
 }  // namespace
 
 void loadLevelTargets() {
-    loadLevelTargetsFrom(shared.dataFolder + kTargetsFile);
+    loadLevelTargetsFrom(state::levelTargetsPath());
 }
 
 void loadLevelTargetsFrom(const QString& path) {
-    shared.levelTargets = {};
+    state::course().levelTargets = {};
     platform::SeqTextReader in = platform::SeqTextReader::open(path);
     // Rows are read into a scratch table and taken over only when the whole file has
     // been read.
@@ -61,5 +61,6 @@ void loadLevelTargetsFrom(const QString& path) {
                 QStringLiteral("%1 行目: 値は 1 行に 12 個必要です").arg(line));
         }
     }
-    shared.levelTargets = targets;
+    course::applyPracticeOverride(course::kCourseLevels, targets);
+    state::course().levelTargets = targets;
 }

@@ -10,6 +10,7 @@
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/record_file.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -130,11 +131,11 @@ QString homeFolderName(const QString& dataFolder) {
 }
 
 QString resultLogPath() {
-    return shared.dataFolder + QStringLiteral("成績累積データ.dat");
+    return state::settings().dataFolder + QStringLiteral("成績累積データ.dat");
 }
 
 QString homeResultLogPath() {
-    return shared.baseFolder + QStringLiteral("成績累積データ家庭用.dat");
+    return state::settings().baseFolder + QStringLiteral("成績累積データ家庭用.dat");
 }
 
 ResultRecord resultRecordOf(const FinishedRun& run, const QDateTime& now) {
@@ -143,19 +144,19 @@ ResultRecord resultRecordOf(const FinishedRun& run, const QDateTime& now) {
     r.studentNo = run.student;
     r.level = run.level;
     r.time = run.time;
-    r.classroom = shared.classroomCode;
+    r.classroom = state::settings().classroomCode;
     return r;
 }
 
 HomeResultRecord homeResultRecordOf(const FinishedRun& run, const QDateTime& now) {
     HomeResultRecord r;
-    r.folderName = homeFolderName(shared.dataFolder);
+    r.folderName = homeFolderName(state::settings().dataFolder);
     r.contentTag = 0;
     dateAndTime(now, &r.date, &r.timeOfDay);
     r.studentNo = run.student;
     r.level = run.level;
     r.time = run.time;
-    r.classroom = shared.classroomCode;
+    r.classroom = state::settings().classroomCode;
     return r;
 }
 

@@ -7,6 +7,8 @@
 #include "platform/errors.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ RunOutcome recordResult(const FinishedRun& run) {
     const qint32 t = run.time;
     checkTableIndex(level, s);
     ResultsTables& tables = resultsTables();
-    const LevelTarget& target = shared.levelTargets[level];
+    const LevelTarget& target = state::course().levelTargets[level];
 
     RunOutcome outcome;
     outcome.run = run;

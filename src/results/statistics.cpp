@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "course/points.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -14,6 +15,9 @@
 #include "platform/record_file.h"
 #include "platform/wait.h"
 #include "results/result_log.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -21,10 +25,6 @@ constexpr int kCells = (kMaxLevel + 1) * (kMaxStudent + 1);
 constexpr int kNotFoundRetryMs = 5000;
 constexpr int kLockRetryMs = 1000;
 constexpr int kNotFoundFailuresBeforeGivingUp = 4;
-
-QString levelTargetsPath() {
-    return shared.dataFolder + QStringLiteral("タイム回数データ.txt");
-}
 
 double readF64(const char* at) {
     const quint64 bits = qFromLittleEndian<quint64>(at);
@@ -79,18 +79,13 @@ void reportMissingLog(const platform::RuntimeError& e, int step, const QString& 
     platform::endProgram(1);
 }
 
-LockWaitNotice& lockWaitNotice() {
-    static LockWaitNotice notice;
-    return notice;
-}
-
 // Reads the whole log, retrying as the log's readers always have. Returns false when the
 // program was ended meanwhile.
-bool readLog(const QString& path, QByteArray* bytes, int* step) {
+bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogWait& wait) {
     int notFound = 0;
-    bool waitWindowShown = false;
+    bool waitBegun = false;
     const auto finish = [&](bool ok) {
-        if (waitWindowShown && lockWaitNotice().ended) lockWaitNotice().ended();
+        if (waitBegun && wait.end) wait.end();
         return ok;
     };
     for (;;) {
@@ -99,9 +94,9 @@ bool readLog(const QString& path, QByteArray* bytes, int* step) {
             if (platform::readRecordsShared(path, bytes)) return finish(true);
             // Another machine is appending: wait a second and try again.
             *step = 3;
-            if (!waitWindowShown) {
-                if (lockWaitNotice().started) lockWaitNotice().started();
-                waitWindowShown = true;
+            if (!waitBegun) {
+                if (wait.begin) wait.begin();
+                waitBegun = true;
             }
             platform::waitProcessingEvents(kLockRetryMs);
             if (platform::programEnding()) return finish(false);
@@ -127,21 +122,9 @@ void clearTable(std::vector<T>& table) {
     std::memset(table.data(), 0, table.size() * sizeof(T));
 }
 
-// The points rule without the checks (the caller made sure passTime > 0).
-inline int basePoints(qint32 t, qint64 passTime) {
-    if (t > kNoTime - 2) return 0;
-    if (t <= passTime) {
-        const double r = static_cast<double>(passTime - timeKey(t)) / static_cast<double>(passTime);
-        return static_cast<int>(std::floor(r * r * r * 50.0 + 5.0));
-    }
-    if (t >= 10 * passTime) return 0;
-    if (t >= 2 * passTime) return 1;
-    return 4;
-}
-
 void addPoints(qint32& cell, qint32 p, int level) {
     if (__builtin_add_overflow(cell, p, &cell))
-        throw platform::RuntimeError(platform::errOverflow, levelTargetsPath(),
+        throw platform::RuntimeError(platform::errOverflow, state::levelTargetsPath(),
                                      QStringLiteral("level %1: points beyond 32 bits").arg(level));
 }
 
@@ -161,17 +144,24 @@ ResultsTables::ResultsTables()
     records.resize(kMaxRecords + 1);
 }
 
+LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student) {
+    if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent) return {};
+    const int i = ResultsTables::at(level, student);
+    return {true, stats.clearWindowPoints_[i], stats.clearWindowCount_[i],
+            stats.freeWindowPoints_[i], stats.freeWindowCount_[i]};
+}
+
 ResultsTables& resultsTables() {
     static ResultsTables tables;
     return tables;
 }
 
-void loadResults() {
+void loadResults(const LockedLogWait& wait) {
     ResultsTables& tb = resultsTables();
     const QString path = resultLogPath();
     int step = 1;
     QByteArray bytes;
-    if (!readLog(path, &bytes, &step)) return;
+    if (!readLog(path, &bytes, &step, wait)) return;
 
     step = 4;
     // Every best time back to 99999: one row by hand, the other rows copied from it.
@@ -221,45 +211,12 @@ void loadResults() {
     for (int level = 1; level <= kMaxLevel; ++level) tb.levelBestTime_[level] = levelBest[level];
 }
 
-bool readResultLog(QByteArray* bytes) {
+bool readResultLog(QByteArray* bytes, const LockedLogWait& wait) {
     int step = 1;
-    return readLog(resultLogPath(), bytes, &step);
+    return readLog(resultLogPath(), bytes, &step, wait);
 }
 
-int timeKey(qint32 t) {
-    if (t >= 0) {
-        while (t >= 1000) t /= 10;
-        return t;
-    }
-    // "-" takes one of the three characters.
-    qint64 a = -static_cast<qint64>(t);
-    while (a >= 100) a /= 10;
-    return -static_cast<int>(a);
-}
-
-int basePointsFor(qint32 t, qint32 passTime) {
-    if (passTime <= 0)
-        throw platform::RuntimeError(platform::errDivisionByZero, levelTargetsPath(),
-                                     QStringLiteral("passTime=%1").arg(passTime));
-    return basePoints(t, passTime);
-}
-
-qint32 drillPoints(int base, qint32 pointWeight) {
-    const float product = static_cast<float>(base) * static_cast<float>(pointWeight);
-    const float p = std::floor(product);
-    // 2^31 is the first float beyond the 32-bit range.
-    if (!(p >= -2147483648.0f && p < 2147483648.0f))
-        throw platform::RuntimeError(
-            platform::errOverflow, levelTargetsPath(),
-            QStringLiteral("points %1 x pointWeight %2").arg(base).arg(pointWeight));
-    return static_cast<qint32>(p);
-}
-
-void setLockWaitNotice(LockWaitNotice notice) {
-    lockWaitNotice() = std::move(notice);
-}
-
-void buildStatistics() {
+void buildStatistics(const LockedLogWait& wait) {
     ResultsTables& tb = resultsTables();
     clearTable(tb.attempts_);
     clearTable(tb.clearWindowCount_);
@@ -270,7 +227,7 @@ void buildStatistics() {
     clearTable(tb.freeWindowCount_);
     clearTable(tb.freeWindowPoints_);
 
-    loadResults();
+    loadResults(wait);
     if (platform::programEnding()) return;
 
     // Every level the entries use needs a positive pass time (the points rule divides by it).
@@ -281,9 +238,9 @@ void buildStatistics() {
     }
     for (int level = 1; level <= kMaxLevel; ++level) {
         if (!used[level]) continue;
-        const qint32 passTime = shared.levelTargets[level].passTime;
+        const qint32 passTime = state::course().levelTargets[level].passTime;
         if (passTime <= 0)
-            throw platform::RuntimeError(platform::errDivisionByZero, levelTargetsPath(),
+            throw platform::RuntimeError(platform::errDivisionByZero, state::levelTargetsPath(),
                                          QStringLiteral("level %1: passTime %2 (must be positive)")
                                              .arg(level)
                                              .arg(passTime));
@@ -293,8 +250,8 @@ void buildStatistics() {
     presentMoment(&today, &now);
     double clearFrom[kMaxLevel + 1], freeFrom[kMaxLevel + 1];
     for (int level = 1; level <= kMaxLevel; ++level) {
-        clearFrom[level] = now - shared.levelTargets[level].clearWindowDays;
-        freeFrom[level] = now - shared.levelTargets[level].freeWindowDays;
+        clearFrom[level] = now - state::course().levelTargets[level].clearWindowDays;
+        freeFrom[level] = now - state::course().levelTargets[level].freeWindowDays;
     }
 
     for (int i = 1; i <= tb.recordCount; ++i) {
@@ -304,10 +261,10 @@ void buildStatistics() {
         const int cell = ResultsTables::at(level, e.studentNo);
         const qint32 t = e.time;
         const bool completed = t < kCompletedBelow;
-        const LevelTarget& target = shared.levelTargets[level];
+        const LevelTarget& target = state::course().levelTargets[level];
 
         if (completed) ++tb.attempts_[cell];
-        const qint32 p = drillPoints(basePoints(t, target.passTime), target.pointWeight);
+        const qint32 p = drillPoints(logBasePoints(t, target.passTime), target.pointWeight);
         if (e.date > clearFrom[level]) {
             if (completed) ++tb.clearWindowCount_[cell];
             addPoints(tb.clearWindowPoints_[cell], p, level);

@@ -6,7 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "course/level_locks.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 // One entry of the record list read from the results log.
 struct ResultEntry {
@@ -58,41 +60,36 @@ class ResultsTables {
 
 ResultsTables& resultsTables();
 
+// The figures of a level and student that the level locks are decided from; unknown
+// outside levels 1..35 and students 0..5000.
+LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student);
+
 // A drill counts as completed below this time.
 constexpr qint32 kCompletedBelow = 6000;
+
+// What a reader of the log shows while another machine holds the log locked: `begin`
+// once the wait starts, `end` when the reader is done (either may be empty).
+struct LockedLogWait {
+    std::function<void()> begin;
+    std::function<void()> end;
+};
 
 // Reads the log (the last 20000 records) into the record list and the best times, in one
 // read of the file. A missing log is retried every 5 s; at the 4th failure it shows
 // "ファイルがありません" and ends the program. A log locked by another machine is retried every
-// second without limit (the please-wait window is shown meanwhile). Any other failure,
+// second without limit (with `wait` begun meanwhile). Any other failure,
 // including a record whose level is above 35 or whose student number is outside 0..5000,
 // shows "成績ランダムファイル表示" with the entry and ends the program. Entries with a negative
 // date, student number 0 or a level of 0 or less are left out of the list (a negative level
 // has no row, so it does not count as a best time either).
 // When it ends the program it returns normally with platform::programEnding() true and the
 // tables not (or only partly) filled: callers check programEnding() before using them.
-void loadResults();
+void loadResults(const LockedLogWait& wait = {});
 // Reads the whole log into bytes with the same retries and messages as loadResults (a
 // missing log, a log locked by another machine). Returns false when the program was ended.
-bool readResultLog(QByteArray* bytes);
+bool readResultLog(QByteArray* bytes, const LockedLogWait& wait = {});
 // Clears the tables, loads the log and fills every statistic. Returns at once, leaving the
 // statistics cleared, when loadResults ended the program. A level used by the log whose
 // pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
 // points sums beyond 32 bits raise error 6.
-void buildStatistics();
-
-// What the log's readers do while another machine holds the log: `started` once before
-// the first wait, `ended` once after the last (the windows show the please-wait window).
-struct LockWaitNotice {
-    std::function<void()> started;
-    std::function<void()> ended;
-};
-void setLockWaitNotice(LockWaitNotice notice);
-
-// The time key: the number formed by the first three characters of t in decimal.
-int timeKey(qint32 t);
-// Base points of a drill of t seconds at a level with pass time T (k = the time key).
-// A pass time that is not positive raises error 11.
-int basePointsFor(qint32 t, qint32 passTime);
-// Points of a drill: the integer part of base x weight, multiplied in single precision.
-qint32 drillPoints(int base, qint32 pointWeight);
+void buildStatistics(const LockedLogWait& wait = {});

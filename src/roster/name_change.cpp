@@ -6,6 +6,7 @@
 
 #include "platform/ansi.h"
 #include "platform/numeric.h"
+#include "state/roster.h"
 
 int nameChangeRowCount(int lineCount) {
     return std::min(lineCount, kHomeUseLimit);

@@ -7,47 +7,30 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/shared_state.h"
-#include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "roster/name_change.h"
+#include "state/roster.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
 
-using platform::makeLabel;
-
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+using widgets::makeLabel;
 
 // Rows start below the headings and are this far apart (twips).
 constexpr int kRowTop = 1500;
 constexpr int kRowPitch = 700;
-
-void setColours(QWidget* w, QRgb back, QColor text) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(back));
-    pal.setColor(QPalette::WindowText, text);
-    w->setPalette(pal);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    button->setFont(platform::programFont(kGothic, 14, true));
-    return button;
-}
 
 }  // namespace
 
 NameChangeWindow::NameChangeWindow() {
     using platform::twRect;
     setObjectName(QStringLiteral("FrmName2"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
-    setColours(this, shared.screenBackColor, Qt::white);
+    widgets::setProgramTitle(this);
+    widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
 
     Label4 = makeLabel(this, "Label4", QStringLiteral("名前変更"), twRect(360, 150, 6000, 700), 22,
                        true);
@@ -58,8 +41,10 @@ NameChangeWindow::NameChangeWindow() {
     Label3 =
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
-    Command1 = makeButton(this, "Command1", QStringLiteral("変更"), QRect());
-    Command2 = makeButton(this, "Command2", QStringLiteral("もどる"), QRect());
+    Command1 = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
+                                   QRect(), 14, true);
+    Command2 = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
+                                   QRect(), 14, true);
     connect(Command1, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { writeNames(); }); });
     connect(Command2, &QPushButton::clicked, this,
@@ -82,13 +67,13 @@ void NameChangeWindow::buildRows(int count) {
         auto* year = new QLineEdit(this);
         year->setObjectName(QStringLiteral("Text2_%1").arg(i));
         year->setGeometry(twRect(360, top, 2000, 560));
-        year->setFont(platform::programFont(kGothic, 16));
+        year->setFont(widgets::gothicFont(16));
         year->setMaxLength(11);
         // The input method is left to the system: the window system has no per-box switch.
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("Text1_%1").arg(i));
         name->setGeometry(twRect(2700, top, 5400, 560));
-        name->setFont(platform::programFont(kGothic, 16));
+        name->setFont(widgets::gothicFont(16));
         name->setMaxLength(kRosterTextLength);
         birthYearBoxes_.push_back(year);
         nameBoxes_.push_back(name);

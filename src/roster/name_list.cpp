@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "course/grades.h"
 #include "platform/ansi.h"
 #include "platform/numeric.h"
 #include "roster/roster.h"
+#include "state/roster.h"
 
 namespace {
 
@@ -99,13 +101,4 @@ QString clickSelectionText(const QString& row) {
 QString doubleClickSelectionText(const QString& row) {
     const qsizetype slash = row.lastIndexOf(u'/');
     return trimSpaces(slash < 0 ? row : row.left(slash));
-}
-
-const QStringList& gradeGroups() {
-    static const QStringList groups = {
-        QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"),
-        QStringLiteral("中３"),   QStringLiteral("中２"),       QStringLiteral("中１"),
-        QStringLiteral("小６"),   QStringLiteral("小５"),       QStringLiteral("小４"),
-        QStringLiteral("小３"),   QStringLiteral("小２"),       QStringLiteral("小１")};
-    return groups;
 }

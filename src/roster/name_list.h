@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "state/roster.h"
 
 // The rows of the name list of the name selection.
 
@@ -46,7 +46,3 @@ QString numberAfterStar(const QString& text);
 // Text of the selection label after a click and after a double click on a row.
 QString clickSelectionText(const QString& row);
 QString doubleClickSelectionText(const QString& row);
-
-// The grade groups of the group box, in order ("全学年" first). Whether a grade belongs
-// to one is gradeInGroup of the settings.
-const QStringList& gradeGroups();

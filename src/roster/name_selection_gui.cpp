@@ -21,10 +21,9 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/settings.h"
 #include "app/shared_state.h"
+#include "course/grades.h"
 #include "platform/clock.h"
-#include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
@@ -34,15 +33,18 @@
 #include "roster/name_list.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
 
-using platform::makeLabel;
+using widgets::makeLabel;
 
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 
 // The lock that marks the program as running; held from the first load to the end of
 // the run. A new key (tests run programs of several folders) takes a new lock.
@@ -75,19 +77,14 @@ StudentFigures figuresOf(int studentNo) {
 }
 
 void setBackground(QWidget* w, QRgb color) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, QColor(color));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    w->setPalette(pal);
+    widgets::setColors(w, QColor(color), Qt::white, true);
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                        double points, bool bold = false) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    button->setFont(platform::programFont(kGothic, points, bold));
+// The name selection's buttons take the focus by Tab only, as on the Windows machines.
+QPushButton* tabButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                       double points, bool bold = false) {
+    QPushButton* button =
+        widgets::makeButton(parent, QString::fromLatin1(name), text, rect, points, bold);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -102,7 +99,7 @@ QListWidget* makeList(QWidget* parent, const char* name) {
 
 NameSelection::NameSelection() {
     setObjectName(QStringLiteral("namesel"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
     buildControls();
     buildMenus();
@@ -122,7 +119,7 @@ void NameSelection::closeEvent(QCloseEvent* event) {
 }
 
 QString NameSelection::instanceKey() {
-    return QDir::cleanPath(QFileInfo(shared.programFolder).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(state::settings().programFolder).absoluteFilePath());
 }
 
 void NameSelection::buildControls() {
@@ -130,16 +127,14 @@ void NameSelection::buildControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("namesel_client"));
     setCentralWidget(central_);
-    setBackground(central_, shared.screenBackColor);
+    setBackground(central_, state::settings().screenBackColor);
 
     title_ = makeLabel(central_, "Label4", QString(), twRect(600, 120, 9600, 1200), 48, true);
-    QPalette titlePal = title_->palette();
-    titlePal.setColor(QPalette::WindowText, QColor(255, 255, 128));
-    title_->setPalette(titlePal);
+    widgets::setTextColor(title_, QColor(255, 255, 128));
 
     names_ = makeList(central_, "List1");
     names_->setGeometry(twRect(600, 1500, 8400, 8700));
-    names_->setFont(platform::programFont(kGothic, 16));
+    names_->setFont(widgets::gothicFont(16));
     names_->setFocusPolicy(Qt::StrongFocus);
     sortKeys_ = makeList(central_, "List2");   // sort rows, kept in order
     rowTexts_ = makeList(central_, "List3");   // display text, "*" and student number
@@ -148,29 +143,25 @@ void NameSelection::buildControls() {
 
     helpHeading_ = makeLabel(central_, "Label13", QStringLiteral("オンラインヘルプ"),
                              twRect(10500, 200, 4500, 400), 12, true);
-    help1Button_ = makeButton(central_, "Command15", QStringLiteral("使用法の説明１"),
-                              twRect(10500, 650, 2300, 560), 10);
+    help1Button_ = tabButton(central_, "Command15", QStringLiteral("使用法の説明１"),
+                             twRect(10500, 650, 2300, 560), 10);
     help1Note_ = makeLabel(central_, "Label15",
                            QStringLiteral("名前の変更、名前の選択、レベルの選択、登録など"),
                            twRect(12900, 620, 2300, 900), 9);
     help1Note_->setWordWrap(true);
-    help2Button_ = makeButton(central_, "Command17", QStringLiteral("使用法の説明2"),
-                              twRect(10500, 1600, 2300, 560), 10);
+    help2Button_ = tabButton(central_, "Command17", QStringLiteral("使用法の説明2"),
+                             twRect(10500, 1600, 2300, 560), 10);
     help2Note_ = makeLabel(central_, "Label16", QStringLiteral("このソフトの勉強の仕方"),
                            twRect(12900, 1570, 2300, 600), 9);
     help2Note_->setWordWrap(true);
 
     chosenName_ = makeLabel(central_, "Label1", kPrompt, twRect(9300, 2600, 5700, 700), 18, true);
-    chosenName_->setAutoFillBackground(true);
-    QPalette namePal = chosenName_->palette();
-    namePal.setColor(QPalette::Window, Qt::white);
-    namePal.setColor(QPalette::WindowText, Qt::black);
-    chosenName_->setPalette(namePal);
+    widgets::setColors(chosenName_, Qt::white, Qt::black, true);
     chosenNumber_ = makeLabel(central_, "Label2", QString(), twRect(9300, 3300, 1500, 300), 9);
     chosenNumber_->hide();
 
-    okButton_ = makeButton(central_, "Command14", QStringLiteral("O.K."),
-                           twRect(9300, 3500, 2700, 1000), 20, true);
+    okButton_ = tabButton(central_, "Command14", QStringLiteral("O.K."),
+                          twRect(9300, 3500, 2700, 1000), 20, true);
     picture_ = new QLabel(central_);
     picture_->setObjectName(QStringLiteral("Image1"));
     picture_->setGeometry(twRect(12600, 3500, 1000, 1000));
@@ -179,7 +170,7 @@ void NameSelection::buildControls() {
     gradeGroup_ = new QComboBox(central_);
     gradeGroup_->setObjectName(QStringLiteral("Combo1"));
     gradeGroup_->setGeometry(twRect(9300, 4900, 3000, 480));
-    gradeGroup_->setFont(platform::programFont(kGothic, 12));
+    gradeGroup_->setFont(widgets::gothicFont(12));
     // The groups are added once; the box starts with "全学年".
     gradeGroup_->addItems(gradeGroups());
     gradeGroup_->setCurrentIndex(0);
@@ -195,10 +186,8 @@ void NameSelection::buildControls() {
         auto* option = new QRadioButton(QString::fromUtf8(kModeCaptions[i]), modePanel_);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setGeometry(twRect(150, 120 + i * 520, 5400, 480));
-        option->setFont(platform::programFont(kGothic, 12));
-        QPalette pal = option->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        option->setPalette(pal);
+        option->setFont(widgets::gothicFont(12));
+        widgets::setTextColor(option, Qt::white);
         modeOptions_[i] = option;
     }
     modeOptions_[1]->setChecked(true);
@@ -208,19 +197,19 @@ void NameSelection::buildControls() {
         });
     }
 
-    nameChangeButton_ = makeButton(central_, "Command16", QStringLiteral("名前の変更"),
-                                   twRect(9300, 8300, 2700, 700), 12);
-    endButton_ = makeButton(central_, "Command7", QStringLiteral("終了"),
-                            twRect(12300, 8300, 2700, 700), 12, true);
+    nameChangeButton_ = tabButton(central_, "Command16", QStringLiteral("名前の変更"),
+                                  twRect(9300, 8300, 2700, 700), 12);
+    endButton_ = tabButton(central_, "Command7", QStringLiteral("終了"),
+                           twRect(12300, 8300, 2700, 700), 12, true);
     printButton_ =
-        makeButton(central_, "Command1", QStringLiteral("印刷"), twRect(9300, 9200, 2700, 600), 12);
+        tabButton(central_, "Command1", QStringLiteral("印刷"), twRect(9300, 9200, 2700, 600), 12);
     printButton_->hide();
 
     // The please-wait cover over the whole window.
     waitPanel_ = new QFrame(central_);
     waitPanel_->setObjectName(QStringLiteral("Picture5"));
     waitPanel_->setGeometry(twRect(0, 0, 15360, 11520));
-    setBackground(waitPanel_, shared.screenBackColor);
+    setBackground(waitPanel_, state::settings().screenBackColor);
     waitText_ = makeLabel(waitPanel_, "Label19", QStringLiteral("Just a moment, please."),
                           twRect(0, 4800, 15360, 900), 20, true);
     waitText_->setAlignment(Qt::AlignCenter);
@@ -279,8 +268,8 @@ void NameSelection::buildMenus() {
 bool NameSelection::load() {
     bool keep = false;
     platform::guarded([&] {
-        setBackground(central_, shared.screenBackColor);
-        setBackground(waitPanel_, shared.screenBackColor);
+        setBackground(central_, state::settings().screenBackColor);
+        setBackground(waitPanel_, state::settings().screenBackColor);
         waitPanel_->move(0, 0);
         waitPanel_->show();
         waitPanel_->raise();
@@ -302,8 +291,8 @@ bool NameSelection::load() {
         if (mustStop(self)) return;
         refreshNameList();
         if (mustStop(self)) return;
-        title_->setFont(platform::programFont(kGothic, 48, true));
-        title_->setText(shared.drillTitle);
+        title_->setFont(widgets::gothicFont(48, true));
+        title_->setText(state::settings().drillTitle);
         names_->setCurrentRow(0);
         onListClick(0);
         platform::doEvents();
@@ -321,7 +310,7 @@ void NameSelection::recoverRosterFile() {
 
 void NameSelection::refreshNameList() {
     QPointer<NameSelection> self(this);
-    buildStatistics();
+    buildStatistics(lockedLogWait());
     platform::doEvents();
     if (mustStop(self)) return;
     names_->clear();
@@ -341,7 +330,7 @@ void NameSelection::refreshNameList() {
     const QString group = gradeGroup_->currentText();
     for (const QString& row : rows) {
         sortKeys_->addItem(row);
-        const int grade = shared.currentSchoolYear - sortRowBirthYear(row) - 6;
+        const int grade = state::roster().currentSchoolYear - sortRowBirthYear(row) - 6;
         if (gradeInGroup(grade, group)) {
             names_->addItem(displayText(row));
             rowTexts_->addItem(numberedText(row));
@@ -457,8 +446,8 @@ void NameSelection::signIn() {
         static_cast<double>(platform::roundHalfEven(platform::secondsSinceMidnight()));
     shared.signInMonotonicMs = platform::clock().monotonicMs();
     shared.currentStudentNo = static_cast<qint16>(no);
-    shared.currentStudentName = shared.studentNames[shared.currentStudentNo];
-    shared.currentGradeLabel = shared.studentGradeLabels[shared.currentStudentNo];
+    shared.currentStudentName = state::roster().studentNames[shared.currentStudentNo];
+    shared.currentGradeLabel = state::roster().studentGradeLabels[shared.currentStudentNo];
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
@@ -471,7 +460,8 @@ void NameSelection::signIn() {
 }
 
 void NameSelection::endToLauncher() {
-    const QString launcher = shared.programFolder + QStringLiteral("../起動/プログラムメニュー");
+    const QString launcher =
+        state::settings().programFolder + QStringLiteral("../起動/プログラムメニュー");
     const QStringList arguments{QStringLiteral("001")};
     bool started = false;
 #ifndef Q_OS_WIN

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QVariantList>
 
+#include "course/grades.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
@@ -10,6 +11,8 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/sequential_text.h"
+#include "state/roster.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -112,35 +115,13 @@ class RosterFileReader {
 
 }  // namespace
 
-int schoolYearFor(int year, int month, int startMonth) {
-    return month < startMonth ? year - 1 : year;
-}
-
 int schoolYearToday() {
     const QDate today = platform::today();
-    return today.month() < shared.schoolYearStartMonth ? today.year() - 1 : today.year();
+    return schoolYearFor(today.year(), today.month(), state::settings().schoolYearStartMonth);
 }
 
 int gradeOf(int birthYear) {
-    return shared.currentSchoolYear - birthYear - 6;
-}
-
-QString displayGradeLabel(int grade) {
-    if (grade < -2) return QStringLiteral("幼-");
-    if (grade <= 0) return QStringLiteral("幼") + QString::number(grade + 3);
-    if (grade <= 6) return QStringLiteral("小") + QString::number(grade);
-    if (grade <= 9) return QStringLiteral("中") + QString::number(grade - 6);
-    if (grade <= 12) return QStringLiteral("高") + QString::number(grade - 9);
-    return QStringLiteral("大+");
-}
-
-QString fullWidthGradeLabel(int grade) {
-    static const char16_t kDigits[] = u"０１２３４５６７８９";
-    if (grade == 0) return QStringLiteral("幼３");
-    if (grade >= 1 && grade <= 6) return QStringLiteral("小") + QChar(kDigits[grade]);
-    if (grade >= 7 && grade <= 9) return QStringLiteral("中") + QChar(kDigits[grade - 6]);
-    if (grade == 10) return QStringLiteral("高１");
-    return {};
+    return gradeFor(state::roster().currentSchoolYear, birthYear);
 }
 
 QString trimSpaces(const QString& text) {
@@ -152,10 +133,10 @@ QString trimSpaces(const QString& text) {
 }
 
 QString rosterPath() {
-    return shared.baseFolder + kRosterName;
+    return state::settings().baseFolder + kRosterName;
 }
 QString rosterTempPath() {
-    return shared.baseFolder + kRosterTempName;
+    return state::settings().baseFolder + kRosterTempName;
 }
 
 std::vector<RosterLine> readRosterFile(const QString& path) {
@@ -167,11 +148,21 @@ std::vector<RosterLine> readRosterFile(const QString& path) {
 }
 
 bool isActiveStatus(double status) {
-    return status == 0 || (status == 2 && shared.status2Active == 1);
+    return status == 0 || (status == 2 && state::settings().status2Active == 1);
+}
+
+void storeStudent(const RosterEntry& entry) {
+    state::Roster& roster = state::roster();
+    const int no = entry.studentNo;
+    roster.studentNames[no] = trimSpaces(entry.studentName);
+    roster.studentBirthYears[no] = entry.birthYear;
+    const int grade = gradeOf(entry.birthYear);
+    if (hasFullWidthGradeLabel(grade)) roster.studentGradeLabels[no] = fullWidthGradeLabel(grade);
 }
 
 bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active) {
-    shared.currentSchoolYear = schoolYearToday();
+    state::Roster& roster = state::roster();
+    roster.currentSchoolYear = schoolYearToday();
     const QString path = rosterPath();
     RosterFileReader reader(path);
     int n = 0;
@@ -180,7 +171,7 @@ bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& a
     while (reader.nextLine(&text)) {
         ++n;
         // The limit holds whatever the line beyond it holds.
-        if (shared.homeUse == 1 && n > kHomeUseLimit) {
+        if (state::settings().homeUse == 1 && n > kHomeUseLimit) {
             platform::msgBox(QStringLiteral("家庭用は3人までしか登録できません"));
             platform::endProgram();
             return false;
@@ -193,20 +184,16 @@ bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& a
                                              .arg(kMaxStudent));
         }
         const RosterEntry& e = line.entry;
-        shared.rosterEntries[n] = e;
-        const int no = e.studentNo;
-        shared.studentNames[no] = trimSpaces(e.studentName);
-        shared.studentBirthYears[no] = e.birthYear;
-        shared.rosterStudentNo[n] = e.studentNo;
-        const int grade = gradeOf(e.birthYear);
-        if (grade >= 0 && grade <= 10) shared.studentGradeLabels[no] = fullWidthGradeLabel(grade);
+        roster.entries[n] = e;
+        roster.lineStudentNo[n] = e.studentNo;
+        storeStudent(e);
         if (!isActiveStatus(line.status)) {
             --n;  // the place is taken by the next line
         } else if (active) {
-            active(e, displayGradeLabel(grade));
+            active(e, displayGradeLabel(gradeOf(e.birthYear)));
         }
     }
-    shared.rosterCount = n;
+    roster.count = n;
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "state/roster.h"
 
 // The roster "生徒用名簿.txt" in the base folder.
 
@@ -13,19 +13,11 @@ constexpr int kRosterTextLength = 20;
 // The home-use roster holds at most this many active lines.
 constexpr int kHomeUseLimit = 4;
 
-// currentSchoolYear for a date and the start month of the school year.
-int schoolYearFor(int year, int month, int startMonth);
-
-// currentSchoolYear from today's date and shared.schoolYearStartMonth.
+// currentSchoolYear from today's date and state::settings().schoolYearStartMonth.
 int schoolYearToday();
 
-// Overall grade of a birth year in shared.currentSchoolYear (1 = first primary year).
+// Overall grade of a birth year in state::roster().currentSchoolYear (1 = first primary year).
 int gradeOf(int birthYear);
-
-// Display label of an overall grade ("幼-", "幼1".."幼3", "小1".."小6", "中1".."中3",
-// "高1".."高3", "大+") and the full-width label ("幼３", "小１".."高１", empty when not set).
-QString displayGradeLabel(int grade);
-QString fullWidthGradeLabel(int grade);
 
 // The text with half-width spaces removed at both ends (full-width spaces are kept).
 QString trimSpaces(const QString& text);
@@ -49,8 +41,12 @@ std::vector<RosterLine> readRosterFile(const QString& path);
 // Whether a status counts as active (0, or 2 while status2Active is 1).
 bool isActiveStatus(double status);
 
-// Loads the roster into shared (currentSchoolYear, rosterEntries, per-student tables,
-// rosterCount) and calls `active` for every active entry with its display label, in file
+// Stores what a roster line says of its student (0..5000) in the roster state: the
+// trimmed name, the birth year and the full-width grade label of the current school year.
+void storeStudent(const RosterEntry& entry);
+
+// Loads the roster into the roster state (currentSchoolYear, entries, per-student tables,
+// count) and calls `active` for every active entry with its display label, in file
 // order. When the home-use limit is exceeded it shows "家庭用は3人までしか登録できません",
 // ends the program and returns false; nothing after the offending line is loaded.
 bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active = {});

@@ -1,6 +1,5 @@
 #include "sound/sound.h"
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/file_names.h"
 #include "platform/media.h"
@@ -8,6 +7,7 @@
 #include "platform/numeric.h"
 #include "platform/program.h"
 #include "platform/sequential_text.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -80,7 +80,8 @@ int& soundFailures() {
 void loadSoundTable() {
     SoundTable& table = soundTable();
     table = emptyTable();
-    platform::SeqTextReader in = platform::SeqTextReader::open(shared.soundFolder + kSoundListFile);
+    platform::SeqTextReader in =
+        platform::SeqTextReader::open(state::settings().soundFolder + kSoundListFile);
     while (!in.atEnd()) {
         const QString field = in.readString();
         for (int c = 1; c <= kSections; ++c) {
@@ -100,10 +101,10 @@ void loadSoundTable() {
 }
 
 void playSection(int n) {
-    const QString command =
-        QStringLiteral("play ") +
-        platform::resolveFileName(shared.soundFolder, pickFile(n) + QStringLiteral(".wav")) +
-        QStringLiteral(" wait");
+    const QString command = QStringLiteral("play ") +
+                            platform::resolveFileName(state::settings().soundFolder,
+                                                      pickFile(n) + QStringLiteral(".wav")) +
+                            QStringLiteral(" wait");
     const int code = sendPlay(command);
     if (!isGuarded(n)) return;
 
@@ -123,6 +124,7 @@ void playSection(int n) {
 }
 
 void playFixed(const QString& fileName) {
-    sendPlay(QStringLiteral("play ") + platform::resolveFileName(shared.soundFolder, fileName) +
+    sendPlay(QStringLiteral("play ") +
+             platform::resolveFileName(state::settings().soundFolder, fileName) +
              QStringLiteral(" wait"));
 }

@@ -42,6 +42,10 @@ void setScreenFlow(ScreenFlow* flow) {
     g_flow = flow ? flow : &g_idleFlow;
 }
 
+LockedLogWait lockedLogWait() {
+    return {[] { screenFlow().showWaitWindow(); }, [] { screenFlow().closeWaitWindow(); }};
+}
+
 void retireWindow(QWidget* window) {
     if (!window || window->property(kRetired).toBool()) return;
     window->setProperty(kRetired, true);

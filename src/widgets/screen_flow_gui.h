@@ -9,6 +9,7 @@ class QCloseEvent;
 class QWindow;
 
 #include "results/run_recording.h"
+#include "results/statistics.h"
 
 // The screens of the program as the windows ask for one another. The program's screen
 // flow owns the windows and implements these calls; tests put a recording flow in its
@@ -40,6 +41,9 @@ class ScreenFlow {
 ScreenFlow& screenFlow();
 // Installs a flow (nullptr: the one that does nothing). The caller keeps ownership.
 void setScreenFlow(ScreenFlow* flow);
+
+// The wait for a log another machine holds, with the flow's please-wait window.
+LockedLogWait lockedLogWait();
 
 // Window lifetimes. A screen that makes way is retired: hidden at once and deleted once no
 // event handler of the program is running, so a handler never loses its window under it.

@@ -6,23 +6,20 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "app/shared_state.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "state/settings.h"
+#include "widgets/controls_gui.h"
 
 WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("BASEFRM"));
-    setWindowTitle(QStringLiteral("Quillmark5"));
+    widgets::setProgramTitle(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(shared.screenBackColor));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
+    widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
     resize(platform::tw(4800), platform::tw(1200));
     Label19 = new QLabel(QStringLiteral("Just a moment, please."), this);
     Label19->setObjectName(QStringLiteral("Label19"));
-    Label19->setFont(platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14, true));
+    Label19->setFont(widgets::gothicFont(14, true));
     Label19->setAlignment(Qt::AlignCenter);
     Label19->setGeometry(rect());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

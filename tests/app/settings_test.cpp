@@ -4,11 +4,13 @@
 
 #include <QFileInfo>
 
-#include "app/shared_state.h"
+#include "course/grades.h"
 #include "platform/errors.h"
 #include "results/level_targets.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
 
@@ -85,26 +87,20 @@ TEST(StartupSettings, FilesLayoutReadsBothFilesAndSetsEverySetting) {
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
-    shared.errorTrapping = 5;
 
     loadSettings(prog);
 
-    EXPECT_EQ(shared.screenBackColor, qRgb(0, 128, 128));
-    EXPECT_EQ(shared.layoutMode, 1);
-    EXPECT_EQ(shared.programFolder, prog + "/");
-    EXPECT_EQ(shared.baseFolder, prog + "/../files/");
-    EXPECT_EQ(shared.dataFolder, prog + "/");
-    EXPECT_EQ(shared.soundFolder, prog + "/../files/../files/");
-    EXPECT_EQ(shared.programFolderName, "numbers");
-    EXPECT_EQ(shared.schoolYearStartMonth, 4);
-    EXPECT_EQ(shared.classroomCode, "12345");
-    EXPECT_EQ(shared.classroomName, "さくら教室");
-    EXPECT_EQ(shared.status2Active, 1);
-    EXPECT_EQ(shared.commonValue4, 7);
-    EXPECT_EQ(shared.commonExtra[0], "a");
-    EXPECT_EQ(shared.commonExtra[5], "f");
-    EXPECT_EQ(shared.errorTrapping, 0);
-    EXPECT_EQ(shared.homeUse, 1);
+    EXPECT_EQ(state::settingsAtStartUp().screenBackColor, qRgb(0, 128, 128));
+    EXPECT_EQ(state::settingsAtStartUp().layoutMode, 1);
+    EXPECT_EQ(state::settingsAtStartUp().programFolder, prog + "/");
+    EXPECT_EQ(state::settingsAtStartUp().baseFolder, prog + "/../files/");
+    EXPECT_EQ(state::settingsAtStartUp().dataFolder, prog + "/");
+    EXPECT_EQ(state::settingsAtStartUp().soundFolder, prog + "/../files/../files/");
+    EXPECT_EQ(state::settingsAtStartUp().schoolYearStartMonth, 4);
+    EXPECT_EQ(state::settingsAtStartUp().classroomCode, "12345");
+    EXPECT_EQ(state::settingsAtStartUp().classroomName, "さくら教室");
+    EXPECT_EQ(state::settingsAtStartUp().status2Active, 1);
+    EXPECT_EQ(state::settingsAtStartUp().homeUse, 1);
 }
 
 TEST(StartupSettings, FlatLayoutFindsTheCommonDataInTheParent) {
@@ -118,13 +114,13 @@ TEST(StartupSettings, FlatLayoutFindsTheCommonDataInTheParent) {
 
         loadSettings(prog);
 
-        EXPECT_EQ(shared.layoutMode, first == "2" ? 2 : 0);
-        EXPECT_EQ(shared.baseFolder, prog + "/../");
-        EXPECT_EQ(shared.dataFolder, prog + "/../numbers/");
-        EXPECT_EQ(shared.soundFolder, prog + "/../音フォルダ/");
-        EXPECT_TRUE(QFileInfo(shared.dataFolder).isDir());
-        EXPECT_EQ(shared.classroomCode, "");
-        EXPECT_EQ(shared.classroomName, "さくら教室");
+        EXPECT_EQ(state::settingsAtStartUp().layoutMode, first == "2" ? 2 : 0);
+        EXPECT_EQ(state::settingsAtStartUp().baseFolder, prog + "/../");
+        EXPECT_EQ(state::settingsAtStartUp().dataFolder, prog + "/../numbers/");
+        EXPECT_EQ(state::settingsAtStartUp().soundFolder, prog + "/../音フォルダ/");
+        EXPECT_TRUE(QFileInfo(state::settingsAtStartUp().dataFolder).isDir());
+        EXPECT_EQ(state::settingsAtStartUp().classroomCode, "");
+        EXPECT_EQ(state::settingsAtStartUp().classroomName, "さくら教室");
     }
 }
 
@@ -163,7 +159,7 @@ TEST(StartupSettings, AnyStartMonthIsTakenAndOnlyTextIsRefused) {
         common[0] = month;
         ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), common));
         loadSettings(prog);
-        EXPECT_EQ(shared.schoolYearStartMonth, value) << month.toStdString();
+        EXPECT_EQ(state::settingsAtStartUp().schoolYearStartMonth, value) << month.toStdString();
     }
     EXPECT_EQ(schoolYearFor(2026, 12, 13), 2025);
     EXPECT_EQ(schoolYearFor(2026, 1, 0), 2026);
@@ -185,8 +181,8 @@ TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
 
     startUp(prog);
 
-    EXPECT_EQ(shared.drillTitle, "ならびタッチ");
-    EXPECT_EQ(shared.levelTargets[1].passTime, 30);
+    EXPECT_EQ(state::settingsAtStartUp().drillTitle, "ならびタッチ");
+    EXPECT_EQ(state::course().levelTargets[1].passTime, 30);
     EXPECT_EQ(soundTable()[soundSolved].count, "1");
     EXPECT_EQ(soundTable()[soundSolved].files[0], "ピンポン");
 }
@@ -197,27 +193,4 @@ TEST(StartupSettings, StartUpStopsOnAMissingTargetsFile) {
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
     expectError([&] { startUp(prog); }, platform::errFileNotFound, "タイム回数データ.txt");
-}
-
-TEST(GradeMarkers, MarkerOfEveryCode) {
-    const QString expected[] = {"①", "②", "③", "④", "⑤", "⑥", "Ⅰ", "Ⅱ", "Ⅲ"};
-    for (int code = 1; code <= 9; ++code) EXPECT_EQ(gradeMarker(code), expected[code - 1]);
-    for (int code : {0, 10, -1, 13}) EXPECT_EQ(gradeMarker(code), "　") << code;
-}
-
-TEST(GradeMarkers, GroupMembership) {
-    const QStringList primary = {"小１", "小２", "小３", "小４", "小５", "小６"};
-    const QStringList lower = {"中１", "中２", "中３"};
-    for (int code = -2; code <= 14; ++code) {
-        SCOPED_TRACE(code);
-        EXPECT_TRUE(gradeInGroup(code, "全学年"));
-        EXPECT_TRUE(gradeInGroup(code, "家族"));
-        EXPECT_EQ(gradeInGroup(code, "小学生全体"), code >= 1 && code <= 6);
-        EXPECT_EQ(gradeInGroup(code, "中学生全体"), code >= 7 && code <= 9);
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(gradeInGroup(code, primary[i]), code == i + 1);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(gradeInGroup(code, lower[i]), code == i + 7);
-        EXPECT_FALSE(gradeInGroup(code, "高１"));
-        EXPECT_FALSE(gradeInGroup(code, "小1"));
-        EXPECT_FALSE(gradeInGroup(code, ""));
-    }
 }

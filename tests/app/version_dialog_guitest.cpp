@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/shared_state.h"
 #include "app/version.h"
 #include "app/version_dialog_gui.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ struct Shown {
 };
 
 Shown openOver(const QRect& nameSelection) {
-    shared.drillTitle = QStringLiteral("ならびタッチ");
+    state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
     QWidget owner;
     owner.setObjectName(QStringLiteral("namesel"));
     owner.setGeometry(nameSelection);
@@ -48,7 +48,7 @@ Shown openOver(const QRect& nameSelection) {
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     });
     VersionDialog::showOver(&owner);  // returns when "O.K." has closed it
-    shared.drillTitle.clear();
+    state::settingsAtStartUp().drillTitle.clear();
     return shown;
 }
 

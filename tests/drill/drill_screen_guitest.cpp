@@ -16,6 +16,8 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 #include "support/stepping_clock.h"
 #include "support/temp_files.h"
@@ -40,7 +42,7 @@ class DrillScreenTest : public CoreFixture {
 
         const QString prog = tmp.path() + QStringLiteral("/prog/");
         QDir().mkpath(prog);
-        shared.programFolder = prog;
+        state::settingsAtStartUp().programFolder = prog;
         QStringList lines{QStringLiteral("1,20")};
         for (int n = 1; n <= 10; ++n) {
             QImage card(60, 40, QImage::Format_RGB32);
@@ -53,7 +55,7 @@ class DrillScreenTest : public CoreFixture {
         }
         ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("picture.txt"), lines));
 
-        shared.soundFolder = tmp.path() + QStringLiteral("/snd/");
+        state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/snd/");
         soundTable() = SoundTable{};
         for (int n : {1, 2, 3}) {
             soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
@@ -61,23 +63,23 @@ class DrillScreenTest : public CoreFixture {
         }
         soundFailures() = 0;
 
-        shared.drillTitle = QStringLiteral("ならびタッチ");
-        shared.levelCount = 4;
+        state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
+        state::course().levelCount = 4;
         const char16_t* names[] = {u"", u"１ずつ増加", u"１～２ずつ増加", u"１～３ずつ増加",
                                    u"１～４ずつ増加"};
         for (int lv = 1; lv <= 4; ++lv) {
-            shared.levelNames[lv] = QString::fromUtf16(names[lv]);
-            shared.timedLevel[lv] = 1;
-            shared.levelTargets[lv].passTime = 30;
-            shared.levelTargets[lv].secondTime = 60;  // limit 300 s
-            shared.levelTargets[lv].clearPoints = 100;
-            shared.levelTargets[lv].clearCount = 3;
-            shared.levelTargets[lv].pointWeight = 1;
+            state::course().levelNames[lv] = QString::fromUtf16(names[lv]);
+            state::course().timedLevel[lv] = 1;
+            state::course().levelTargets[lv].passTime = 30;
+            state::course().levelTargets[lv].secondTime = 60;  // limit 300 s
+            state::course().levelTargets[lv].clearPoints = 100;
+            state::course().levelTargets[lv].clearCount = 3;
+            state::course().levelTargets[lv].pointWeight = 1;
         }
         shared.currentStudentNo = 7;
         shared.currentStudentName = QStringLiteral("  山田 花子  ");
-        shared.classroomCode = QStringLiteral("12345");
-        shared.classroomName = QStringLiteral("ならび教室");
+        state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
+        state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
 
         flow.onShowEnd = [this](const RunOutcome& outcome) {
             ++resultShown;
@@ -261,7 +263,7 @@ TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
 }
 
 TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
-    shared.drillTitle = QStringLiteral("ならびタッチならびタッチ");
+    state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチならびタッチ");
     resultsTables().todayCount(1, 7) = 2;
     resultsTables().todayCount(3, 7) = 1;
     resultsTables().todayCount(15, 7) = 1;
@@ -401,7 +403,7 @@ TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
 }
 
 TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
-    shared.levelNames[1] = QStringLiteral("練習");
+    state::course().practice[1] = true;
     DrillScreen* frm = open();
     EXPECT_EQ(text(frm, "sLabel11"), QStringLiteral("－"));
     EXPECT_EQ(text(frm, "sLabel12"), QStringLiteral("－"));
@@ -432,7 +434,7 @@ TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {
 }
 
 TEST_F(DrillScreenTest, MissingPictureEndsWithAMessageNamingIt) {
-    QFile::remove(shared.programFolder + QStringLiteral("card4.png"));
+    QFile::remove(state::settingsAtStartUp().programFolder + QStringLiteral("card4.png"));
     // Row Int(0.37*10+1) = 4.
     open();
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -441,7 +443,7 @@ TEST_F(DrillScreenTest, MissingPictureEndsWithAMessageNamingIt) {
 }
 
 TEST_F(DrillScreenTest, MissingPictureFileEndsWithAMessageNamingIt) {
-    QFile::remove(shared.programFolder + QStringLiteral("picture.txt"));
+    QFile::remove(state::settingsAtStartUp().programFolder + QStringLiteral("picture.txt"));
     open();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("picture.txt")));

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/screen_fixture.h"
 
 namespace {
@@ -47,7 +49,8 @@ class EndScreenTest : public ScreenFixture {
         return child<QWidget>(screen, name)->isVisibleTo(screen);
     }
     QString sound(const QString& file) const {
-        return QStringLiteral("play ") + shared.soundFolder + file + QStringLiteral(" wait");
+        return QStringLiteral("play ") + state::settingsAtStartUp().soundFolder + file +
+               QStringLiteral(" wait");
     }
 
     int homeShown = 0;
@@ -134,7 +137,7 @@ TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
 }
 
 TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
-    shared.levelTargets[2].freeCount = 2;
+    state::course().levelTargets[2].freeCount = 2;
     addRun(kStudent, 2, 20);
     EndScreen* screen = finishRun(2, 20);
     ASSERT_NE(screen, nullptr);
@@ -145,7 +148,7 @@ TEST_F(EndScreenTest, PractisedAndClearedLevelSendsTheStudentOn) {
 }
 
 TEST_F(EndScreenTest, ZeroPassTimeIsReportedNotDivided) {
-    shared.levelTargets[3].passTime = 0;
+    state::course().levelTargets[3].passTime = 0;
     RunOutcome outcome;
     outcome.run = FinishedRun{kStudent, 3, 20};
     flow.showEndScreen(outcome);

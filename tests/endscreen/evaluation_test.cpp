@@ -2,46 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
 #include "platform/errors.h"
+#include "state/settings.h"
 
 namespace {
 
-using evaluation::basePoints;
-
-TEST(EndPoints, BasePointsAtTheBoundaries) {
-    EXPECT_EQ(basePoints(0, 30, 1), 55);
-    EXPECT_EQ(basePoints(10, 30, 1), 19);  // (20/30)^3 * 50 + 5 = 19.8
-    EXPECT_EQ(basePoints(29, 30, 1), 5);
-    EXPECT_EQ(basePoints(30, 30, 1), 5);
-    EXPECT_EQ(basePoints(31, 30, 1), 4);
-    EXPECT_EQ(basePoints(59, 30, 1), 4);
-    EXPECT_EQ(basePoints(60, 30, 1), 1);
-    EXPECT_EQ(basePoints(299, 30, 1), 1);
-    EXPECT_EQ(basePoints(300, 30, 1), 0);
-    EXPECT_EQ(basePoints(99998, 99999, 1), 0);
-    EXPECT_EQ(basePoints(99999, 30, 1), 0);
-    EXPECT_EQ(basePoints(99999, 100000, 1), 0);  // no result earns nothing at any pass time
-}
-
-TEST(EndPoints, ZeroPassTimeIsTheTargetsFileError) {
-    resetSharedState();
-    shared.dataFolder = QStringLiteral("/data/drill/");
-    try {
-        basePoints(20, 0, 3);
-        FAIL() << "no error";
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.number(), platform::errDivisionByZero);
-        EXPECT_EQ(e.file(), QStringLiteral("/data/drill/タイム回数データ.txt"));
-        EXPECT_TRUE(e.detail().contains(QStringLiteral("level 3"))) << e.what();
-    }
-    resetSharedState();
-}
-
-TEST(EndPoints, WeightAndPointsLine) {
-    EXPECT_EQ(evaluation::weightedPoints(2, 19), 38);
-    EXPECT_EQ(evaluation::weightedPoints(1.5, 5), 7);
-    EXPECT_EQ(evaluation::weightedPoints(0, 55), 0);
+TEST(EndTexts, PointsLine) {
     EXPECT_EQ(evaluation::pointsLine(5, 1.5, 7), QStringLiteral("獲得ポイント：5点×1.5→7点"));
     EXPECT_EQ(evaluation::pointsLine(19, 2, 38), QStringLiteral("獲得ポイント：19点×2→38点"));
 }

@@ -10,6 +10,7 @@
 
 #include "app/catalogue.h"
 #include "help/help_browser_gui.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
 #include "support/test_flow_gui.h"
@@ -21,7 +22,7 @@ class HelpBrowserTest : public CoreFixture {
   protected:
     void SetUp() override {
         CoreFixture::SetUp();
-        shared.programFolder = tmp.path() + QStringLiteral("/ならびタッチ/");
+        state::settingsAtStartUp().programFolder = tmp.path() + QStringLiteral("/ならびタッチ/");
         page(QStringLiteral("helpmenu.htm"), QStringLiteral("使い方"));
         page(QStringLiteral("narabitouch.htm"), QStringLiteral("勉強のしかた"));
     }
@@ -32,7 +33,7 @@ class HelpBrowserTest : public CoreFixture {
     }
     void page(const QString& name, const QString& title) {
         ASSERT_TRUE(testfiles::writeBytes(
-            shared.programFolder + QStringLiteral("help/") + name,
+            state::settingsAtStartUp().programFolder + QStringLiteral("help/") + name,
             QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
                            "<body><p>%1</p></body></html>")
                 .arg(title)

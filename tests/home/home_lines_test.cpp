@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "records/chart_students.h"
 #include "results/statistics.h"
+#include "state/course.h"
 
 namespace {
 
@@ -60,10 +62,10 @@ TEST(HomeLines, StudentAndClassroomLabels) {
     EXPECT_EQ(homelines::classroomLine(QStringLiteral("さくら教室"), 12),
               QStringLiteral("さくら教室:12"));
     EXPECT_EQ(homelines::signInLine(7), QStringLiteral("起動後7分"));
-    EXPECT_EQ(homelines::studentListLine(QStringLiteral("小１"),
-                                         QStringLiteral("山田花子                "), 12),
+    EXPECT_EQ(records::studentListLine(QStringLiteral("小１"),
+                                       QStringLiteral("山田花子                "), 12),
               QStringLiteral("小１ /  山田花子/12"));
-    EXPECT_EQ(homelines::studentListLine(QString(), QStringLiteral("大人"), 3),
+    EXPECT_EQ(records::studentListLine(QString(), QStringLiteral("大人"), 3),
               QStringLiteral(" /  大人/3"));
 }
 
@@ -71,25 +73,6 @@ TEST(HomeLines, TitleFontSize) {
     EXPECT_EQ(homelines::titleFontSize(QStringLiteral("ならびタッチ")), 24);
     EXPECT_EQ(homelines::titleFontSize(QStringLiteral("一二三四五六七八九")), 24);
     EXPECT_EQ(homelines::titleFontSize(QStringLiteral("一二三四五六七八九十")), 20);
-}
-
-TEST(HomeLines, PracticeLevelsRunAgainst600Seconds) {
-    std::array<QString, kMaxLevel + 1> names;
-    std::array<LevelTarget, kMaxLevel + 1> targets{};
-    names[1] = QStringLiteral("範囲３練");
-    names[2] = QStringLiteral("範囲３");
-    names[5] = QStringLiteral("範囲５練");  // beyond the course
-    for (auto& t : targets) {
-        t.passTime = 30;
-        t.secondTime = 60;
-        t.clearPoints = 40;
-    }
-    homelines::applyPracticeOverride(4, names, targets);
-    EXPECT_EQ(targets[1].passTime, 600);
-    EXPECT_EQ(targets[1].secondTime, 600);
-    EXPECT_EQ(targets[1].clearPoints, 40);
-    EXPECT_EQ(targets[2].passTime, 30);
-    EXPECT_EQ(targets[5].passTime, 30);
 }
 
 TEST(HomeLines, ColumnLayout) {

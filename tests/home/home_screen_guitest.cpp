@@ -13,6 +13,9 @@
 
 #include "home/record_list_view_gui.h"
 #include "roster/roster.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 #include "support/screen_fixture.h"
 
 namespace {
@@ -157,7 +160,7 @@ TEST_F(HomeScreenTest, StepFileIsWrittenBlank) {
 TEST_F(HomeScreenTest, StepFileFailureNamesTheFile) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
-    shared.dataFolder = tmp.path() + QStringLiteral("/missing/");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/missing/");
     QTest::mouseClick(child<QPushButton>(home, "Command15"), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("missing/ステップ原.dat")));
@@ -200,8 +203,9 @@ TEST_F(HomeScreenTest, StudentListFromTheRoster) {
     entries[4].studentNo = 41;
     entries[4].studentName = QStringLiteral("卒業生");
     statuses[4] = 2;  // active in the name list, but not a chart student
-    shared.status2Active = 1;
-    shared.homeUse = 1;  // the home-use limit of the roster load does not apply here
+    state::settingsAtStartUp().status2Active = 1;
+    state::settingsAtStartUp().homeUse =
+        1;  // the home-use limit of the roster load does not apply here
     for (int i = 5; i <= 8; ++i) entries[i] = entries[1];
     writeRoster(basePath(QStringLiteral("生徒用名簿.txt")), entries, statuses, 8);
 
@@ -212,21 +216,22 @@ TEST_F(HomeScreenTest, StudentListFromTheRoster) {
     ASSERT_EQ(list2->count(), 6);
     EXPECT_EQ(list2->item(0)->text(), QStringLiteral("小２ /  山田花子/12"));
     EXPECT_EQ(list2->item(1)->text(), QStringLiteral(" /  お母さん/40"));
-    EXPECT_EQ(shared.studentNames[3], QStringLiteral("休み"));
-    EXPECT_EQ(shared.rosterCount, 0);
+    EXPECT_EQ(state::roster().studentNames[3], QStringLiteral("休み"));
+    EXPECT_EQ(state::roster().count, 0);
     EXPECT_TRUE(endCodes.empty());
 }
 
 // The best-time rankings: the signed-in student's row scrolled into view, a grade group
 // that hides rows but not their ranks, and a practice level kept hidden.
 TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
-    shared.currentSchoolYear = 2026;
-    shared.levelNames[2] = QStringLiteral("練習");
-    shared.rosterCount = 60;
+    state::roster().currentSchoolYear = 2026;
+    state::course().practice[2] = true;
+    state::roster().count = 60;
     for (int s = 1; s <= 60; ++s) {
-        shared.rosterStudentNo[s] = static_cast<qint16>(s);
-        shared.studentNames[s] = QStringLiteral("生徒%1").arg(s);
-        shared.studentBirthYears[s] = static_cast<qint16>(s <= 30 ? 2018 : 2012);  // 小2 / 中2
+        state::roster().lineStudentNo[s] = static_cast<qint16>(s);
+        state::roster().studentNames[s] = QStringLiteral("生徒%1").arg(s);
+        state::roster().studentBirthYears[s] =
+            static_cast<qint16>(s <= 30 ? 2018 : 2012);  // 小2 / 中2
         addRun(s, 1, s == kStudent ? 100 : s);
     }
     HomeScreen* home = openHome();

@@ -12,6 +12,7 @@
 
 #include "home/step_file.h"
 #include "results/result_log.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 
 namespace {
@@ -57,7 +58,8 @@ std::map<int, int> checkWholeRecords(const QByteArray& bytes, int size, const ch
 }
 
 TEST_F(KilledWritesTest, TheLogAndTheHomeCopyKeepOnlyWholeRecords) {
-    EXPECT_TRUE(killLoop({QStringLiteral("log"), shared.dataFolder, shared.baseFolder})
+    EXPECT_TRUE(killLoop({QStringLiteral("log"), state::settingsAtStartUp().dataFolder,
+                          state::settingsAtStartUp().baseFolder})
                     .startsWith(QStringLiteral("kills %1").arg(kKills)));
     const QByteArray log = readFile(resultLogPath());
     const QByteArray home = readFile(homeResultLogPath());
@@ -80,7 +82,7 @@ TEST_F(KilledWritesTest, TheLogAndTheHomeCopyKeepOnlyWholeRecords) {
         static_cast<long long>(home.size() % kHomeResultRecordSize));
 
     // The next append mends any torn tail.
-    shared.classroomCode = QStringLiteral("W4000");
+    state::settingsAtStartUp().classroomCode = QStringLiteral("W4000");
     appendResult(FinishedRun{4000, 1, 1});
     const QByteArray logAfter = readFile(resultLogPath());
     const QByteArray homeAfter = readFile(homeResultLogPath());
@@ -97,7 +99,7 @@ TEST_F(KilledWritesTest, TheLogAndTheHomeCopyKeepOnlyWholeRecords) {
 
 TEST_F(KilledWritesTest, TheStepFileIsOldOrNewAndWhole) {
     // The worker checks the file after every kill.
-    const QString out = killLoop({QStringLiteral("step"), shared.dataFolder});
+    const QString out = killLoop({QStringLiteral("step"), state::settingsAtStartUp().dataFolder});
     EXPECT_TRUE(out.startsWith(QStringLiteral("kills %1").arg(kKills))) << out.toStdString();
     std::printf("[ killed    ] step file: %s\n", qPrintable(out));
     const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');

@@ -6,6 +6,8 @@
 
 #include "app/shared_state.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/roster.h"
 
 namespace {
 
@@ -16,18 +18,18 @@ class ChartRanksTest : public ::testing::Test {
     void SetUp() override {
         resetSharedState();
         resultsTables() = ResultsTables();
-        shared.levelCount = kMaxLevel;
-        shared.currentSchoolYear = 2026;
+        state::course().levelCount = kMaxLevel;
+        state::roster().currentSchoolYear = 2026;
         const struct {
             int no;
             const char* name;
             int birthYear;
         } roster[] = {{5, "山田", 2018}, {6, "山田花子", 2018}, {7, "佐藤", 2015}};
         for (const auto& s : roster) {
-            ++shared.rosterCount;
-            shared.rosterStudentNo[shared.rosterCount] = static_cast<qint16>(s.no);
-            shared.studentNames[s.no] = QString::fromUtf8(s.name).leftJustified(20, u' ');
-            shared.studentBirthYears[s.no] = static_cast<qint16>(s.birthYear);
+            ++state::roster().count;
+            state::roster().lineStudentNo[state::roster().count] = static_cast<qint16>(s.no);
+            state::roster().studentNames[s.no] = QString::fromUtf8(s.name).leftJustified(20, u' ');
+            state::roster().studentBirthYears[s.no] = static_cast<qint16>(s.birthYear);
         }
         ResultsTables& t = resultsTables();
         t.bestTime(kLevel, 6) = 20;

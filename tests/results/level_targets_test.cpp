@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
 #include "platform/errors.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
 
@@ -34,14 +35,14 @@ platform::RuntimeError loadError(const QString& path) {
 
 TEST(LevelTargetsLoad, TwelveValuesOfALineFillOneLevel) {
     StartupEnv env;
-    shared.dataFolder = env.dir("data/");
+    state::settingsAtStartUp().dataFolder = env.dir("data/");
     ASSERT_TRUE(testfiles::writeAnsiLines(
         targetsPath(env),
         {"45, 90 ,9999,\"12\",3,5,200,7,30,-1,2.5,0", "2147483647,0,0,-32768,0,0,0,0,0,0,0,0"}));
 
     loadLevelTargets();
 
-    const LevelTarget& t = shared.levelTargets[1];
+    const LevelTarget& t = state::course().levelTargets[1];
     EXPECT_EQ(t.passTime, 45);
     EXPECT_EQ(t.secondTime, 90);
     EXPECT_EQ(t.clearPoints, 9999);
@@ -54,8 +55,8 @@ TEST(LevelTargetsLoad, TwelveValuesOfALineFillOneLevel) {
     EXPECT_EQ(t.extra[0], -1);
     EXPECT_EQ(t.extra[1], 2.5);
     EXPECT_EQ(t.extra[2], 0);
-    EXPECT_EQ(shared.levelTargets[2].passTime, 2147483647);
-    EXPECT_EQ(shared.levelTargets[2].clearCount, -32768);
+    EXPECT_EQ(state::course().levelTargets[2].passTime, 2147483647);
+    EXPECT_EQ(state::course().levelTargets[2].clearCount, -32768);
 }
 
 TEST(LevelTargetsLoad, FewerLinesLeaveTheOtherLevelsAtZero) {
@@ -63,20 +64,20 @@ TEST(LevelTargetsLoad, FewerLinesLeaveTheOtherLevelsAtZero) {
     const QString path = targetsPath(env);
     ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(35)));
     loadLevelTargetsFrom(path);
-    EXPECT_EQ(shared.levelTargets[35].passTime, 350);
+    EXPECT_EQ(state::course().levelTargets[35].passTime, 350);
 
     // Blank lines at the end are no rows.
     ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(3) << ""
                                                         << "  "));
     loadLevelTargetsFrom(path);
-    EXPECT_EQ(shared.levelTargets[3].passTime, 30);
-    EXPECT_EQ(shared.levelTargets[3].secondTime, 60);
+    EXPECT_EQ(state::course().levelTargets[3].passTime, 30);
+    EXPECT_EQ(state::course().levelTargets[3].secondTime, 60);
     for (int level : {0, 4, 35}) {
         SCOPED_TRACE(level);
-        EXPECT_EQ(shared.levelTargets[level].passTime, 0);
-        EXPECT_EQ(shared.levelTargets[level].clearCount, 0);
-        EXPECT_EQ(shared.levelTargets[level].freeWindowDays, 0);
-        EXPECT_EQ(shared.levelTargets[level].extra[2], 0);
+        EXPECT_EQ(state::course().levelTargets[level].passTime, 0);
+        EXPECT_EQ(state::course().levelTargets[level].clearCount, 0);
+        EXPECT_EQ(state::course().levelTargets[level].freeWindowDays, 0);
+        EXPECT_EQ(state::course().levelTargets[level].extra[2], 0);
     }
 }
 
@@ -123,14 +124,14 @@ TEST(LevelTargetsLoad, EveryLoadStartsFromZero) {
     loadLevelTargetsFrom(path);
     ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(2)));
     loadLevelTargetsFrom(path);
-    EXPECT_EQ(shared.levelTargets[2].passTime, 20);
-    EXPECT_EQ(shared.levelTargets[3].passTime, 0);
-    EXPECT_EQ(shared.levelTargets[5].pointWeight, 0);
+    EXPECT_EQ(state::course().levelTargets[2].passTime, 20);
+    EXPECT_EQ(state::course().levelTargets[3].passTime, 0);
+    EXPECT_EQ(state::course().levelTargets[5].pointWeight, 0);
 }
 
 TEST(LevelTargetsLoad, ALineWithoutTwelveValuesIsRefusedNotShifted) {
     StartupEnv env;
-    shared.dataFolder = env.dir("data/");
+    state::settingsAtStartUp().dataFolder = env.dir("data/");
     QStringList lines = rows(3);
     lines[1] = "20,40,100,3,2,4,50,7,14,1,2";  // eleven values
     ASSERT_TRUE(testfiles::writeAnsiLines(targetsPath(env), lines));

@@ -10,6 +10,8 @@
 #include "platform/errors.h"
 #include "results/run_recording.h"
 #include "results/statistics.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 
 namespace {
@@ -38,7 +40,7 @@ class ResultLogTest : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(10, 23, 45, 678)));
-        shared.classroomCode = QStringLiteral("AB");
+        state::settingsAtStartUp().classroomCode = QStringLiteral("AB");
     }
     FinishedRun run{123, 3, 99999};  // 7b 00, 03 00, 9f 86 01 00
 };
@@ -106,10 +108,10 @@ TEST_F(ResultLogTest, HomeFolderNameKeepsTheWindowsForm) {
 
 TEST_F(ResultLogTest, AppendWritesBothFilesAndGrowsByOneRecord) {
     ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("ならび")));
-    shared.dataFolder = tmp.path() + QStringLiteral("/ならび/");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/ならび/");
     appendResult(run);
     run.time = 61;
-    shared.classroomCode = QStringLiteral("C1234567");
+    state::settingsAtStartUp().classroomCode = QStringLiteral("C1234567");
     appendResult(run);
 
     const QByteArray log = readFile(resultLogPath());
@@ -141,7 +143,7 @@ TEST_F(ResultLogTest, AnUnwritableLogRaisesAnErrorNamingIt) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    shared.dataFolder = tmp.path() + QStringLiteral("/blocker/drill/");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/blocker/drill/");
     try {
         appendResult(run);
         FAIL() << "no error";
@@ -157,7 +159,7 @@ TEST_F(ResultLogTest, AnUnwritableHomeCopyIsReportedAndTheLogRecordStays) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    shared.baseFolder = tmp.path() + QStringLiteral("/blocker/");
+    state::settingsAtStartUp().baseFolder = tmp.path() + QStringLiteral("/blocker/");
     try {
         appendResult(run);
         FAIL() << "no error";
@@ -175,8 +177,8 @@ class RecordResultTest : public ResultLogTest {
         resultsTables().levelBestTime(3) = 40;
         resultsTables().attempts(3, 123) = 5;
         resultsTables().totalPoints(3, 123) = 100;
-        shared.levelTargets[3].clearCount = 5;
-        shared.levelTargets[3].clearPoints = 100;
+        state::course().levelTargets[3].clearCount = 5;
+        state::course().levelTargets[3].clearPoints = 100;
     }
     void TearDown() override {
         resultsTables().bestTime(3, 123) = kNoTime;
@@ -224,7 +226,7 @@ TEST_F(RecordResultTest, AFailedAppendShowsNoNewBest) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    shared.dataFolder = tmp.path() + QStringLiteral("/blocker/");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/blocker/");
     run.time = 10;
     EXPECT_THROW(recordResult(run), platform::RuntimeError);
     EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
@@ -246,7 +248,8 @@ TEST_F(ResultLogTest, ConcurrentAppendsFromSeveralProcessesAreAllKeptWhole) {
     for (int w = 0; w < kWorkers; ++w) {
         auto p = std::make_unique<QProcess>();
         p->setProgram(QStringLiteral(APPEND_WORKER));
-        p->setArguments({shared.dataFolder, shared.baseFolder, QString::number(101 + w),
+        p->setArguments({state::settingsAtStartUp().dataFolder,
+                         state::settingsAtStartUp().baseFolder, QString::number(101 + w),
                          QString::number(kEach)});
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         workers.push_back(std::move(p));

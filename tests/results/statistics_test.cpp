@@ -13,6 +13,8 @@
 #include "platform/record_file.h"
 #include "results/rank_sort.h"
 #include "results/result_log.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 
 namespace {
@@ -31,7 +33,7 @@ class StatisticsTest : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         for (int level = 1; level <= 4; ++level) {
-            LevelTarget& t = shared.levelTargets[level];
+            LevelTarget& t = state::course().levelTargets[level];
             t.passTime = 40;
             t.secondTime = 80;
             t.pointWeight = 1;
@@ -112,41 +114,10 @@ TEST_F(StatisticsTest, BadEntriesAreDroppedButStillCountAsBestTimes) {
     EXPECT_FALSE(ended());
 }
 
-TEST(PointsRule, BaseAndWeightedPoints) {
-    // T = 40: at or under the pass time the key-based curve, then 4, 1 and 0.
-    EXPECT_EQ(basePointsFor(0, 40), 55);
-    EXPECT_EQ(basePointsFor(20, 40), 11);  // 0.5^3 * 50 + 5 = 11.25
-    EXPECT_EQ(basePointsFor(39, 40), 5);
-    EXPECT_EQ(basePointsFor(40, 40), 5);
-    EXPECT_EQ(basePointsFor(41, 40), 4);
-    EXPECT_EQ(basePointsFor(79, 40), 4);
-    EXPECT_EQ(basePointsFor(80, 40), 1);
-    EXPECT_EQ(basePointsFor(399, 40), 1);
-    EXPECT_EQ(basePointsFor(400, 40), 0);
-    EXPECT_EQ(basePointsFor(99999, 40), 0);
-    // The curve uses the time key (first three digits), not the time itself.
-    EXPECT_EQ(timeKey(1234), 123);
-    EXPECT_EQ(timeKey(99999), 999);
-    EXPECT_EQ(timeKey(999), 999);
-    EXPECT_EQ(timeKey(7), 7);
-    EXPECT_EQ(timeKey(-1234), -12);
-    EXPECT_EQ(basePointsFor(1200, 1500), 43);  // ((1500 - 120) / 1500)^3 * 50 + 5 = 43.93
-    // Above 99997 nothing counts, even under a very long pass time.
-    EXPECT_EQ(basePointsFor(99997, 200000), 54);
-    EXPECT_EQ(basePointsFor(99998, 200000), 0);
-    EXPECT_THROW(basePointsFor(10, 0), platform::RuntimeError);
-
-    EXPECT_EQ(drillPoints(11, 3), 33);
-    EXPECT_EQ(drillPoints(55, 0), 0);
-    // The product is taken in single precision.
-    EXPECT_EQ(drillPoints(1, 16777217), 16777216);
-    EXPECT_THROW(drillPoints(55, 100000000), platform::RuntimeError);
-}
-
 TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
-    shared.levelTargets[1].passTime = 1000;
-    shared.levelTargets[2].pointWeight = 3;
-    shared.levelTargets[3].pointWeight = 0;
+    state::course().levelTargets[1].passTime = 1000;
+    state::course().levelTargets[2].pointWeight = 3;
+    state::course().levelTargets[3].pointWeight = 0;
     writeLog({
         {kToday, 5, 1, 500},     // 0.5^3*50+5 = 11
         {kToday, 5, 1, 5999},    // completed, 1 point
@@ -188,8 +159,8 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
 }
 
 TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
-    shared.levelTargets[1].clearWindowDays = 1;
-    shared.levelTargets[1].freeWindowDays = 0;
+    state::course().levelTargets[1].clearWindowDays = 1;
+    state::course().levelTargets[1].freeWindowDays = 0;
     writeLog({{kToday, 5, 1, 40}, {kToday - 1, 5, 1, 40}});
     for (const QTime t : {QTime(0, 0, 1), QTime(23, 59, 59)}) {
         clock.setNow(QDateTime(QDate(2026, 12, 8), t));
@@ -210,8 +181,8 @@ TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
 }
 
 TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
-    shared.levelTargets[2].passTime = 0;
-    shared.levelTargets[9].passTime = 0;  // unused: no harm
+    state::course().levelTargets[2].passTime = 0;
+    state::course().levelTargets[9].passTime = 0;  // unused: no harm
     writeLog({{kToday, 5, 1, 40}});
     EXPECT_NO_THROW(buildStatistics());
     writeLog({{kToday, 5, 1, 40}, {kToday, 5, 2, 40}});
@@ -220,7 +191,8 @@ TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::errDivisionByZero);
-        EXPECT_EQ(e.file(), shared.dataFolder + QStringLiteral("タイム回数データ.txt"));
+        EXPECT_EQ(e.file(),
+                  state::settingsAtStartUp().dataFolder + QStringLiteral("タイム回数データ.txt"));
         EXPECT_TRUE(e.detail().contains(QStringLiteral("level 2"))) << e.what();
     }
 }
@@ -251,7 +223,7 @@ TEST_F(StatisticsTest, ALogThatAppearsDuringTheRetriesIsRead) {
 TEST_F(StatisticsTest, AnEntryOutsideTheTablesEndsTheProgramWithAMessage) {
     // The folder as the settings build it, through "..": the message names it cleaned.
     ASSERT_TRUE(QDir().mkpath(tmp.path() + QStringLiteral("/sub")));
-    shared.dataFolder = tmp.path() + QStringLiteral("/sub/../");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/sub/../");
     for (const Rec bad : {Rec{kToday, 5, 40, 33}, Rec{kToday, 5, -3, 33}, Rec{kToday, 5001, 1, 33},
                           Rec{kToday, -1, 1, 33}}) {
         boxes.shown.clear();
@@ -282,7 +254,7 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    shared.dataFolder = tmp.path() + QStringLiteral("/blocker/");
+    state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/blocker/");
     buildStatistics();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("成績ランダムファイル表示")));
@@ -291,17 +263,17 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
     EXPECT_EQ(endCodes.size(), 1u);
 }
 
-TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
+TEST_F(StatisticsTest, ALockedLogIsWaitedForWithTheWaitShown) {
     writeLog({{kToday, 5, 1, 40}});
     int shown = 0, closed = 0;
-    setLockWaitNotice({[&] { ++shown; }, [&] { ++closed; }});
+    const LockedLogWait wait{[&] { ++shown; }, [&] { ++closed; }};
     auto holder = std::make_unique<platform::RecordFile>(resultLogPath(),
                                                          platform::RecordFile::Access::Append);
     holder->lockExclusive();
     onWait = [&](int) {
         if (waits.size() == 3) holder.reset();
     };
-    buildStatistics();
+    buildStatistics(wait);
     EXPECT_EQ(waits, (std::vector<int>{1000, 1000, 1000}));
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(closed, 1);
@@ -312,14 +284,13 @@ TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
 TEST_F(StatisticsTest, TheLockWaitStopsWhenTheProgramEnds) {
     writeLog({{kToday, 5, 1, 40}});
     int closed = 0;
-    setLockWaitNotice({nullptr, [&] { ++closed; }});
     platform::RecordFile holder(resultLogPath(), platform::RecordFile::Access::Append);
     holder.lockExclusive();
     onWait = [&](int) {
         if (waits.size() == 2) platform::endProgram();
     };
     tb.recordCount = -5;
-    buildStatistics();
+    buildStatistics({{}, [&] { ++closed; }});
     EXPECT_EQ(waits.size(), 2u);
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(tb.recordCount, -5);

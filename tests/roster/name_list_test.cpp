@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "course/grades.h"
 #include "roster/roster.h"
+#include "state/roster.h"
 
 namespace {
 

@@ -30,6 +30,9 @@
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 #include "support/platform_defaults.h"
 #include "support/temp_files.h"
 #include "support/test_flow_gui.h"
@@ -79,17 +82,17 @@ class NameSelectionTest : public ::testing::Test {
 
         const QString base = tmp.path() + u'/';
         ASSERT_TRUE(QDir(base).mkpath(QStringLiteral("ならびタッチ")));
-        shared.programFolder = base + QStringLiteral("ならびタッチ/");
-        shared.baseFolder = base;
-        shared.dataFolder = shared.programFolder;
-        shared.soundFolder = base + QStringLiteral("音フォルダ/");
-        shared.schoolYearStartMonth = 4;
-        shared.homeUse = 1;
-        shared.drillTitle = QStringLiteral("ならびタッチ");
-        shared.levelTargets[1].passTime = 60;
-        shared.levelTargets[1].pointWeight = 1;
-        shared.levelTargets[1].clearWindowDays = 7;
-        shared.levelTargets[1].freeWindowDays = 7;
+        state::settingsAtStartUp().programFolder = base + QStringLiteral("ならびタッチ/");
+        state::settingsAtStartUp().baseFolder = base;
+        state::settingsAtStartUp().dataFolder = state::settingsAtStartUp().programFolder;
+        state::settingsAtStartUp().soundFolder = base + QStringLiteral("音フォルダ/");
+        state::settingsAtStartUp().schoolYearStartMonth = 4;
+        state::settingsAtStartUp().homeUse = 1;
+        state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
+        state::course().levelTargets[1].passTime = 60;
+        state::course().levelTargets[1].pointWeight = 1;
+        state::course().levelTargets[1].clearWindowDays = 7;
+        state::course().levelTargets[1].freeWindowDays = 7;
         // An empty results log: no student has results yet.
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), QByteArray()));
         soundTable()[soundNoName] = {
@@ -113,8 +116,8 @@ class NameSelectionTest : public ::testing::Test {
                      rosterLine(4, 2010, QStringLiteral("田中"))});
     }
     void writeRoster(const QStringList& lines) {
-        ASSERT_TRUE(
-            testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿.txt"), lines));
+        ASSERT_TRUE(testfiles::writeAnsiLines(
+            state::settingsAtStartUp().baseFolder + QStringLiteral("生徒用名簿.txt"), lines));
     }
     // Student 1: 30 s today and 40 s yesterday at level 1; student 2: a run out of time today.
     void writeResults() {
@@ -206,7 +209,7 @@ TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
     EXPECT_EQ(rows(), expected);
     EXPECT_EQ(child<QListWidget>("List2")->count(), 4);
     EXPECT_EQ(child<QListWidget>("List3")->item(2)->text(), expected[3] + QStringLiteral("*1"));
-    EXPECT_EQ(shared.rosterCount, 4);
+    EXPECT_EQ(state::roster().count, 4);
 }
 
 TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
@@ -291,8 +294,9 @@ TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
     ASSERT_NE(open(), nullptr);
     list()->setCurrentRow(0);
     child<QPushButton>("Command14")->click();
-    EXPECT_EQ(media.commands, QStringList{QStringLiteral("play ") + shared.soundFolder +
-                                          QStringLiteral("buzz.wav wait")});
+    EXPECT_EQ(media.commands,
+              QStringList{QStringLiteral("play ") + state::settingsAtStartUp().soundFolder +
+                          QStringLiteral("buzz.wav wait")});
     EXPECT_EQ(homeShown, 0);
     EXPECT_EQ(shared.currentStudentNo, 0);
     EXPECT_NE(NameSelection::current(), nullptr);
@@ -319,7 +323,7 @@ TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
     EXPECT_EQ(shared.currentGradeLabel, QStringLiteral("中２"));
     EXPECT_EQ(shared.signInSeconds, 36002);
     EXPECT_EQ(shared.signInMonotonicMs, clock.monotonicMs());
-    EXPECT_EQ(shared.levelNames[4], QStringLiteral("１～４ずつ増加"));
+    EXPECT_EQ(state::course().levelNames[4], QStringLiteral("１～４ずつ増加"));
     EXPECT_TRUE(media.commands.isEmpty());
     // The home screen closed the name selection.
     EXPECT_EQ(NameSelection::current(), nullptr);
@@ -365,8 +369,8 @@ TEST_F(NameSelectionTest, EndStartsTheLauncherWithArgument001) {
     shell.startResult = false;  // no launcher installed: the program ends all the same
     child<QPushButton>("Command7")->click();
     ASSERT_EQ(shell.started.size(), 1);
-    EXPECT_EQ(shell.started[0].path,
-              shared.programFolder + QStringLiteral("../起動/プログラムメニュー.exe"));
+    EXPECT_EQ(shell.started[0].path, state::settingsAtStartUp().programFolder +
+                                         QStringLiteral("../起動/プログラムメニュー.exe"));
     EXPECT_EQ(shell.started[0].arguments, QStringList{QStringLiteral("001")});
     EXPECT_EQ(endCodes, std::vector<int>{0});
 }
@@ -374,15 +378,16 @@ TEST_F(NameSelectionTest, EndStartsTheLauncherWithArgument001) {
 #ifndef Q_OS_WIN
 TEST_F(NameSelectionTest, EndPrefersALauncherWithoutExtension) {
     writeFourStudents();
-    const QString launcher = shared.baseFolder + QStringLiteral("起動/プログラムメニュー");
+    const QString launcher =
+        state::settingsAtStartUp().baseFolder + QStringLiteral("起動/プログラムメニュー");
     ASSERT_TRUE(testfiles::writeBytes(launcher, "#!/bin/sh\n"));
     ASSERT_NE(open(), nullptr);
     QAction* end = NameSelection::current()->findChild<QAction*>(QStringLiteral("menuend"));
     ASSERT_NE(end, nullptr);
     end->trigger();
     ASSERT_EQ(shell.started.size(), 1);
-    EXPECT_EQ(shell.started[0].path,
-              shared.programFolder + QStringLiteral("../起動/プログラムメニュー"));
+    EXPECT_EQ(shell.started[0].path, state::settingsAtStartUp().programFolder +
+                                         QStringLiteral("../起動/プログラムメニュー"));
     EXPECT_EQ(endCodes.size(), 1u);
 }
 #endif
@@ -412,12 +417,14 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
 }
 
 TEST_F(NameSelectionTest, ATempRosterIsTakenOverBeforeTheListIsDrawn) {
-    ASSERT_TRUE(testfiles::writeAnsiLines(shared.baseFolder + QStringLiteral("生徒用名簿temp.txt"),
-                                          {rosterLine(1, 2019, QStringLiteral("山田花子"))}));
+    ASSERT_TRUE(testfiles::writeAnsiLines(
+        state::settingsAtStartUp().baseFolder + QStringLiteral("生徒用名簿temp.txt"),
+        {rosterLine(1, 2019, QStringLiteral("山田花子"))}));
     ASSERT_NE(open(), nullptr);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(rows().size(), 2);
-    EXPECT_TRUE(QFile::exists(shared.baseFolder + QStringLiteral("生徒用名簿.txt")));
+    EXPECT_TRUE(
+        QFile::exists(state::settingsAtStartUp().baseFolder + QStringLiteral("生徒用名簿.txt")));
 }
 
 TEST_F(NameSelectionTest, NoRosterAtAllEndsWithTheFileError) {

@@ -4,8 +4,11 @@
 
 #include <QFile>
 
+#include "course/grades.h"
 #include "platform/ansi.h"
 #include "platform/errors.h"
+#include "state/roster.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
 
@@ -25,8 +28,8 @@ class RosterTest : public CoreFixture {
   protected:
     void SetUp() override {
         CoreFixture::SetUp();
-        shared.homeUse = 1;
-        shared.schoolYearStartMonth = 4;
+        state::settingsAtStartUp().homeUse = 1;
+        state::settingsAtStartUp().schoolYearStartMonth = 4;
     }
     void writeLines(const QStringList& lines) {
         ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), lines));
@@ -42,38 +45,21 @@ class RosterTest : public CoreFixture {
     }
 };
 
-TEST(RosterGrades, LabelsAtTheBoundaries) {
-    const struct {
-        int grade;
-        const char* display;
-        const char* full;
-    } cases[] = {
-        {-3, "幼-", ""},     {-2, "幼1", ""},    {-1, "幼2", ""},    {0, "幼3", "幼３"},
-        {1, "小1", "小１"},  {6, "小6", "小６"}, {7, "中1", "中１"}, {9, "中3", "中３"},
-        {10, "高1", "高１"}, {11, "高2", ""},    {12, "高3", ""},    {13, "大+", ""},
-        {40, "大+", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(displayGradeLabel(c.grade), QString::fromUtf8(c.display)) << c.grade;
-        EXPECT_EQ(fullWidthGradeLabel(c.grade), QString::fromUtf8(c.full)) << c.grade;
-    }
-}
-
 TEST_F(RosterTest, MarchBelongsToThePreviousSchoolYear) {
     writeLines({line(1, 2001, QStringLiteral("一年")), line(2, 2002, QStringLiteral("年長")),
                 line(3, 1989, QStringLiteral("大人"))});
     clock.setNow(QDateTime(QDate(2009, 3, 31), QTime(9, 0)));
     EXPECT_EQ(load(), (QStringList{QStringLiteral("小1 一年"), QStringLiteral("幼3 年長"),
                                    QStringLiteral("大+ 大人")}));
-    EXPECT_EQ(shared.currentSchoolYear, 2008);
-    EXPECT_EQ(shared.studentGradeLabels[1], QStringLiteral("小１"));
-    EXPECT_EQ(shared.studentGradeLabels[2], QStringLiteral("幼３"));
-    EXPECT_EQ(shared.studentGradeLabels[3], QString());
+    EXPECT_EQ(state::roster().currentSchoolYear, 2008);
+    EXPECT_EQ(state::roster().studentGradeLabels[1], QStringLiteral("小１"));
+    EXPECT_EQ(state::roster().studentGradeLabels[2], QStringLiteral("幼３"));
+    EXPECT_EQ(state::roster().studentGradeLabels[3], QString());
 
     clock.setNow(QDateTime(QDate(2009, 4, 1), QTime(9, 0)));
     EXPECT_EQ(load(), (QStringList{QStringLiteral("小2 一年"), QStringLiteral("小1 年長"),
                                    QStringLiteral("大+ 大人")}));
-    EXPECT_EQ(shared.currentSchoolYear, 2009);
+    EXPECT_EQ(state::roster().currentSchoolYear, 2009);
 }
 
 TEST_F(RosterTest, InactiveLinesFillThePerStudentTablesOnly) {
@@ -90,15 +76,15 @@ TEST_F(RosterTest, InactiveLinesFillThePerStudentTablesOnly) {
     ASSERT_EQ(active.size(), 4);
     EXPECT_TRUE(active[0].endsWith(QStringLiteral("一郎")));
     EXPECT_TRUE(active[3].endsWith(QStringLiteral("四郎")));
-    EXPECT_EQ(shared.rosterCount, 4);
+    EXPECT_EQ(state::roster().count, 4);
     for (int place = 1; place <= 4; ++place)
-        EXPECT_EQ(shared.rosterStudentNo[place], place) << place;
-    EXPECT_EQ(trimSpaces(shared.rosterEntries[1].studentName), QStringLiteral("一郎"));
+        EXPECT_EQ(state::roster().lineStudentNo[place], place) << place;
+    EXPECT_EQ(trimSpaces(state::roster().entries[1].studentName), QStringLiteral("一郎"));
     for (int no : {7, 8, 9}) {
-        EXPECT_FALSE(shared.studentNames[no].isEmpty()) << no;
-        EXPECT_NE(shared.studentBirthYears[no], 0) << no;
+        EXPECT_FALSE(state::roster().studentNames[no].isEmpty()) << no;
+        EXPECT_NE(state::roster().studentBirthYears[no], 0) << no;
     }
-    EXPECT_EQ(shared.studentNames[9], QStringLiteral("二番"));
+    EXPECT_EQ(state::roster().studentNames[9], QStringLiteral("二番"));
 }
 
 TEST_F(RosterTest, HomeUseLimitStopsAtAFifthLineOfAnyStatus) {
@@ -139,9 +125,9 @@ TEST_F(RosterTest, StatusTwoCountsWhenSwitchedOn) {
     bool ok = false;
     EXPECT_EQ(load(&ok).size(), 4);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(shared.rosterCount, 4);
+    EXPECT_EQ(state::roster().count, 4);
 
-    shared.status2Active = 1;
+    state::settingsAtStartUp().status2Active = 1;
     load(&ok);
     EXPECT_FALSE(ok);
     EXPECT_TRUE(ended());
@@ -151,9 +137,9 @@ TEST_F(RosterTest, LongNamesAreCutToTwenty) {
     const QString longName = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬ");
     writeLines({QStringLiteral("1,2001,0,0,\"%1\",0,\"\",\"\"").arg(longName)});
     load();
-    EXPECT_EQ(shared.rosterEntries[1].studentName, longName.left(20));
-    EXPECT_EQ(shared.studentNames[1], longName.left(20));
-    EXPECT_EQ(shared.rosterEntries[1].spareText1, QString(20, u' '));
+    EXPECT_EQ(state::roster().entries[1].studentName, longName.left(20));
+    EXPECT_EQ(state::roster().studentNames[1], longName.left(20));
+    EXPECT_EQ(state::roster().entries[1].spareText1, QString(20, u' '));
 }
 
 TEST_F(RosterTest, BadLinesNameTheFileAndTheLine) {
@@ -197,7 +183,7 @@ TEST_F(RosterTest, RecoveryTakesOverTheTempRoster) {
     ASSERT_TRUE(testfiles::writeAnsiLines(rosterTempPath(), {line(2, 2001, QStringLiteral("二"))}));
     recoverRoster();
     EXPECT_TRUE(QFile::exists(rosterTempPath()));
-    EXPECT_EQ(shared.studentNames[2], QString());
+    EXPECT_EQ(state::roster().studentNames[2], QString());
     EXPECT_EQ(load(), QStringList{QStringLiteral("小1 一")});
 }
 
@@ -250,3 +236,9 @@ TEST_F(RosterTest, WriteRosterBytesAndRoundTrip) {
 }
 
 }  // namespace
+
+TEST(TrimSpaces, RemovesOnlyHalfWidthSpaces) {
+    EXPECT_EQ(trimSpaces(QStringLiteral("  先生    ")), QStringLiteral("先生"));
+    EXPECT_EQ(trimSpaces(QStringLiteral("　先生")), QStringLiteral("　先生"));
+    EXPECT_EQ(trimSpaces(QStringLiteral("   ")), QString());
+}

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
 #include "platform/errors.h"
+#include "state/settings.h"
 #include "support/startup_env.h"
 #include "support/temp_files.h"
 
@@ -11,13 +11,14 @@ namespace {
 
 class SoundPlay : public ::testing::Test {
   protected:
-    void SetUp() override { shared.soundFolder = env.dir("音フォルダ/"); }
+    void SetUp() override { state::settingsAtStartUp().soundFolder = env.dir("音フォルダ/"); }
 
     void writeList(const QStringList& lines) {
-        ASSERT_TRUE(testfiles::writeAnsiLines(shared.soundFolder + "新音ファイル.txt", lines));
+        ASSERT_TRUE(testfiles::writeAnsiLines(
+            state::settingsAtStartUp().soundFolder + "新音ファイル.txt", lines));
     }
     QString play(const QString& file) const {
-        return "play " + shared.soundFolder + file + ".wav wait";
+        return "play " + state::settingsAtStartUp().soundFolder + file + ".wav wait";
     }
 
     StartupEnv env;
@@ -152,8 +153,10 @@ TEST_F(SoundPlay, VerdictSoundsFailSilently) {
     EXPECT_TRUE(env.endCodes.isEmpty());
     EXPECT_EQ(env.media.commands[0], play("best"));
     EXPECT_EQ(env.media.commands[1], play("fail"));
-    EXPECT_EQ(env.media.commands[10], "play " + shared.soundFolder + "最高1.wav wait");
-    EXPECT_EQ(env.media.commands[11], "play " + shared.soundFolder + "合格.wav wait");
+    EXPECT_EQ(env.media.commands[10],
+              "play " + state::settingsAtStartUp().soundFolder + "最高1.wav wait");
+    EXPECT_EQ(env.media.commands[11],
+              "play " + state::settingsAtStartUp().soundFolder + "合格.wav wait");
 }
 
 TEST_F(SoundPlay, VerdictFailuresDoNotCountTowardsTheGuard) {
@@ -173,10 +176,12 @@ TEST_F(SoundPlay, VerdictFailuresDoNotCountTowardsTheGuard) {
 
 TEST_F(SoundPlay, NamesWrittenOnWindowsFindTheirFiles) {
     // "\" between folders and another letter case than on disk.
-    ASSERT_TRUE(testfiles::writeBytes(shared.soundFolder + "Sub/Right.wav", QByteArray("RIFF")));
+    ASSERT_TRUE(testfiles::writeBytes(state::settingsAtStartUp().soundFolder + "Sub/Right.wav",
+                                      QByteArray("RIFF")));
     writeList({"正解音1", "SUB\\right", "*"});
     loadSoundTable();
     playSection(soundSolved);
     ASSERT_EQ(env.media.commands.size(), 1);
-    EXPECT_EQ(env.media.commands[0], "play " + shared.soundFolder + "Sub/Right.wav wait");
+    EXPECT_EQ(env.media.commands[0],
+              "play " + state::settingsAtStartUp().soundFolder + "Sub/Right.wav wait");
 }

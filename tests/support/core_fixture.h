@@ -13,7 +13,7 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
-#include "results/statistics.h"
+#include "state/settings.h"
 #include "support/platform_defaults.h"
 
 // A clean program per test: fresh shared state, a temporary folder tree, a fake clock
@@ -37,18 +37,21 @@ class CoreFixture : public ::testing::Test {
             if (onWait) onWait(ms);
         });
         ASSERT_TRUE(QDir(tmp.path()).mkpath(QStringLiteral("drill")));
-        shared.baseFolder = tmp.path() + QStringLiteral("/");
-        shared.dataFolder = tmp.path() + QStringLiteral("/drill/");
+        state::settingsAtStartUp().baseFolder = tmp.path() + QStringLiteral("/");
+        state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/drill/");
     }
 
     void TearDown() override {
-        setLockWaitNotice({});
         restorePlatformDefaults();
         resetSharedState();
     }
 
-    QString dataPath(const QString& name) const { return shared.dataFolder + name; }
-    QString basePath(const QString& name) const { return shared.baseFolder + name; }
+    QString dataPath(const QString& name) const {
+        return state::settingsAtStartUp().dataFolder + name;
+    }
+    QString basePath(const QString& name) const {
+        return state::settingsAtStartUp().baseFolder + name;
+    }
     bool ended() const { return !endCodes.empty(); }
 
     QTemporaryDir tmp;

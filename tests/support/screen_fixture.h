@@ -15,6 +15,8 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "state/course.h"
+#include "state/settings.h"
 #include "support/core_fixture.h"
 #include "support/test_flow_gui.h"
 
@@ -29,7 +31,7 @@ class ScreenFixture : public CoreFixture {
         platform::setMedia(&media);
         savedSounds = soundTable();
         soundFailures() = 0;
-        shared.soundFolder = tmp.path() + QStringLiteral("/sound/");
+        state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/sound/");
         soundTable()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
         soundTable()[soundPersonalBest].count = QStringLiteral("1");
         soundTable()[soundNoRecord].files = QStringList{QStringLiteral("again")};
@@ -37,10 +39,10 @@ class ScreenFixture : public CoreFixture {
 
         catalogue::setTitle();
         catalogue::fillLevelTables();
-        shared.schoolYearStartMonth = 4;
-        shared.classroomName = QStringLiteral("さくら教室");
+        state::settingsAtStartUp().schoolYearStartMonth = 4;
+        state::settingsAtStartUp().classroomName = QStringLiteral("さくら教室");
         for (int level = 1; level <= kMaxLevel; ++level) {
-            LevelTarget& t = shared.levelTargets[level];
+            LevelTarget& t = state::course().levelTargets[level];
             t.passTime = 30;
             t.secondTime = 60;
             t.clearPoints = 20;

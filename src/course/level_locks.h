@@ -4,27 +4,34 @@
 #include <array>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "state/course.h"
 
-class ResultsTables;
+// A student's figures at one level, as the statistics give them. Unknown figures (a level
+// or student outside the tables) meet no target.
+struct LevelFigures {
+    bool known = false;
+    qint32 clearWindowPoints = 0;
+    qint16 clearWindowCount = 0;
+    qint32 freeWindowPoints = 0;
+    qint16 freeWindowCount = 0;
+};
 
 // Targets of a level met inside the clear window: clearWindowPoints >= clearPoints and
 // clearWindowCount >= clearCount.
-bool levelCleared(const LevelTarget& target, const ResultsTables& stats, int level, int student);
+bool levelCleared(const LevelTarget& target, const LevelFigures& figures);
 
 // Enough work at a level inside the free window: (freeCount != 0 and freeWindowCount >=
 // freeCount) or (freePoints != 0 and freeWindowPoints >= freePoints).
-bool enoughPractice(const LevelTarget& target, const ResultsTables& stats, int level, int student);
+bool enoughPractice(const LevelTarget& target, const LevelFigures& figures);
 
 // Everything the level locks of the home screen are decided from.
 struct LevelLockInput {
     int levelCount = 0;
     int topLevel = 0;
-    const std::array<QString, kMaxLevel + 1>* levelNames = nullptr;
+    std::array<bool, kMaxLevel + 1> practice{};
     const std::array<LevelTarget, kMaxLevel + 1>* targets = nullptr;
-    const ResultsTables* stats = nullptr;
-    int studentNo = 0;
-    QString studentName;  // trimmed
+    std::array<LevelFigures, kMaxLevel + 1> figures{};  // the student's, per level
+    QString studentName;                                // trimmed
 };
 
 // Outcome per level, index 1..levelCount (index 0 unused).
@@ -38,9 +45,3 @@ struct LevelLocks {
 // opens when its clearPoints is 9999, when the student is "先生", when level L is cleared,
 // or, as long as no level has blocked the walk, when level L is a practice level.
 LevelLocks computeLevelLocks(const LevelLockInput& in);
-
-// The input for the shared state and statistics of the signed-in student.
-LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats);
-
-// A name without surrounding ASCII blanks (the roster pads names with spaces).
-QString trimBlanks(const QString& text);

@@ -1,10 +1,10 @@
-#include "home/level_locks.h"
+#include "course/level_locks.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <QString>
 
-#include "results/statistics.h"
+#include "state/course.h"
 
 namespace {
 
@@ -12,9 +12,8 @@ namespace {
 class LevelLocksTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        stats = std::make_unique<ResultsTables>();
         for (int level = 1; level <= 6; ++level) {
-            names[level] = QStringLiteral("レベル%1").arg(level);
+            figures[level].known = true;
             targets[level].passTime = 30;
             targets[level].clearPoints = 10;
             targets[level].clearCount = 2;
@@ -25,17 +24,16 @@ class LevelLocksTest : public ::testing::Test {
         LevelLockInput in;
         in.levelCount = 6;
         in.topLevel = topLevel;
-        in.levelNames = &names;
+        in.practice = practice;
         in.targets = &targets;
-        in.stats = stats.get();
-        in.studentNo = kStudent;
+        in.figures = figures;
         in.studentName = name;
         return computeLevelLocks(in);
     }
 
     void clear(int level) {
-        stats->clearWindowPoints(level, kStudent) = 10;
-        stats->clearWindowCount(level, kStudent) = 2;
+        figures[level].clearWindowPoints = 10;
+        figures[level].clearWindowCount = 2;
     }
 
     static std::vector<int> enabled(const LevelLocks& locks) {
@@ -45,10 +43,9 @@ class LevelLocksTest : public ::testing::Test {
         return out;
     }
 
-    static constexpr int kStudent = 12;
-    std::array<QString, kMaxLevel + 1> names;
+    std::array<bool, kMaxLevel + 1> practice{};
     std::array<LevelTarget, kMaxLevel + 1> targets{};
-    std::unique_ptr<ResultsTables> stats;
+    std::array<LevelFigures, kMaxLevel + 1> figures{};
 };
 
 TEST_F(LevelLocksTest, WithoutResultsOnlyLevelOneIsOpen) {
@@ -62,8 +59,8 @@ TEST_F(LevelLocksTest, PracticeAndAlwaysOpenLevelsWithoutResults) {
     // Level 1 is a practice level: it opens level 2 while the walk is not blocked. Level 2
     // blocks; the practice level 4 is open itself but no longer opens level 5. Level 6 has
     // clearPoints 9999 and is open whatever came before.
-    names[1] = QStringLiteral("範囲３練");
-    names[4] = QStringLiteral("範囲４練");
+    practice[1] = true;
+    practice[4] = true;
     targets[6].clearPoints = 9999;
     const LevelLocks locks = walk();
     EXPECT_EQ(enabled(locks), std::vector<int>({1, 2, 4, 6}));
@@ -82,8 +79,8 @@ TEST_F(LevelLocksTest, TeacherOpensEveryLevel) {
 }
 
 TEST_F(LevelLocksTest, ClearingALevelOpensTheNextOne) {
-    stats->clearWindowPoints(3, kStudent) = 10;
-    stats->clearWindowCount(3, kStudent) = 1;  // one drill short
+    figures[3].clearWindowPoints = 10;
+    figures[3].clearWindowCount = 1;  // one drill short
     EXPECT_EQ(enabled(walk()), std::vector<int>({1}));
 
     clear(3);
@@ -104,39 +101,34 @@ TEST_F(LevelLocksTest, GoalClearedFollowsTheTopLevel) {
 TEST_F(LevelLocksTest, MarkerOfAClearedLevelStaysWhileTheFreeRuleHolds) {
     clear(1);
     targets[1].freeCount = 3;
-    stats->freeWindowCount(1, kStudent) = 3;
+    figures[1].freeWindowCount = 3;
     LevelLocks locks = walk();
     EXPECT_TRUE(locks.markerVisible[1]);
     EXPECT_FALSE(locks.markerVisible[2]);
 
     // Without enough practice the marker goes.
-    stats->freeWindowCount(1, kStudent) = 2;
+    figures[1].freeWindowCount = 2;
     EXPECT_FALSE(walk().markerVisible[1]);
 
     // With the goal cleared it goes as well.
-    stats->freeWindowCount(1, kStudent) = 3;
+    figures[1].freeWindowCount = 3;
     clear(4);
     EXPECT_FALSE(walk().markerVisible[1]);
 }
 
 TEST(EnoughPractice, RulesWithZeroTargetsAreSwitchedOff) {
-    auto stats = std::make_unique<ResultsTables>();
     LevelTarget t;
-    stats->freeWindowCount(2, 7) = 100;
-    stats->freeWindowPoints(2, 7) = 1000;
-    EXPECT_FALSE(enoughPractice(t, *stats, 2, 7));
+    LevelFigures f{true, 0, 0, 1000, 100};
+    EXPECT_FALSE(enoughPractice(t, f));
     t.freePoints = 1000;
-    EXPECT_TRUE(enoughPractice(t, *stats, 2, 7));
+    EXPECT_TRUE(enoughPractice(t, f));
     t.freePoints = 1001;
-    EXPECT_FALSE(enoughPractice(t, *stats, 2, 7));
+    EXPECT_FALSE(enoughPractice(t, f));
     t.freeCount = 100;
-    EXPECT_TRUE(enoughPractice(t, *stats, 2, 7));
-}
-
-TEST(TrimBlanks, RemovesOnlyAsciiBlanks) {
-    EXPECT_EQ(trimBlanks(QStringLiteral("  先生    ")), QStringLiteral("先生"));
-    EXPECT_EQ(trimBlanks(QStringLiteral("　先生")), QStringLiteral("　先生"));
-    EXPECT_EQ(trimBlanks(QStringLiteral("   ")), QString());
+    EXPECT_TRUE(enoughPractice(t, f));
+    f.known = false;  // a level or student outside the tables
+    EXPECT_FALSE(enoughPractice(t, f));
+    EXPECT_FALSE(levelCleared(LevelTarget{}, f));
 }
 
 }  // namespace

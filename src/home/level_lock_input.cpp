@@ -1,0 +1,19 @@
+#include "home/level_lock_input.h"
+
+#include "app/shared_state.h"
+#include "results/statistics.h"
+#include "roster/roster.h"
+#include "state/course.h"
+
+LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats) {
+    const state::Course& course = state::course();
+    LevelLockInput in;
+    in.levelCount = course.levelCount;
+    in.topLevel = static_cast<int>(course.topLevel);
+    in.practice = course.practice;
+    in.targets = &course.levelTargets;
+    for (int level = 1; level <= kMaxLevel; ++level)
+        in.figures[level] = levelFiguresOf(stats, level, shared.currentStudentNo);
+    in.studentName = trimSpaces(shared.currentStudentName);
+    return in;
+}

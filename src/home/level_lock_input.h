@@ -1,0 +1,9 @@
+#pragma once
+
+#include "course/level_locks.h"
+
+class ResultsTables;
+
+// The lock input of the signed-in student: the course, the student's figures from the
+// statistics, and the name.
+LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats);

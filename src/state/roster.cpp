@@ -1,0 +1,10 @@
+#include "state/roster.h"
+
+namespace state {
+
+Roster& roster() {
+    static Roster theRoster;
+    return theRoster;
+}
+
+}  // namespace state
