@@ -76,7 +76,7 @@ class NotedMessageBoxes : public platform::MessageBoxes {
 };
 
 void writeTrailAndCrash(int sig) {
-    const char head[] = "monkey: crashed; the last events:\n";
+    const char head[] = "monkey: crashed with signal; the last events:\n";
     if (::write(2, head, sizeof head - 1) < 0) {
     }
     Monkey::writeTrail(2);
@@ -87,7 +87,10 @@ void writeTrailAndCrash(int sig) {
 void noteCrashes() {
 #ifdef MONKEY_ASAN
     // The sanitizers report the fault themselves; the events that led to it follow.
-    __sanitizer_set_death_callback([] { Monkey::writeTrail(2); });
+    __sanitizer_set_death_callback([] {
+        std::fprintf(stderr, "monkey: the last events:\n");
+        Monkey::writeTrail(2);
+    });
 #else
     for (int sig : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) ::signal(sig, writeTrailAndCrash);
 #endif
@@ -114,7 +117,9 @@ int runLife(int& argc, char** argv, const QString& programDir, int budget, quint
             std::this_thread::sleep_for(std::chrono::milliseconds(250));
             Monkey* m = watched;
             if (!over && m && m->msSinceLastTick() > limit) {
-                std::fprintf(stderr, "monkey: hang: no event for %d s after event %d\n",
+                std::fprintf(stderr,
+                             "monkey: hang: no event for %d s after event %d; "
+                             "the last events:\n",
                              hangSeconds(), m->sent());
                 Monkey::writeTrail(2);
                 _exit(kHangExit);
@@ -164,10 +169,21 @@ struct Totals {
     QMap<QString, int> boxes;
 };
 
-void printTail(const QByteArray& text, int lines) {
-    QList<QByteArray> all = text.split('\n');
-    for (qsizetype i = std::max<qsizetype>(0, all.size() - lines); i < all.size(); ++i)
-        std::printf("    %s\n", all[i].constData());
+// The head of the report (the sanitizer's or the crash's first lines, with the top of its
+// stack) and the events that led to it.
+void printFinding(const QByteArray& err) {
+    const QList<QByteArray> lines = err.split('\n');
+    qsizetype head = lines.size(), trail = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        if (head == lines.size() && (line.contains("ERROR: ") || line.contains("runtime error:") ||
+                                     line.contains("monkey: hang")))
+            head = i;
+        if (line.contains("the last events")) trail = i;
+    }
+    for (qsizetype i = head; i < std::min(head + 24, trail); ++i)
+        std::printf("    %s\n", lines[i].constData());
+    for (qsizetype i = trail; i < lines.size(); ++i) std::printf("    %s\n", lines[i].constData());
 }
 
 int runMonkey(int events, quint32 seed) {
@@ -230,7 +246,7 @@ int runMonkey(int events, quint32 seed) {
                         : hang ? "hang"
                                : "crash",
                         sent);
-            printTail(err, 60);
+            printFinding(err);
         }
         const QStringList problems = check.problems(!report && !hang && !crash);
         t.torn += static_cast<int>(problems.size());
