@@ -7,9 +7,10 @@
 //   append_worker --kill-loop <kills> <seed> step <dataFolder>
 //     kills writers: each time a forked child appends results without end (student 1, 2,
 //     3 ... one per child) or writes the blank step file without end, and is killed after
-//     a random moment of 0..10 ms. Before each step-file child the file is set to 100 bytes
-//     "x"; after each kill it must be that or the whole blank file. Prints
-//     "kills <n> old <n> new <n>".
+//     a random moment of 0..10 ms (step file: of up to twice one write, measured here,
+//     so that kills fall before and after the first replace). Before each step-file child
+//     the file is set to 100 bytes "x"; after each kill it must be that or the whole blank
+//     file. Prints "kills <n> old <n> new <n>".
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -58,6 +60,16 @@ int killLoop(const QStringList& args) {
     if (!step) state::settingsAtStartUp().baseFolder = args[6];
     const QByteArray before(100, 'x');
     const QByteArray blank(kStepFileRecords * kStepRecordSize, '\0');
+    unsigned spanUs = 10000;
+    if (step) {
+        // One write (with its flushes) takes far longer on a loaded or instrumented build.
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 10; ++i) clearStepFile();
+        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
+                            std::chrono::steady_clock::now() - start)
+                            .count();
+        spanUs = std::max<unsigned>(3000, static_cast<unsigned>(us / 10 * 2));
+    }
     int old = 0, fresh = 0;
     for (int i = 0; i < kills; ++i) {
         if (step) {
@@ -70,7 +82,7 @@ int killLoop(const QStringList& args) {
         const pid_t child = fork();
         if (child < 0) return 1;
         if (child == 0) writeWithoutEnd(step, static_cast<qint16>(1 + i));
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % spanUs));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);

@@ -80,9 +80,12 @@ EndScreen* EndScreen::current() {
 }
 
 void EndScreen::closeEvent(QCloseEvent* event) {
-    // The window's close is its "メニューへ", once the screen offers it.
+    // The window's close is its "メニューへ"; before the button shows it waits for it.
     handleClose(this, event, [this] {
-        if (menuButton_->isVisible() && menuButton_->isEnabled()) backToMenu();
+        if (menuButton_->isVisible() && menuButton_->isEnabled())
+            backToMenu();
+        else if (!menuButton_->isVisible())
+            closeAsked_ = true;
     });
 }
 
@@ -255,6 +258,10 @@ void EndScreen::secondPhase() {
     platform::doEvents();
     if (mustStop(self)) return;
     menuButton_->setFocus();
+    if (closeAsked_) {
+        backToMenu();
+        return;
+    }
 
     const int level = outcome_.run.level;
     const int s = outcome_.run.student;

@@ -41,6 +41,7 @@ class EndScreen : public QWidget {
     RunOutcome outcome_;
     bool evaluated_ = false;
     bool evaluating_ = false;
+    bool closeAsked_ = false;  // closed by the user before "メニューへ" was there
 
     QLabel* background_ = nullptr;
     QLabel* levelAttempt_ = nullptr;

@@ -40,9 +40,12 @@ HomeScreen* HomeScreen::current() {
 }
 
 void HomeScreen::closeEvent(QCloseEvent* event) {
-    // The window's close is its "戻る", once the screen offers it.
+    // The window's close is its "戻る"; while the screen comes up it waits for the button.
     handleClose(this, event, [this] {
-        if (back_->isEnabled()) backToNameSelection();
+        if (back_->isEnabled() && !activating_)
+            backToNameSelection();
+        else
+            closeAsked_ = true;
     });
 }
 
@@ -193,6 +196,11 @@ void HomeScreen::activate() {
     busyPanel_->hide();
     busyProgress_->hide();
     activatedOnce_ = true;
+    if (closeAsked_) {
+        closeAsked_ = false;
+        backToNameSelection();
+        return;
+    }
     platform::doEvents();
 }
 

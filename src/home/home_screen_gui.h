@@ -48,6 +48,7 @@ class HomeScreen : public QWidget {
     bool starting_ = false;
     bool lostToOwnWindow_ = false;
     bool activatedOnce_ = false;
+    bool closeAsked_ = false;  // closed by the user before "戻る" was there
 
     LevelColumns* columns_ = nullptr;
     RecordListArea* recordLists_ = nullptr;

@@ -54,11 +54,4 @@ TEST_F(WaitTest, StopsAsSoonAsTheProgramEnds) {
     EXPECT_LT(turns, 10);
 }
 
-TEST_F(WaitTest, AnInstalledHandlerReplacesTheWait) {
-    std::vector<int> asked;
-    platform::setWaitHandler([&](int ms) { asked.push_back(ms); });
-    platform::waitProcessingEvents(5000);
-    EXPECT_EQ(asked, std::vector<int>{5000});
-}
-
 }  // namespace

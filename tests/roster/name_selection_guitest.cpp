@@ -12,8 +12,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
-#include <iostream>
 
 #include "app/catalogue.h"
 #include "app/shared_state.h"
@@ -446,27 +444,10 @@ TEST_F(NameSelectionTest, AFifthStudentEndsWithTheHomeUseMessage) {
     EXPECT_EQ(endCodes.size(), 1u);
 }
 
-// Run in a child process by the next test: holds the program's lock until its input closes.
-TEST(NameSelectionLockHolder, HoldsTheLockForAnotherProcess) {
-    const QByteArray key = qgetenv("NARABI_HOLD_INSTANCE");
-    if (key.isEmpty()) GTEST_SKIP() << "helper of SecondCopyIsRefusedBeforeReadingAnything";
-    platform::SingleInstance lock(QString::fromUtf8(key));
-    ASSERT_TRUE(lock.acquired());
-    std::printf("locked\n");
-    std::fflush(stdout);
-    char c;
-    while (std::cin.get(c)) {
-    }
-}
-
 TEST_F(NameSelectionTest, SecondCopyIsRefusedBeforeReadingAnything) {
     // No roster at all: had the window read it, the message would be a file error.
     QProcess holder;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("NARABI_HOLD_INSTANCE"), NameSelection::instanceKey());
-    holder.setProcessEnvironment(env);
-    holder.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=NameSelectionLockHolder.*")});
+    holder.start(QStringLiteral(LOCK_HOLDER), {NameSelection::instanceKey()});
     ASSERT_TRUE(holder.waitForStarted(10000));
     QByteArray out;
     while (!out.contains("locked") && holder.waitForReadyRead(20000)) out += holder.readAll();

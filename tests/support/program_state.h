@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+
+#include "app/shared_state.h"
+#include "home/level_columns_gui.h"
+#include "platform/program.h"
+#include "results/statistics.h"
+#include "sound/sound.h"
+
+// Closes every window of the program and lets the closed ones be deleted.
+inline void closeEveryWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Puts the program's process-wide state back as a fresh start finds it (whole-program
+// tests run many programs in one process): the shared state, the sound table and its
+// failure count, the home screen's first column, the statistics and the end of the program.
+inline void resetProgramState() {
+    resetSharedState();
+    soundTable() = SoundTable{};
+    soundFailures() = 0;
+    homeFirstColumn() = 0;
+    resultsTables() = ResultsTables();
+    platform::resetProgramEnding();
+}
