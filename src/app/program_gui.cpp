@@ -22,7 +22,6 @@
 #include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
-#include "platform/web_engine.h"
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
 
@@ -98,7 +97,6 @@ bool startProgram(const QString& programDir) {
 
 int runProgram(int& argc, char** argv, const QString& programDir,
                std::function<void()> firstShown) {
-    platform::prepareWebEngine();
     platform::Application app(argc, argv);
     const ProgramVersion version = programVersion();
     QCoreApplication::setApplicationVersion(
