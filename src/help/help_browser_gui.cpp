@@ -85,6 +85,7 @@ class HelpPageView : public QTextBrowser {
         // Links are followed by the window: web addresses go to the system's browser.
         setOpenLinks(false);
         setOpenExternalLinks(false);
+        document()->setDocumentMargin(10);
     }
 
   protected:
@@ -171,6 +172,7 @@ HelpBrowser::HelpBrowser() {
         quietly([&] { navigate(cboAddress->itemText(index)); });
     });
     // Enter in the address box goes to the typed address (see eventFilter).
+    cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
     connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         quietly([&] { go(brwWebBrowser->source().resolved(link)); });
@@ -182,9 +184,11 @@ HelpBrowser::HelpBrowser() {
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
-    // Taken here, once: the line edit would report Enter, then hand the key on to the box,
-    // which reports it again and also chooses a list entry of the same text.
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+    // Taken here, once, whether the box or its line edit has the key: the line edit would
+    // report Enter, then hand the key on to the box, which reports it again and also
+    // chooses a list entry of the same text.
+    if ((watched == cboAddress || watched == cboAddress->lineEdit()) &&
+        event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (!updatingList_) quietly([&] { navigate(cboAddress->currentText()); });

@@ -48,12 +48,12 @@ class HelpBrowserTest : public CoreFixture {
         screens::showHelpBrowser();
         return HelpBrowser::current();
     }
-    // Types an address into the box and presses Enter; returns the caption then.
+    // Types an address into the box and presses Enter (the box has the focus, as on the
+    // screen); returns the caption then.
     QString type(const QString& address) {
-        QLineEdit* edit =
-            HelpBrowser::current()->findChild<QComboBox*>(QStringLiteral("cboAddress"))->lineEdit();
-        edit->setText(address);
-        QTest::keyClick(edit, Qt::Key_Return);
+        auto* box = HelpBrowser::current()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+        box->lineEdit()->setText(address);
+        QTest::keyClick(box, Qt::Key_Return);
         return HelpBrowser::current()->windowTitle();
     }
     platform::RecordingShell shell;
