@@ -35,6 +35,14 @@
 
 namespace {
 
+// Time the main thread of a process has run on a processor: on a machine shared with other
+// work this tells what the wall-clock times would be on an idle one.
+double onCpuMs(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/schedstat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return f.readAll().split(' ').first().toDouble() / 1e6;
+}
+
 long residentKb(qint64 pid) {
     QFile f(QStringLiteral("/proc/%1/status").arg(pid));
     if (!f.open(QIODevice::ReadOnly)) return -1;
@@ -65,7 +73,8 @@ class NameListPainted : public QObject {
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && list_->count() > 1 && waitPanel_->isHidden()) {
             QTimer::singleShot(0, [] {
-                std::printf("shown %ld\n", residentKb(QCoreApplication::applicationPid()));
+                const qint64 pid = QCoreApplication::applicationPid();
+                std::printf("shown %ld %.2f\n", residentKb(pid), onCpuMs(pid));
                 std::fflush(stdout);
                 _exit(0);
             });
@@ -99,20 +108,20 @@ void writeLog(const QString& path, int count) {
 struct Figures {
     QList<double> ms;
     QList<double> mb;
-    double median() const {
-        QList<double> v = ms;
+    QList<double> cpu;
+    static double median(QList<double> v) {
         std::sort(v.begin(), v.end());
         return v.isEmpty() ? 0 : v[v.size() / 2];
     }
+    double median() const { return median(ms); }
     void print(const char* what, const char* until) const {
-        QList<double> t = ms, m = mb;
+        QList<double> t = ms;
         std::sort(t.begin(), t.end());
-        std::sort(m.begin(), m.end());
         std::printf(
-            "%s: process start to %s, %lld runs: median %.1f ms (%.1f-%.1f), "
-            "resident memory then: median %.1f MB\n",
+            "%s: process start to %s, %lld runs: median %.1f ms (%.1f-%.1f), main "
+            "thread on a processor median %.1f ms; resident memory then: median %.1f MB\n",
             what, until, static_cast<long long>(t.size()), median(), t.front(), t.back(),
-            m[m.size() / 2]);
+            median(cpu), median(mb));
     }
 };
 
@@ -131,6 +140,7 @@ bool runThisProgram(const QString& programDir, Figures* figures) {
     figures->ms.append(timer.nsecsElapsed() / 1e6);
     const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
     figures->mb.append(out.value(1).toDouble() / 1024.0);
+    figures->cpu.append(out.value(2).toDouble());
     child.waitForFinished();
     return true;
 }
@@ -158,6 +168,7 @@ bool runOtherProgram(xcb_connection_t* x, const QString& program, const QStringL
     if (mapped) {
         figures->ms.append(timer.nsecsElapsed() / 1e6);
         figures->mb.append(residentKb(other.processId()) / 1024.0);
+        figures->cpu.append(onCpuMs(other.processId()));
     }
     ::kill(static_cast<pid_t>(other.processId()), SIGTERM);
     if (!other.waitForFinished(5000)) {
@@ -251,11 +262,13 @@ int main(int argc, char** argv) {
                     qPrintable(peerNote.isEmpty() ? QStringLiteral("no window seen") : peerNote));
     } else {
         peer.print("TuxMath", "its first window shown");
-        std::printf("ratio of the medians, this program / TuxMath: %.2f\n",
-                    ours.median() / peer.median());
+        std::printf("ratio of the medians, this program / TuxMath: %.2f (on a processor %.2f)\n",
+                    ours.median() / peer.median(),
+                    Figures::median(ours.cpu) / Figures::median(peer.cpu));
         if (!older.ms.isEmpty())
-            std::printf("ratio of the medians, %s / TuxMath: %.2f\n", qPrintable(also),
-                        older.median() / peer.median());
+            std::printf("ratio of the medians, %s / TuxMath: %.2f (on a processor %.2f)\n",
+                        qPrintable(also), older.median() / peer.median(),
+                        Figures::median(older.cpu) / Figures::median(peer.cpu));
     }
 #ifdef NARABI_HAVE_XCB
     if (x) xcb_disconnect(x);
