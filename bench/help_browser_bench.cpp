@@ -20,19 +20,12 @@
 #include "app/catalogue.h"
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "bench_support.h"
 #include "help/help_browser_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 
 namespace {
-
-long residentKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Time this thread has run on a processor: on a machine shared with other work this tells
 // what the wall-clock time would be on an idle one.
@@ -88,7 +81,7 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
         const double cpu = threadCpuMs() - cpuBefore;
         if (!HelpBrowser::current()->windowTitle().startsWith(QStringLiteral("使用法の説明")))
             return 1;
-        std::printf("shown %.2f %ld %.2f\n", ms, residentKb(), cpu);
+        std::printf("shown %.2f %ld %.2f\n", ms, bench::residentKb(), cpu);
         return 0;
     }
     const char* pages[] = {"/helpmenu.htm", "/narabitouch.htm", "/formmail2/form1.html",
@@ -103,9 +96,9 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
         HelpBrowser::current()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        if (loop == 0) first = residentKb();
+        if (loop == 0) first = bench::residentKb();
     }
-    std::printf("loops %ld %ld\n", first, residentKb());
+    std::printf("loops %ld %ld\n", first, bench::residentKb());
     return 0;
 }
 

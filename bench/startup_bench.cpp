@@ -25,6 +25,7 @@
 #include <cstdio>
 
 #include "app/program_gui.h"
+#include "bench_support.h"
 #include "platform/dates.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
@@ -41,14 +42,6 @@ double onCpuMs(qint64 pid) {
     QFile f(QStringLiteral("/proc/%1/schedstat").arg(pid));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     return f.readAll().split(' ').first().toDouble() / 1e6;
-}
-
-long residentKb(qint64 pid) {
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 // Prints "shown <resident kB>" and ends once the name list has been painted with its
@@ -74,7 +67,7 @@ class NameListPainted : public QObject {
         if (e->type() == QEvent::Paint && list_->count() > 1 && waitPanel_->isHidden()) {
             QTimer::singleShot(0, [] {
                 const qint64 pid = QCoreApplication::applicationPid();
-                std::printf("shown %ld %.2f\n", residentKb(pid), onCpuMs(pid));
+                std::printf("shown %ld %.2f\n", bench::residentKb(pid), onCpuMs(pid));
                 std::fflush(stdout);
                 _exit(0);
             });
@@ -86,24 +79,6 @@ class NameListPainted : public QObject {
     QListWidget* list_ = nullptr;
     QWidget* waitPanel_ = nullptr;
 };
-
-void writeLog(const QString& path, int count) {
-    const double today = platform::dayCountFromDate(QDate::currentDate());
-    QByteArray log;
-    for (int i = 0; i < count; ++i) {
-        ResultRecord r;
-        r.date = today - (count - i) / 300;
-        r.timeOfDay = 0.5;
-        r.studentNo = static_cast<qint16>(1 + i % 3);
-        r.level = static_cast<qint16>(1 + i % 4);
-        r.time = 20 + i % 70;
-        r.classroom = QStringLiteral("12345");
-        log += r.toBytes();
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(log) != log.size())
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
 
 struct Figures {
     QList<double> ms;
@@ -187,7 +162,7 @@ bool runOtherProgram(xcb_connection_t* x, const QString& program, const QStringL
     }
     if (mapped) {
         figures->ms.append(timer.nsecsElapsed() / 1e6);
-        figures->mb.append(residentKb(other.processId()) / 1024.0);
+        figures->mb.append(bench::residentKb(other.processId()) / 1024.0);
         figures->cpu.append(onCpuMs(other.processId()));
     }
     ::kill(static_cast<pid_t>(other.processId()), SIGTERM);
@@ -224,7 +199,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot lay out the demo folder\n");
         return 1;
     }
-    writeLog(QDir(programDir).filePath(QStringLiteral("成績累積データ.dat")), kMaxRecords);
+    bench::writeLog(QDir(programDir).filePath(QStringLiteral("成績累積データ.dat")), kMaxRecords);
 
     // The other programs need an X display to show a window whose mapping is seen.
     const QString tuxmath = QStandardPaths::findExecutable(
