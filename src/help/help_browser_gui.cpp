@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,6 +63,14 @@ QUrl helpFolder() {
     return QUrl(catalogue::helpSite());
 }
 
+// Only plain files of a reasonable size are read: an address typed by hand may name a
+// device ("/dev/zero") or a huge file, which would be read whole.
+bool readable(const QUrl& url) {
+    if (!url.isLocalFile()) return true;
+    const QFileInfo file(url.toLocalFile());
+    return file.isFile() && file.size() <= 16 * 1024 * 1024;
+}
+
 bool hasData(const QVariant& data) {
     return data.isValid() && !data.toByteArray().isEmpty();
 }
@@ -96,7 +105,8 @@ class HelpPageView : public QTextBrowser {
             type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource;
         if (page && !name.isRelative()) page_ = name;
         const QUrl url = name.isRelative() ? page_.resolved(name) : name;
-        QVariant data = QTextBrowser::loadResource(type, url);
+        QVariant data;
+        if (readable(url)) data = QTextBrowser::loadResource(type, url);
         if (!hasData(data)) {
             const QUrl copy = help::builtInCopy(url, helpFolder());
             if (copy.isValid()) data = QTextBrowser::loadResource(type, copy);

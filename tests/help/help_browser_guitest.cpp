@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -106,6 +107,10 @@ TEST_F(HelpBrowserTest, PagesComeFromTheHelpFolderThenFromTheCompiledInCopy) {
     EXPECT_EQ(type(QStringLiteral("helpmenu.htm")),
               QStringLiteral("使用法の説明１ ― ならびタッチの使い方"));
     EXPECT_EQ(type(QStringLiteral("nothere.htm")), QStringLiteral("ページが見つかりません"));
+    // A device is no page (it would be read without end).
+    if (QFileInfo::exists(QStringLiteral("/dev/zero"))) {
+        EXPECT_EQ(type(QStringLiteral("/dev/zero")), QStringLiteral("ページが見つかりません"));
+    }
 }
 
 TEST_F(HelpBrowserTest, WebAddressesGoToTheSystemBrowserOrAMessageNamesThem) {
