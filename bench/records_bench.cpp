@@ -15,6 +15,7 @@
 #include <random>
 
 #include "app/shared_state.h"
+#include "bench_support.h"
 #include "home/record_list_view_gui.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -133,14 +134,6 @@ BENCHMARK(BM_OwnRuns)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BestTimeRankings)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PointsRankings)->Unit(benchmark::kMillisecond);
 
-long residentKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,6 +154,6 @@ int main(int argc, char** argv) {
         rankings(records::RankingKind::Points, records::PointsOrder::Today);
     }
     std::printf("resident memory after 50 loops of every list kind: %.1f MB\n",
-                residentKb() / 1024.0);
+                bench::residentKb() / 1024.0);
     return 0;
 }

@@ -19,6 +19,7 @@
 
 #include "app/program_gui.h"
 #include "app/shared_state.h"
+#include "bench_support.h"
 #include "drill/drill_screen_gui.h"
 #include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
@@ -66,25 +67,6 @@ QWidget* window(const char* objectName) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->objectName() == QLatin1String(objectName)) return w;
     return nullptr;
-}
-
-void writeLog(const QString& path, int count) {
-    const double today = platform::dayCountFromDate(QDate::currentDate());
-    QByteArray log;
-    log.reserve(count * kResultRecordSize);
-    for (int i = 0; i < count; ++i) {
-        ResultRecord r;
-        r.date = today - (count - i) / 300;
-        r.timeOfDay = 0.5;
-        r.studentNo = static_cast<qint16>(1 + i % 3);
-        r.level = static_cast<qint16>(1 + i % 4);
-        r.time = 20 + i % 70;
-        r.classroom = QStringLiteral("12345");
-        log += r.toBytes();
-    }
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(log);
 }
 
 // One drill from the home screen: start level 1, press the cards in order five times.
@@ -140,7 +122,7 @@ int main(int argc, char** argv) {
     if (QProcess::execute(QStringLiteral(MAKE_DEMO),
                           {family.path(), QStringLiteral("ならびタッチ")}) != 0)
         return 1;
-    writeLog(QDir(programDir).filePath(QStringLiteral("成績累積データ.dat")), kMaxRecords);
+    bench::writeLog(QDir(programDir).filePath(QStringLiteral("成績累積データ.dat")), kMaxRecords);
 
     platform::RecordingMedia media;  // sound excluded from the figures
     platform::RecordingMessageBoxes boxes;

@@ -3,8 +3,8 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config ccache
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-webengine-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio
   poppler-utils

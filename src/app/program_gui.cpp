@@ -16,7 +16,6 @@
 #include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
-#include "platform/web_engine.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -85,7 +84,6 @@ bool startProgram(const QString& programDir) {
 
 int runProgram(int& argc, char** argv, const QString& programDir,
                std::function<void()> firstShown) {
-    platform::prepareWebEngine();
     platform::Application app(argc, argv);
     const ProgramVersion version = programVersion();
     QCoreApplication::setApplicationVersion(

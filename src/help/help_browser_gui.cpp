@@ -4,24 +4,25 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 #include <exception>
 
 #include "app/catalogue.h"
-#include "app/shared_state.h"
+#include "help/help_address.h"
 #include "platform/geometry.h"
+#include "platform/shell.h"
 #include "state/settings.h"
 #include "widgets/screen_flow_gui.h"
 
@@ -54,14 +55,65 @@ const ToolButton kToolButtons[] = {
     {"Stop", "中止", "process-stop", QStyle::SP_BrowserStop},
 };
 
-// The help pages need no cache, cookies or storage on disk: a profile kept in memory
-// starts faster and leaves nothing behind.
-QWebEngineProfile* helpProfile() {
-    static QWebEngineProfile* profile = new QWebEngineProfile(qApp);
-    return profile;
+QUrl helpFolder() {
+    return QUrl(catalogue::helpSite());
+}
+
+// Only plain files of a reasonable size are read: an address typed by hand may name a
+// device ("/dev/zero") or a huge file, which would be read whole.
+bool readable(const QUrl& url) {
+    if (!url.isLocalFile()) return true;
+    const QFileInfo file(url.toLocalFile());
+    return file.isFile() && file.size() <= 16 * 1024 * 1024;
+}
+
+bool hasData(const QVariant& data) {
+    return data.isValid() && !data.toByteArray().isEmpty();
+}
+
+QString notFoundPage(const QUrl& url) {
+    return QStringLiteral(
+               "<html><head><title>ページが見つかりません</title></head><body>"
+               "<h2>ページが見つかりません</h2><p>%1</p>"
+               "<p>アドレスを確かめてください。<a href=\"%2\">ヘルプの目次</a></p></body></html>")
+        .arg(url.toDisplayString().toHtmlEscaped(), catalogue::helpHomePage().toHtmlEscaped());
 }
 
 }  // namespace
+
+// Qt's rich-text browser reading each page and picture from the help folder first and
+// from the compiled-in copy when the file is missing; an address found in neither shows
+// a short page that names it.
+class HelpPageView : public QTextBrowser {
+  public:
+    explicit HelpPageView(QWidget* parent) : QTextBrowser(parent) {
+        // Links are followed by the window: web addresses go to the system's browser.
+        setOpenLinks(false);
+        setOpenExternalLinks(false);
+        document()->setDocumentMargin(10);
+    }
+
+  protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        // A page is asked for by its whole address; its pictures and style sheet by
+        // addresses relative to it.
+        const bool page =
+            type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource;
+        if (page && !name.isRelative()) page_ = name;
+        const QUrl url = name.isRelative() ? page_.resolved(name) : name;
+        QVariant data;
+        if (readable(url)) data = QTextBrowser::loadResource(type, url);
+        if (!hasData(data)) {
+            const QUrl copy = help::builtInCopy(url, helpFolder());
+            if (copy.isValid()) data = QTextBrowser::loadResource(type, copy);
+        }
+        if (!hasData(data) && page) data = notFoundPage(url);
+        return data;
+    }
+
+  private:
+    QUrl page_;
+};
 
 HelpBrowser::HelpBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
@@ -96,11 +148,8 @@ HelpBrowser::HelpBrowser() {
     addressLayout->addWidget(lblAddress);
     addressLayout->addWidget(cboAddress);
 
-    // The browser itself is made once the window has been painted (see showAndLoad).
-    browserArea_ = new QWidget(this);
-    browserArea_->setObjectName(QStringLiteral("browserArea"));
-    auto* browserLayout = new QVBoxLayout(browserArea_);
-    browserLayout->setContentsMargins(0, 0, 0, 0);
+    brwWebBrowser = new HelpPageView(this);
+    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
 
     timTimer = new QTimer(this);
     timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -120,37 +169,38 @@ HelpBrowser::HelpBrowser() {
     layout->setSpacing(2);
     layout->addWidget(tbToolBar);
     layout->addWidget(picAddress);
-    layout->addWidget(browserArea_, 1);
+    layout->addWidget(brwWebBrowser, 1);
     layout->addWidget(Picture1);
 
     connect(cboAddress, &QComboBox::activated, this, [this](int index) {
         if (updatingList_) return;
         quietly([&] { navigate(cboAddress->itemText(index)); });
     });
-    // Enter in the address box acts as choosing the typed address.
-    connect(cboAddress->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        if (updatingList_) return;
-        quietly([&] { navigate(cboAddress->currentText()); });
+    // Enter in the address box goes to the typed address (see eventFilter).
+    cboAddress->installEventFilter(this);
+    cboAddress->lineEdit()->installEventFilter(this);
+    connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        quietly([&] { go(brwWebBrowser->source().resolved(link)); });
     });
+    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
+            [this] { quietly([&] { pageShown(); }); });
     connect(timTimer, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QWebEngineView* HelpBrowser::view() {
-    if (brwWebBrowser) return brwWebBrowser;
-    // The engine's first start takes a while; the window is already on the screen.
-    brwWebBrowser = new QWebEngineView(browserArea_);
-    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->setPage(new QWebEnginePage(helpProfile(), brwWebBrowser));
-    browserArea_->layout()->addWidget(brwWebBrowser);
-    connect(brwWebBrowser, &QWebEngineView::loadStarted, this,
-            [this] { quietly([&] { loadStarted(); }); });
-    connect(brwWebBrowser, &QWebEngineView::loadFinished, this,
-            [this] { quietly([&] { loadFinished(); }); });
-    connect(brwWebBrowser, &QWebEngineView::titleChanged, this, [this] {
-        if (!busy_) setWindowTitle(locationName());
-    });
-    return brwWebBrowser;
+bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // Taken here, once, whether the box or its line edit has the key: the line edit would
+    // report Enter, then hand the key on to the box, which reports it again and also
+    // chooses a list entry of the same text.
+    if ((watched == cboAddress || watched == cboAddress->lineEdit()) &&
+        event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!updatingList_) quietly([&] { navigate(cboAddress->currentText()); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpBrowser::showAndLoad(const QString& address) {
@@ -158,23 +208,7 @@ void HelpBrowser::showAndLoad(const QString& address) {
     show();
     raise();
     activateWindow();
-    if (brwWebBrowser) {
-        load();
-        return;
-    }
-    // First opening: the page is asked for once the window has been painted, so that the
-    // window appears at once and shows "接続中..." while the engine starts.
-    setWindowTitle(kConnecting);
-    cboAddress->setEditText(address_);
-    loadAfterPaint_ = true;
-}
-
-bool HelpBrowser::event(QEvent* e) {
-    if (e->type() == QEvent::Paint && loadAfterPaint_) {
-        loadAfterPaint_ = false;
-        QTimer::singleShot(0, this, [this] { quietly([&] { load(); }); });
-    }
-    return QWidget::event(e);
+    load();
 }
 
 void HelpBrowser::closeEvent(QCloseEvent* event) {
@@ -193,7 +227,8 @@ QStringList HelpBrowser::addressList() const {
 }
 
 QString HelpBrowser::locationName() const {
-    return brwWebBrowser ? brwWebBrowser->title() : QString();
+    const QString title = brwWebBrowser->documentTitle();
+    return title.isEmpty() ? brwWebBrowser->source().toDisplayString() : title;
 }
 
 void HelpBrowser::load() {
@@ -206,29 +241,39 @@ void HelpBrowser::load() {
 }
 
 void HelpBrowser::navigate(const QString& address) {
-    const QString text = address.trimmed();
-    if (text.isEmpty()) return;
+    const QUrl url = help::typedAddress(address, helpFolder());
+    if (!url.isEmpty()) go(url);
+}
+
+void HelpBrowser::go(const QUrl& url) {
+    if (help::isWebAddress(url)) {
+        platform::openInBrowser(url.toString());
+        return;
+    }
     timTimer->start();
-    view()->load(QUrl::fromUserInput(text, state::settings().programFolder));
+    busy_ = true;
+    setWindowTitle(kConnecting);
+    brwWebBrowser->setSource(url);
+    busy_ = false;
+    pageShown();
 }
 
 void HelpBrowser::toolButton(const QString& key) {
     quietly([&] {
         timTimer->start();
-        view();
         if (key == QStringLiteral("Back")) {
-            brwWebBrowser->back();
+            brwWebBrowser->backward();
         } else if (key == QStringLiteral("Forward")) {
             brwWebBrowser->forward();
         } else if (key == QStringLiteral("Refresh")) {
             brwWebBrowser->reload();
         } else if (key == QStringLiteral("Home")) {
-            brwWebBrowser->load(QUrl(catalogue::helpHomePage()));
+            go(QUrl(catalogue::helpHomePage()));
         } else if (key == QStringLiteral("Search")) {
             findOnPage();
         } else if (key == QStringLiteral("Stop")) {
             timTimer->stop();
-            brwWebBrowser->stop();
+            busy_ = false;
             setWindowTitle(locationName());
         }
     });
@@ -237,10 +282,15 @@ void HelpBrowser::toolButton(const QString& key) {
 void HelpBrowser::findOnPage() {
     // The help is on this machine, not on a site with a search page: search the page shown.
     bool ok = false;
+    QPointer<HelpBrowser> self(this);
     const QString word =
         QInputDialog::getText(this, QStringLiteral("ページ内を検索"), QStringLiteral("さがす言葉:"),
                               QLineEdit::Normal, QString(), &ok);
-    if (ok) brwWebBrowser->findText(word);
+    if (!self || !ok || word.isEmpty()) return;
+    // From the place shown on, then once more from the top of the page.
+    if (brwWebBrowser->find(word)) return;
+    brwWebBrowser->moveCursor(QTextCursor::Start);
+    if (!brwWebBrowser->find(word)) QApplication::beep();
 }
 
 void HelpBrowser::timerTick() {
@@ -252,22 +302,10 @@ void HelpBrowser::timerTick() {
     setWindowTitle(locationName());
 }
 
-void HelpBrowser::loadStarted() {
-    busy_ = true;
-    if (timTimer->isActive()) setWindowTitle(kConnecting);
-}
-
-void HelpBrowser::loadFinished() {
-    busy_ = false;
-    if (!broughtToFront_) {
-        // The engine's first start can put the window behind the name selection: bring it
-        // to the front once its first page is there.
-        broughtToFront_ = true;
-        raise();
-        activateWindow();
-    }
+void HelpBrowser::pageShown() {
+    if (busy_) return;
     setWindowTitle(locationName());
-    const QUrl url = view()->url();
+    const QUrl url = brwWebBrowser->source();
     if (url.isValid() && !url.isEmpty()) putAddressFirst(url.toString());
 }
 

@@ -3,17 +3,19 @@
 #include <QStringList>
 #include <QWidget>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QToolBar;
-class QWebEngineView;
+class QUrl;
+class HelpPageView;
 
-// The help browser: the program's help pages in an embedded browser, with a toolbar, an
+// The help browser: the program's help pages in Qt's rich-text browser, with a toolbar, an
 // address box holding the visited addresses (newest first) and a button back to the name
-// selection. The caption reads "接続中..." while a page loads, then the page's title.
+// selection. The caption reads "接続中..." while a page loads, then the page's title. Pages
+// come from the folder "help" beside the program, or from the copy compiled into the
+// program where that folder or a page is missing; web addresses go to the system's browser.
 class HelpBrowser : public QWidget {
     Q_OBJECT
   public:
@@ -34,16 +36,14 @@ class HelpBrowser : public QWidget {
     static HelpBrowser* current();
 
   protected:
-    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // However the window is closed, it makes way (the help window has nothing to keep).
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // The embedded browser, made on first use.
-    QWebEngineView* view();
+    void go(const QUrl& url);
     void timerTick();
-    void loadStarted();
-    void loadFinished();
+    void pageShown();
     void putAddressFirst(const QString& address);
     void findOnPage();
     QString locationName() const;
@@ -52,14 +52,11 @@ class HelpBrowser : public QWidget {
     QWidget* picAddress;
     QLabel* lblAddress;
     QComboBox* cboAddress;
-    QWidget* browserArea_;
-    QWebEngineView* brwWebBrowser = nullptr;
+    HelpPageView* brwWebBrowser;
     QTimer* timTimer;
     QWidget* Picture1;
     QPushButton* Command1;
     bool updatingList_ = false;
     bool busy_ = false;
-    bool broughtToFront_ = false;
-    bool loadAfterPaint_ = false;
     QString address_;
 };

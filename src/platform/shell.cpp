@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include "platform/messages.h"
 
 namespace platform {
 
@@ -16,7 +19,34 @@ class SystemShell : public Shell {
     bool startProgram(const QString& path, const QStringList& arguments) override {
         return QProcess::startDetached(path, arguments, QFileInfo(path).absolutePath());
     }
-    bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    bool openUrl(const QString& url) override {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // xdg-open ends at once with an error when it finds no browser to start, and either
+        // ends at once or runs along with the browser when it found one. Qt's own opener
+        // reports success as soon as xdg-open has started, so its failure went unseen.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty()) {
+            auto* process = new QProcess;
+            process->setStandardOutputFile(QProcess::nullDevice());
+            process->setStandardErrorFile(QProcess::nullDevice());
+            process->start(opener, {url});
+            if (!process->waitForStarted()) {
+                delete process;
+                return false;
+            }
+            if (process->waitForFinished(2000)) {
+                const bool opened =
+                    process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+                delete process;
+                return opened;
+            }
+            // Still running with the browser: it is let go and cleaned up when it ends.
+            QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+            return true;
+        }
+#endif
+        return QDesktopServices::openUrl(QUrl(url));
+    }
 };
 
 Shell* g_shell = nullptr;
@@ -30,6 +60,13 @@ Shell& shell() {
 
 void setShell(Shell* s) {
     g_shell = s;
+}
+
+bool openInBrowser(const QString& url) {
+    if (shell().openUrl(url)) return true;
+    msgBox(url + QStringLiteral("\n\nこのアドレスを開くウェブブラウザを起動できませんでした。"),
+           QStringLiteral("Quillmark5"), MsgIcon::Exclamation);
+    return false;
 }
 
 struct SingleInstance::Impl {

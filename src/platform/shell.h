@@ -12,11 +12,16 @@ class Shell {
     virtual ~Shell() = default;
     // Starts a program detached in a normal window; false when it could not be started.
     virtual bool startProgram(const QString& path, const QStringList& arguments) = 0;
+    // Hands a web address to the system's browser; false when no browser could be started.
     virtual bool openUrl(const QString& url) = 0;
 };
 
 Shell& shell();
 void setShell(Shell* shell);
+
+// Opens a web address in the system's browser; when none can be started, a message box
+// names the address and says so. Returns whether a browser was started.
+bool openInBrowser(const QString& url);
 
 class RecordingShell : public Shell {
   public:
@@ -26,7 +31,7 @@ class RecordingShell : public Shell {
     }
     bool openUrl(const QString& url) override {
         urls.append(url);
-        return true;
+        return openResult;
     }
     struct Started {
         QString path;
@@ -35,6 +40,7 @@ class RecordingShell : public Shell {
     QList<Started> started;
     QStringList urls;
     bool startResult = true;
+    bool openResult = true;  // false: as a machine without a web browser
 };
 
 // Guards against a second copy of the program: the first to acquire the key keeps it

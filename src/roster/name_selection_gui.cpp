@@ -484,5 +484,5 @@ void NameSelection::showHelpPage(const char* page) {
 
 void NameSelection::openHomePage() {
     // The contents page of the program's own help stands in for the maker's home page.
-    platform::shell().openUrl(catalogue::helpHomePage());
+    platform::openInBrowser(catalogue::helpHomePage());
 }

@@ -407,6 +407,11 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     EXPECT_EQ(versionShown, 1);
     w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
     EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/index.htm")});
+    // Without a web browser a message names the page.
+    shell.openResult = false;
+    w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
+    ASSERT_FALSE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.shown.last().text.startsWith(host + QStringLiteral("/index.htm\n")));
     // The name-change window takes the name selection's place.
     child<QPushButton>("Command16")->click();
     EXPECT_NE(NameChangeWindow::current(), nullptr);
