@@ -21,6 +21,7 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "sound/sound.h"
@@ -28,7 +29,6 @@
 #include "state/roster.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screens_gui.h"
 
 namespace {
 
@@ -174,7 +174,7 @@ void EndScreen::evaluate() {
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
+    buildStatistics();
     if (!self || platform::programEnding()) return;
 
     // 3.
@@ -307,7 +307,7 @@ void EndScreen::retry() {
 namespace {
 
 void showResult() {
-    widgets::showSingleScreen(g_result, &EndScreen::evaluate);
+    platform::showSingleScreen(g_result, &EndScreen::evaluate);
 }
 
 void closeResult() {

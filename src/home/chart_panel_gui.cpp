@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
@@ -194,7 +193,7 @@ void ChartPanel::showSelected(bool print) {
 
 void ChartPanel::showCards(int studentNo) {
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs, {screens::showWaitWindow, screens::closeWaitWindow})) return;
+    if (!readChartRuns(&runs)) return;
     std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
                          widgets::gothicFont(chartFontSize_));
@@ -206,7 +205,7 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::unique_ptr<QPrinter> printer = platform::choosePrinter(panel_->window());
     if (!printer) return;
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs, {screens::showWaitWindow, screens::closeWaitWindow})) return;
+    if (!readChartRuns(&runs)) return;
     const ChartChoice chosen = choice();
     std::vector<ChartPage> pages;
     for (int student : students) {

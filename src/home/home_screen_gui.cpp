@@ -29,11 +29,11 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "platform/screens_gui.h"
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screens_gui.h"
 
 using namespace homelayout;
 
@@ -157,7 +157,7 @@ void HomeScreen::activate() {
 
     // 4.
     screens::closeNameSelection();
-    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
+    buildStatistics();
     if (!self || platform::programEnding()) return;
     ResultsTables& stats = resultsTables();
     const int s = shared.currentStudentNo;
@@ -284,7 +284,7 @@ void HomeScreen::focusWindowChanged(QWindow* window) {
 namespace {
 
 void showHome() {
-    widgets::showSingleScreen(g_home, &HomeScreen::activate);
+    platform::showSingleScreen(g_home, &HomeScreen::activate);
 }
 
 void closeHome() {

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/screens.h"
 #include "app/shared_state.h"
 #include "course/grades.h"
 #include "home/home_layout_gui.h"
@@ -400,9 +399,7 @@ bool RecordListArea::buildRunList(RunList kind) {
 
     QByteArray bytes;
     QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes, {screens::showWaitWindow, screens::closeWaitWindow}) || !self ||
-        platform::programEnding())
-        return false;
+    if (!readResultLog(&bytes) || !self || platform::programEnding()) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     const std::vector<records::LogRun> runs =
         records::decodeLogTail(bytes, records::runListWindow(kind));

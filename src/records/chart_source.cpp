@@ -9,9 +9,9 @@
 #include "state/course.h"
 #include "state/settings.h"
 
-bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait) {
+bool readChartRuns(std::vector<records::LogRun>* runs) {
     QByteArray bytes;
-    if (!readResultLog(&bytes, wait)) return false;
+    if (!readResultLog(&bytes)) return false;
     *runs = records::decodeLogTail(bytes, kMaxRecords);
     return true;
 }

@@ -7,7 +7,6 @@
 #include "records/chart_card.h"
 #include "records/rankings.h"
 #include "records/run_lists.h"
-#include "results/statistics.h"
 
 // What the chart cards read: the runs from the results log, the ranks and points from the
 // level's rankings over the statistics.
@@ -18,9 +17,9 @@ struct ChartChoice {
     records::PointsOrder pointsOrder = records::PointsOrder::AllTime;
 };
 
-// The runs of the log's last 20000 records, read with the statistics' retries (and `wait`
-// while another machine holds the log). Returns false when the program was ended meanwhile.
-bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait = {});
+// The runs of the log's last 20000 records, read with the statistics' retries. Returns
+// false when the program was ended meanwhile.
+bool readChartRuns(std::vector<records::LogRun>* runs);
 
 // The rank texts and points figures of a student's card at a level: the student's rows in
 // the level's time and points rankings are found by student number; a row the grade group

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "app/screens.h"
 #include "course/points.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -81,11 +82,11 @@ void reportMissingLog(const platform::RuntimeError& e, int step, const QString& 
 
 // Reads the whole log, retrying as the log's readers always have. Returns false when the
 // program was ended meanwhile.
-bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogWait& wait) {
+bool readLog(const QString& path, QByteArray* bytes, int* step) {
     int notFound = 0;
-    bool waitBegun = false;
+    bool waitWindowShown = false;
     const auto finish = [&](bool ok) {
-        if (waitBegun && wait.end) wait.end();
+        if (waitWindowShown) screens::closeWaitWindow();
         return ok;
     };
     for (;;) {
@@ -94,9 +95,9 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
             if (platform::readRecordsShared(path, bytes)) return finish(true);
             // Another machine is appending: wait a second and try again.
             *step = 3;
-            if (!waitBegun) {
-                if (wait.begin) wait.begin();
-                waitBegun = true;
+            if (!waitWindowShown) {
+                screens::showWaitWindow();
+                waitWindowShown = true;
             }
             platform::waitProcessingEvents(kLockRetryMs);
             if (platform::programEnding()) return finish(false);
@@ -156,12 +157,12 @@ ResultsTables& resultsTables() {
     return tables;
 }
 
-void loadResults(const LockedLogWait& wait) {
+void loadResults() {
     ResultsTables& tb = resultsTables();
     const QString path = resultLogPath();
     int step = 1;
     QByteArray bytes;
-    if (!readLog(path, &bytes, &step, wait)) return;
+    if (!readLog(path, &bytes, &step)) return;
 
     step = 4;
     // Every best time back to 99999: one row by hand, the other rows copied from it.
@@ -211,12 +212,12 @@ void loadResults(const LockedLogWait& wait) {
     for (int level = 1; level <= kMaxLevel; ++level) tb.levelBestTime_[level] = levelBest[level];
 }
 
-bool readResultLog(QByteArray* bytes, const LockedLogWait& wait) {
+bool readResultLog(QByteArray* bytes) {
     int step = 1;
-    return readLog(resultLogPath(), bytes, &step, wait);
+    return readLog(resultLogPath(), bytes, &step);
 }
 
-void buildStatistics(const LockedLogWait& wait) {
+void buildStatistics() {
     ResultsTables& tb = resultsTables();
     clearTable(tb.attempts_);
     clearTable(tb.clearWindowCount_);
@@ -227,7 +228,7 @@ void buildStatistics(const LockedLogWait& wait) {
     clearTable(tb.freeWindowCount_);
     clearTable(tb.freeWindowPoints_);
 
-    loadResults(wait);
+    loadResults();
     if (platform::programEnding()) return;
 
     // Every level the entries use needs a positive pass time (the points rule divides by it).

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <functional>
 #include <vector>
 
 #include "course/level_locks.h"
@@ -67,29 +66,22 @@ LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student);
 // A drill counts as completed below this time.
 constexpr qint32 kCompletedBelow = 6000;
 
-// What a reader of the log shows while another machine holds the log locked: `begin`
-// once the wait starts, `end` when the reader is done (either may be empty).
-struct LockedLogWait {
-    std::function<void()> begin;
-    std::function<void()> end;
-};
-
 // Reads the log (the last 20000 records) into the record list and the best times, in one
 // read of the file. A missing log is retried every 5 s; at the 4th failure it shows
 // "ファイルがありません" and ends the program. A log locked by another machine is retried every
-// second without limit (with `wait` begun meanwhile). Any other failure,
+// second without limit (the please-wait window is shown meanwhile). Any other failure,
 // including a record whose level is above 35 or whose student number is outside 0..5000,
 // shows "成績ランダムファイル表示" with the entry and ends the program. Entries with a negative
 // date, student number 0 or a level of 0 or less are left out of the list (a negative level
 // has no row, so it does not count as a best time either).
 // When it ends the program it returns normally with platform::programEnding() true and the
 // tables not (or only partly) filled: callers check programEnding() before using them.
-void loadResults(const LockedLogWait& wait = {});
+void loadResults();
 // Reads the whole log into bytes with the same retries and messages as loadResults (a
 // missing log, a log locked by another machine). Returns false when the program was ended.
-bool readResultLog(QByteArray* bytes, const LockedLogWait& wait = {});
+bool readResultLog(QByteArray* bytes);
 // Clears the tables, loads the log and fills every statistic. Returns at once, leaving the
 // statistics cleared, when loadResults ended the program. A level used by the log whose
 // pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
 // points sums beyond 32 bits raise error 6.
-void buildStatistics(const LockedLogWait& wait = {});
+void buildStatistics();

@@ -307,7 +307,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    buildStatistics({screens::showWaitWindow, screens::closeWaitWindow});
+    buildStatistics();
     platform::doEvents();
     if (platform::programEnding()) return;
     names_->clear();

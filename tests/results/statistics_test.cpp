@@ -263,17 +263,18 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
     EXPECT_EQ(endCodes.size(), 1u);
 }
 
-TEST_F(StatisticsTest, ALockedLogIsWaitedForWithTheWaitShown) {
+TEST_F(StatisticsTest, ALockedLogIsWaitedForWithThePleaseWaitWindow) {
     writeLog({{kToday, 5, 1, 40}});
     int shown = 0, closed = 0;
-    const LockedLogWait wait{[&] { ++shown; }, [&] { ++closed; }};
+    screens::hooks().showWaitWindow = [&] { ++shown; };
+    screens::hooks().closeWaitWindow = [&] { ++closed; };
     auto holder = std::make_unique<platform::RecordFile>(resultLogPath(),
                                                          platform::RecordFile::Access::Append);
     holder->lockExclusive();
     onWait = [&](int) {
         if (waits.size() == 3) holder.reset();
     };
-    buildStatistics(wait);
+    buildStatistics();
     EXPECT_EQ(waits, (std::vector<int>{1000, 1000, 1000}));
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(closed, 1);
@@ -284,13 +285,14 @@ TEST_F(StatisticsTest, ALockedLogIsWaitedForWithTheWaitShown) {
 TEST_F(StatisticsTest, TheLockWaitStopsWhenTheProgramEnds) {
     writeLog({{kToday, 5, 1, 40}});
     int closed = 0;
+    screens::hooks().closeWaitWindow = [&] { ++closed; };
     platform::RecordFile holder(resultLogPath(), platform::RecordFile::Access::Append);
     holder.lockExclusive();
     onWait = [&](int) {
         if (waits.size() == 2) platform::endProgram();
     };
     tb.recordCount = -5;
-    buildStatistics({{}, [&] { ++closed; }});
+    buildStatistics();
     EXPECT_EQ(waits.size(), 2u);
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(tb.recordCount, -5);

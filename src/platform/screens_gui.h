@@ -5,7 +5,7 @@
 
 #include "platform/program.h"
 
-namespace widgets {
+namespace platform {
 
 // Shows the single instance of a screen, creating it anew when the last one was closed
 // (a closed screen is on its way out), brings it to the front and runs `onShown` once
@@ -19,8 +19,8 @@ void showSingleScreen(QPointer<Screen>& current, void (Screen::*onShown)()) {
     screen->activateWindow();
     QPointer<Screen> self(screen);
     QTimer::singleShot(0, screen, [self, onShown] {
-        if (self) platform::guarded([self, onShown] { (self.data()->*onShown)(); });
+        if (self) guarded([self, onShown] { (self.data()->*onShown)(); });
     });
 }
 
-}  // namespace widgets
+}  // namespace platform
