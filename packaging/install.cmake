@@ -29,12 +29,12 @@ set(CPACK_PACKAGE_NAME narabitouch)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "ならびタッチ開発チーム <narabitouch@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number-ordering drill for homes and classrooms")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A student picks their name from the family's roster, chooses a level and presses\n"
-    "ten numbered cards in ascending order, five problems against the clock. Every run\n"
-    "is recorded in a results log shared with the other drills of the family and shown\n"
-    "back as points, records, unlocked levels, rankings and printable charts.\n"
-    "narabitouch-setup lays out a family folder and its students.")
+set(CPACK_PACKAGE_DESCRIPTION "A student picks their name from the family's roster, chooses a level
+and presses ten numbered cards in ascending order, five problems against
+the clock. Every run is recorded in a results log shared with the other
+drills of the family and shown back as points, records, unlocked levels,
+rankings and printable charts. narabitouch-setup lays out a family
+folder and its students.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
