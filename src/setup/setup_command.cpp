@@ -308,9 +308,9 @@ int addStudent(Family& family, const Arguments& a, const SetupOutput& out) {
         a.required(QStringLiteral("--name")), a.required(QStringLiteral("--birth-year")),
         QStringLiteral("--name"), QStringLiteral("--birth-year"), shared.currentSchoolYear);
     int number = 0;
-    const QString given = a.value(QStringLiteral("--number"));
-    if (!given.isEmpty()) {
-        number = wholeNumber(given, QStringLiteral("--number"), 1, kMaxStudent);
+    if (!a.values(QStringLiteral("--number")).isEmpty()) {
+        number = wholeNumber(a.value(QStringLiteral("--number")), QStringLiteral("--number"), 1,
+                             kMaxStudent);
         if (!family.linesOf(number).empty())
             refuse(QStringLiteral("--number %1: この番号はもう名簿にあります").arg(number));
     } else {
