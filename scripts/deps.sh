@@ -9,6 +9,8 @@ packages=(
   xvfb xauth pulseaudio
   poppler-utils
 )
+# Packages a script needs beyond those (scripts/package.sh), named as arguments.
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -20,9 +20,8 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNARABI_SANITIZE=ON 
 cmake --build build-asan -j"$(nproc)" --target monkey
 
 export QT_QPA_PLATFORM=offscreen
-# Leaks at the end of a life are not what the monkey looks for; Qt WebEngine's own library
-# trips the delete-size check (no frame of this program in that report).
-export ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0
+# Leaks at the end of a life are not what the monkey looks for.
+export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export MONKEY_HANG_SECONDS=${MONKEY_HANG_SECONDS:-60}
 exec build-asan/tests/monkey "$events" "$seed"

@@ -1,7 +1,7 @@
 // The folders of src/ include one another in one direction only:
 //
 //   platform -> state -> course, roster, results, sound
-//            -> drill, records, export, home, endscreen, help (their core files)
+//            -> drill, records, export, setup, home, endscreen, help (their core files)
 //            -> widgets -> windows (every other *_gui file) -> app
 //
 // A file may include its own folder and anything earlier in the order, never later, and
@@ -32,13 +32,14 @@ Layer layerOf(const QString& file) {
     const QString folder = file.section(u'/', 0, 0);
     const bool window = file.contains(QRegularExpression(QStringLiteral("_gui\\.(h|cpp)$")));
     static const std::map<QString, Layer> kCoreLayers = {
-        {QStringLiteral("platform"), kPlatform},  {QStringLiteral("state"), kState},
-        {QStringLiteral("course"), kRules},       {QStringLiteral("roster"), kRules},
-        {QStringLiteral("results"), kRules},      {QStringLiteral("sound"), kRules},
-        {QStringLiteral("drill"), kServices},     {QStringLiteral("records"), kServices},
-        {QStringLiteral("export"), kServices},    {QStringLiteral("home"), kServices},
-        {QStringLiteral("endscreen"), kServices}, {QStringLiteral("help"), kServices},
-        {QStringLiteral("widgets"), kWidgets},    {QStringLiteral("app"), kApp},
+        {QStringLiteral("platform"), kPlatform}, {QStringLiteral("state"), kState},
+        {QStringLiteral("course"), kRules},      {QStringLiteral("roster"), kRules},
+        {QStringLiteral("results"), kRules},     {QStringLiteral("sound"), kRules},
+        {QStringLiteral("drill"), kServices},    {QStringLiteral("records"), kServices},
+        {QStringLiteral("export"), kServices},   {QStringLiteral("home"), kServices},
+        {QStringLiteral("setup"), kServices},    {QStringLiteral("endscreen"), kServices},
+        {QStringLiteral("help"), kServices},     {QStringLiteral("widgets"), kWidgets},
+        {QStringLiteral("app"), kApp},
     };
     const auto it = kCoreLayers.find(folder);
     if (it == kCoreLayers.end()) return kUnknown;

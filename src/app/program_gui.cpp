@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/program_options.h"
 #include "app/screen_flow_gui.h"
 #include "app/settings.h"
 #include "app/shared_state.h"
@@ -76,6 +77,7 @@ void installProgram(bool installPlatform) {
 
 bool startProgram(const QString& programDir) {
     platform::guarded([&] {
+        checkProgramFolder(programDir);
         startUp(programDir);
         screenFlow().showNameSelection();
     });
