@@ -9,6 +9,7 @@
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "platform/clock.h"
 #include "platform/controls_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
@@ -64,6 +65,12 @@ NameChangeWindow::NameChangeWindow() {
     Label3 =
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
+    emptyHint_ = makeLabel(this, "EmptyHint",
+                           QStringLiteral("名簿に生徒がいません。生徒は「narabitouch-setup student "
+                                          "add」で名簿に加えます。"),
+                           twRect(360, kRowTop, 7800, kRowPitch), 11);
+    emptyHint_->setWordWrap(true);
+    savedNote_ = makeLabel(this, "SavedNote", QString(), QRect(), 11);
     Command1 = makeButton(this, "Command1", QStringLiteral("変更"), QRect());
     Command2 = makeButton(this, "Command2", QStringLiteral("もどる"), QRect());
     connect(Command1, &QPushButton::clicked, this,
@@ -89,23 +96,26 @@ void NameChangeWindow::buildRows(int count) {
         year->setObjectName(QStringLiteral("Text2_%1").arg(i));
         year->setGeometry(twRect(360, top, 2000, 560));
         year->setFont(platform::programFont(kGothic, 16));
-        year->setMaxLength(11);
-        // The input method is left to the system: the window system has no per-box switch.
+        // Years are typed with the input method off; names leave it to the system, which
+        // has no per-box hiragana mode. Neither box has a length limit that would cut what
+        // is typed or pasted: the rules refuse what cannot be stored.
+        year->setAttribute(Qt::WA_InputMethodEnabled, false);
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("Text1_%1").arg(i));
         name->setGeometry(twRect(2700, top, 5400, 560));
         name->setFont(platform::programFont(kGothic, 16));
-        name->setMaxLength(kRosterTextLength);
         birthYearBoxes_.push_back(year);
         nameBoxes_.push_back(name);
         year->show();
         name->show();
     }
+    emptyHint_->setVisible(count == 0);
     const int below = kRowTop + std::max(count, 1) * kRowPitch + 100;
     Label3->setGeometry(twRect(360, below, 7800, 450));
     Command1->setGeometry(twRect(1800, below + 650, 2100, 700));
     Command2->setGeometry(twRect(4500, below + 650, 2100, 700));
-    setFixedSize(twRect(0, 0, 8700, below + 1650).size());
+    savedNote_->setGeometry(twRect(360, below + 1500, 7800, 400));
+    setFixedSize(twRect(0, 0, 8700, below + 2050).size());
     // Tab runs through each row's birth year and name, then the buttons.
     QWidget* previous = nullptr;
     for (int i = 0; i < count; ++i) {
@@ -136,8 +146,14 @@ void NameChangeWindow::writeNames() {
     std::vector<NameChangeRow> rows;
     for (size_t i = 0; i < nameBoxes_.size(); ++i)
         rows.push_back({birthYearBoxes_[i]->text(), nameBoxes_[i]->text()});
+    savedNote_->clear();
     const QString refusal = changeNames(rows);
-    if (!refusal.isEmpty()) platform::msgBox(refusal);
+    if (!refusal.isEmpty()) {
+        platform::msgBox(refusal);
+        return;
+    }
+    savedNote_->setText(QStringLiteral("名簿を保存しました（%1）")
+                            .arg(platform::clock().now().time().toString(u"H:mm:ss")));
 }
 
 void NameChangeWindow::goBack() {
