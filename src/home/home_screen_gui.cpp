@@ -251,6 +251,10 @@ void HomeScreen::backToNameSelection() {
     screens::showNameSelection();
 }
 
+void HomeScreen::keepListChoicesIn(std::shared_ptr<RecordListChoices> kept) {
+    recordLists_->keepChoicesIn(std::move(kept));
+}
+
 void HomeScreen::fillStudentList() {
     charts_->fillStudentList();
 }
@@ -283,8 +287,10 @@ void HomeScreen::focusWindowChanged(QWindow* window) {
 
 namespace {
 
-void showHome() {
+void showHome(const std::shared_ptr<RecordListChoices>& kept) {
     platform::showSingleScreen(g_home, &HomeScreen::activate);
+    // The activation runs from a queued call, after this.
+    if (g_home) g_home->keepListChoicesIn(kept);
 }
 
 void closeHome() {
@@ -294,6 +300,10 @@ void closeHome() {
 }  // namespace
 
 void installHomeScreenHooks() {
-    screens::hooks().showHomeScreen = showHome;
+    // The choices of the record lists are kept from one home screen to the next while
+    // the program runs.
+    screens::hooks().showHomeScreen = [kept = std::make_shared<RecordListChoices>()] {
+        showHome(kept);
+    };
     screens::hooks().closeHomeScreen = closeHome;
 }
