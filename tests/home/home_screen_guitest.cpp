@@ -290,7 +290,18 @@ TEST_F(HomeScreenTest, DisplayKindChosenAnyWayIsBuiltOnceAndKeptAfterADrill) {
     home = openHome();
     ASSERT_NE(home, nullptr);
     EXPECT_TRUE(child<QRadioButton>(home, "Option2_1")->isChecked());
-    EXPECT_EQ(child<RecordListView>(home, "List5_1")->lines(), ranking);
+    list = child<RecordListView>(home, "List5_1");
+    EXPECT_EQ(list->lines(), ranking);
+
+    // All runs by points: the longest line (a five-digit time) is not clipped beside the
+    // scroll bar, and Combo2, without entries, stays hidden.
+    for (int i = 0; i < 40; ++i) addRun(3, 1, 12345);
+    child<QRadioButton>(home, "Option1_3")->click();
+    settle();
+    ASSERT_EQ(list->count(), 41);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));
 }
 
 }  // namespace
