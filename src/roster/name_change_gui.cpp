@@ -129,9 +129,12 @@ void NameChangeWindow::buildRows(int count) {
 
 void NameChangeWindow::load() {
     const std::vector<RosterLine> lines = readRosterFile(rosterPath());
-    const int count = nameChangeRowCount(static_cast<int>(lines.size()));
-    buildRows(count);
-    for (int i = 0; i < count; ++i) {
+    buildRows(nameChangeRowCount(static_cast<int>(lines.size())));
+    showLines(lines);
+}
+
+void NameChangeWindow::showLines(const std::vector<RosterLine>& lines) {
+    for (size_t i = 0; i < birthYearBoxes_.size() && i < lines.size(); ++i) {
         const RosterEntry& e = lines[i].entry;
         birthYearBoxes_[i]->setText(QString::number(e.birthYear));
         // Shown without the padding, so that typing at the end of a name is not stopped
@@ -152,6 +155,8 @@ void NameChangeWindow::writeNames() {
         platform::msgBox(refusal);
         return;
     }
+    // The boxes show what the roster now holds ("２０１５" as 2015, "〜" as "～").
+    showLines(readRosterFile(rosterPath()));
     savedNote_->setText(QStringLiteral("名簿を保存しました（%1）")
                             .arg(platform::clock().now().time().toString(u"H:mm:ss")));
 }

@@ -6,6 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct RosterLine;
 
 // The home-use name change window: one row per roster line (up to the home-use limit),
 // each with a birth year and a name. "変更" rewrites the roster; "もどる" and closing the
@@ -31,6 +32,7 @@ class NameChangeWindow : public QWidget {
 
   private:
     void buildRows(int count);
+    void showLines(const std::vector<RosterLine>& lines);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -65,8 +65,9 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
     EXPECT_TRUE(child<QLabel>("EmptyHint")->isHidden());
 
     name2->setText(QStringLiteral("山田花子"));
-    child<QLineEdit>("Text2_1")->setText(QStringLiteral("2014"));
+    child<QLineEdit>("Text2_1")->setText(QStringLiteral("２０１４"));
     child<QPushButton>("Command1")->click();
+    EXPECT_EQ(child<QLineEdit>("Text2_1")->text(), QStringLiteral("2014"));  // as stored
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(testfiles::readBytes(rosterPath()),
               platform::toAnsi(rosterLine(1, 2014, QStringLiteral("佐藤"), 0) + "\r\n" +
