@@ -66,8 +66,8 @@ NameChangeWindow::NameChangeWindow() {
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
     emptyHint_ = makeLabel(this, "EmptyHint",
-                           QStringLiteral("名簿に生徒がいません。生徒は「narabitouch-setup student "
-                                          "add」で名簿に加えます。"),
+                           QStringLiteral("名簿に生徒がいません。\n"
+                                          "生徒は「narabitouch-setup student add」で加えます。"),
                            twRect(360, kRowTop, 7800, kRowPitch), 11);
     emptyHint_->setWordWrap(true);
     savedNote_ = makeLabel(this, "SavedNote", QString(), QRect(), 11);
