@@ -7,6 +7,7 @@
 #include "endscreen/end_screen_gui.h"
 #include "help/help_browser_gui.h"
 #include "home/home_screen_gui.h"
+#include "home/record_list_area_gui.h"
 #include "platform/program.h"
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
@@ -31,7 +32,7 @@ void whenShown(Window* window, void (Window::*then)()) {
 
 }  // namespace
 
-ProgramFlow::ProgramFlow() = default;
+ProgramFlow::ProgramFlow() : listChoices_(std::make_shared<RecordListChoices>()) {}
 
 ProgramFlow::~ProgramFlow() {
     delete waitWindow_.data();
@@ -54,6 +55,7 @@ void ProgramFlow::closeNameSelection() {
 void ProgramFlow::showHomeScreen() {
     HomeScreen* home = openWindow<HomeScreen>();
     if (!home) home = new HomeScreen;
+    home->keepListChoicesIn(listChoices_);
     bringToFront(home);
     whenShown(home, &HomeScreen::activate);
 }

@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 #include "widgets/screen_flow_gui.h"
 
+struct RecordListChoices;
 class WaitWindow;
 
 // The program's screens and how one hands over to the next: the one owner of every window.
@@ -38,4 +40,6 @@ class ProgramFlow : public ScreenFlow {
 
   private:
     QPointer<WaitWindow> waitWindow_;
+    // The record lists' choices (display kind, list) kept from one home screen to the next.
+    std::shared_ptr<RecordListChoices> listChoices_;
 };

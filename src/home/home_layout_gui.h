@@ -13,8 +13,8 @@ using widgets::kGothic;
 using widgets::kScreenHeight;
 using widgets::kScreenWidth;
 constexpr int kColumnLeft = 240;  // left of the layout reference list
-// Wide enough for the longest record-list line (30 half-width characters at 7.5 points)
-// beside the list's scroll bar.
+// Wide enough for the longest record-list line (32 half-width characters at 7.5 points)
+// beside the list's slim scroll bar (RecordListView).
 constexpr int kColumnWidth = 2580;
 constexpr int kVisibleColumns = 4;
 constexpr int kRightLeft = kColumnLeft + kVisibleColumns * kColumnWidth + 120;

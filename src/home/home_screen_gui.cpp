@@ -254,6 +254,10 @@ void HomeScreen::backToNameSelection() {
     screenFlow().showNameSelection();
 }
 
+void HomeScreen::keepListChoicesIn(std::shared_ptr<RecordListChoices> kept) {
+    recordLists_->keepChoicesIn(std::move(kept));
+}
+
 void HomeScreen::fillStudentList() {
     charts_->fillStudentList();
 }

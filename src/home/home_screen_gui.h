@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class ChartPanel;
 class ExplanationPanel;
@@ -11,6 +12,7 @@ class QProgressBar;
 class QPushButton;
 class QWindow;
 class RecordListArea;
+struct RecordListChoices;
 
 // The student's home screen: a heading with the student and the day's totals, one column
 // per level of the course (LevelColumns), the record lists below (RecordListArea), the
@@ -23,6 +25,10 @@ class HomeScreen : public QWidget {
 
     // What runs each time the screen comes to the front.
     void activate();
+
+    // The record lists' display kind is kept in `kept` (shared with the home screens
+    // before and after this one); set before the screen becomes active.
+    void keepListChoicesIn(std::shared_ptr<RecordListChoices> kept);
 
     // Refills the chart panel's student list from the roster.
     void fillStudentList();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
 
@@ -66,8 +67,10 @@ void RecordListArea::buildChoices() {
         listKind_[k]->setObjectName(indexed("Option2", k));
         listKind_[k]->setFont(widgets::gothicFont(10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
-        connect(listKind_[k], &QRadioButton::clicked, this,
-                [this, k] { platform::guarded([this, k] { chooseKind(k); }); });
+        // However the option is chosen (mouse, keys, accessibility), its handler runs once.
+        connect(listKind_[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on) platform::guarded([this, k] { chooseKind(k); });
+        });
     }
     const char* choices[4] = {"", "BEST表示", "本日のみ", "すべて"};
     auto* choiceGroup = new QWidget(choicePanel_);
@@ -78,8 +81,9 @@ void RecordListArea::buildChoices() {
         listChoice_[k]->setObjectName(indexed("Option1", k));
         listChoice_[k]->setFont(widgets::gothicFont(10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
-        connect(listChoice_[k], &QRadioButton::clicked, this,
-                [this, k] { platform::guarded([this, k] { chooseList(k); }); });
+        connect(listChoice_[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on) platform::guarded([this, k] { chooseList(k); });
+        });
     }
 
     gradeGroup_ = new QComboBox(choicePanel_);
@@ -150,13 +154,19 @@ void RecordListArea::captionRankingChoices() {
 }
 
 void RecordListArea::chooseDefaultLists() {
-    listChoice_[1]->setChecked(true);
+    checkQuietly(listChoice_[1]);
     QPointer<RecordListArea> self(this);
     chooseList(1);
     if (!self) return;
     hideListsForRecordDisplay();
     // The kind buttons show the kind of the list just built.
-    listKind_[displayKind_ == 2 ? 1 : 0]->setChecked(true);
+    checkQuietly(listKind_[kept_->displayKind == 2 ? 1 : 0]);
+}
+
+// A choice made by the screen itself, which runs the list it needs on its own.
+void RecordListArea::checkQuietly(QRadioButton* option) {
+    const QSignalBlocker quiet(option);
+    option->setChecked(true);
 }
 
 void RecordListArea::hideListsForRecordDisplay() {
@@ -214,7 +224,7 @@ void RecordListArea::chooseKind(int kind) {
         listChoice_[1]->setText(QStringLiteral("BEST表示"));
         listChoice_[2]->setText(QStringLiteral("本日のみ"));
         listChoice_[3]->setEnabled(true);
-        displayKind_ = 1;
+        kept_->displayKind = 1;
         for (int k = 1; k <= 3; ++k) {
             if (listChoice_[k]->isChecked()) {
                 endBuild();
@@ -228,7 +238,7 @@ void RecordListArea::chooseKind(int kind) {
         listChoice_[2]->setText(QStringLiteral("合計本日"));
         listChoice_[3]->setText(QStringLiteral("すべて"));
         listChoice_[3]->setEnabled(true);
-        displayKind_ = 2;
+        kept_->displayKind = 2;
         if (!letEventsRun()) return;
         for (int k = 1; k <= 3; ++k) {
             if (!listChoice_[k]->isChecked()) continue;
@@ -248,9 +258,9 @@ void RecordListArea::chooseKind(int kind) {
 void RecordListArea::chooseList(int choice) {
     RECORD_LIST_BUILD();
     if (!beginChoice()) return;
-    if (displayKind_ == 0) displayKind_ = 1;
+    if (kept_->displayKind == 0) kept_->displayKind = 1;
     bool done = false;
-    if (displayKind_ == 1) {
+    if (kept_->displayKind == 1) {
         done = choice == 1   ? buildBestTimes()
                : choice == 2 ? buildRunList(RunList::Today)
                              : buildRunList(RunList::All);
@@ -333,8 +343,8 @@ void RecordListArea::rerunCurrent() {
 bool RecordListArea::buildRanking(int level) {
     if (level < 1 || level > columns_->levelCount()) return true;
     RecordListView* list = columns_->recordList(level);
-    if (displayKind_ == 0) displayKind_ = 1;
-    const RankingKind kind = displayKind_ == 2 ? RankingKind::Points : RankingKind::Times;
+    if (kept_->displayKind == 0) kept_->displayKind = 1;
+    const RankingKind kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
     const std::vector<records::RankingRow> rows = records::buildRanking(
         resultsTables(),
@@ -411,7 +421,7 @@ bool RecordListArea::buildRunList(RunList kind) {
 
     records::RunListRequest request;
     request.list = kind;
-    request.kind = displayKind_ == 2 ? RankingKind::Points : RankingKind::Times;
+    request.kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     request.levelCount = columns_->levelCount();
     request.today = platform::dayCountFromDate(platform::clock().now().date());
     request.currentStudentNo = shared.currentStudentNo;
@@ -426,7 +436,8 @@ bool RecordListArea::buildRunList(RunList kind) {
     if (kind == RunList::All && !letEventsRun()) return false;
     columns_->clearSelections();
     choicePanel_->setEnabled(true);
-    if (kind == RunList::All) studentChoice_->show();
+    // Combo2 has nothing to offer while it has no entries.
+    if (kind == RunList::All && studentChoice_->count() > 0) studentChoice_->show();
     return true;
 }
 

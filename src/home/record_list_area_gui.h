@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "records/rankings.h"
 #include "records/run_lists.h"
@@ -13,6 +14,11 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+
+// What the record lists keep between visits of the home screen, for the program's run.
+struct RecordListChoices {
+    int displayKind = 0;  // 1 times, 2 points; 0 until the first list
+};
 
 // The record-list area of the home screen: the kind of list (times, points, one student's
 // times), which list (best, today, all), the grade group, the chart button, and the wait
@@ -32,6 +38,11 @@ class RecordListArea : public QObject {
     void chooseDefaultLists();
     // While the screen becomes active a change of the list kind only hides the lists.
     void setActivating(bool activating) { activating_ = activating; }
+    // Keeps the display kind in `kept`, shared with the screens before and after this one,
+    // instead of in this area alone.
+    void keepChoicesIn(std::shared_ptr<RecordListChoices> kept) {
+        if (kept) kept_ = std::move(kept);
+    }
     // Hides the chart button and the level lists and shows the wait panel.
     void hideListsForRecordDisplay();
     void hideWaitPanel();
@@ -78,9 +89,10 @@ class RecordListArea : public QObject {
     bool buildOwnRuns();
     bool letEventsRun();
     void rerunCurrent();
+    void checkQuietly(QRadioButton* option);
     void scrollToSignedInStudent();
 
-    int displayKind_ = 0;  // 1 times, 2 points; 0 until the first list
+    std::shared_ptr<RecordListChoices> kept_ = std::make_shared<RecordListChoices>();
     int pointsOrder_ = 0;  // 1 all-time, 2 today; 0 until the points kind is used
     bool activating_ = false;
     bool building_ = false;

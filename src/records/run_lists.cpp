@@ -18,7 +18,6 @@ namespace records {
 
 namespace {
 
-const QString kFullWidthBlank = QStringLiteral("　");
 const QString kFailedHead = QStringLiteral("　　× ");
 
 double readF64(const char* at) {
@@ -103,7 +102,9 @@ QString date10(double dayCount) {
 }
 
 QString name5(const QString& name) {
-    return (trimSpaces(name) + kFullWidthBlank.repeated(4)).left(5);
+    QString out;
+    pieces::appendName(out, name, 5, true);
+    return out;
 }
 
 std::vector<QStringList> runListLines(std::span<const LogRun> runs, const RunListRequest& request,

@@ -68,7 +68,8 @@ QString time5(qint32 time);       // "  30秒"
 QString hhmm(double fraction);    // "09:05"
 QString mmdd(double dayCount);    // "12/08"
 QString date10(double dayCount);  // "2026/12/08"
-// The trimmed name, then four full-width blanks, cut to 5 characters.
+// The trimmed name padded with full-width blanks and cut to 5 characters: always five,
+// also for a student the roster no longer holds, so that the columns after it line up.
 QString name5(const QString& name);
 
 }  // namespace records

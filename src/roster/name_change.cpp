@@ -1,55 +1,34 @@
 #include "roster/name_change.h"
 
+#include <QStringList>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "platform/ansi.h"
 #include "platform/numeric.h"
+#include "roster/entry_rules.h"
 #include "state/roster.h"
 
 int nameChangeRowCount(int lineCount) {
     return std::min(lineCount, kHomeUseLimit);
 }
 
-bool parseBirthYear(const QString& text, qint16* year) {
-    const double value = platform::leadingNumber(text);
-    constexpr double kMin = std::numeric_limits<qint16>::min();
-    constexpr double kMax = std::numeric_limits<qint16>::max();
-    if (!std::isfinite(value) || value < kMin - 1 || value > kMax + 1) return false;
-    const qint64 rounded = platform::roundHalfEven(value);
-    if (rounded < kMin || rounded > kMax) return false;
-    *year = static_cast<qint16>(rounded);
-    return true;
-}
-
 QString applyNameChanges(std::vector<RosterLine>* lines, const std::vector<NameChangeRow>& rows) {
     std::vector<RosterLine> changed = *lines;
     const size_t count = std::min(rows.size(), changed.size());
+    QStringList refusals;
     for (size_t i = 0; i < count; ++i) {
-        const NameChangeRow& row = rows[i];
-        const int rowNo = static_cast<int>(i) + 1;
-        qint16 year = 0;
-        if (!parseBirthYear(row.birthYearText, &year)) {
-            return QStringLiteral(
-                       "%1 行目の生まれた年「%2」は名簿に書けません。"
-                       "-32768 から 32767 までの数にしてください。"
-                       "名簿は変更していません。")
-                .arg(rowNo)
-                .arg(row.birthYearText.trimmed());
-        }
-        const QString name = trimSpaces(row.nameText).left(kRosterTextLength);
-        const QString missing = platform::unencodableAnsi(name);
-        if (!missing.isEmpty()) {
-            return QStringLiteral(
-                       "%1 行目の名前「%2」には名簿に書けない文字「%3」があります。"
-                       "名簿は変更していません。")
-                .arg(rowNo)
-                .arg(name, missing);
-        }
+        const QString row = QStringLiteral("%1 行目の").arg(i + 1);
+        const TypedBirthYear year = readBirthYear(rows[i].birthYearText);
+        const TypedName name = readName(rows[i].nameText);
+        if (!year.problem.isEmpty()) refusals << row + year.problem;
+        if (!name.problem.isEmpty()) refusals << row + name.problem;
         RosterEntry& e = changed[i].entry;
-        e.birthYear = year;
-        e.studentName = platform::fixedLength(name, kRosterTextLength);
+        e.birthYear = year.year;
+        e.studentName = platform::fixedLength(name.name, kRosterTextLength);
+    }
+    if (!refusals.isEmpty()) {
+        refusals << QStringLiteral("名簿は変更していません。");
+        return refusals.join(u'\n');
     }
     *lines = std::move(changed);
     return {};

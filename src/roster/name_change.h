@@ -17,14 +17,10 @@ struct NameChangeRow {
 // How many rows the window shows for a roster of `lineCount` lines.
 int nameChangeRowCount(int lineCount);
 
-// The birth year a row's text stands for: its leading number (0 when there is none),
-// rounded to the nearest whole number (halves to the even neighbour). False when that
-// lies outside what the roster can store.
-bool parseBirthYear(const QString& text, qint16* year);
-
-// Puts the rows into the first lines (trimmed name, birth year); every other value of
-// every line stays as it was. Returns an empty text, or, when a row cannot be stored,
-// the message naming the row; the lines are then left untouched.
+// Puts the rows into the first lines (name and birth year as the typing rules of
+// roster/entry_rules.h store them); every other value of every line stays as it was.
+// Returns an empty text, or, when any row cannot be stored, one message naming every
+// refused row; the lines are then left untouched.
 QString applyNameChanges(std::vector<RosterLine>* lines, const std::vector<NameChangeRow>& rows);
 
 // Rewrites the whole roster from the lines, in their order.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/clock.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
@@ -41,6 +42,13 @@ NameChangeWindow::NameChangeWindow() {
     Label3 =
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
+    emptyHint_ =
+        widgets::makeLabel(this, QStringLiteral("EmptyHint"),
+                           QStringLiteral("名簿に生徒がいません。\n"
+                                          "生徒は「narabitouch-setup student add」で加えます。"),
+                           twRect(360, kRowTop, 7800, kRowPitch), 11);
+    emptyHint_->setWordWrap(true);
+    savedNote_ = widgets::makeLabel(this, QStringLiteral("SavedNote"), QString(), QRect(), 11);
     Command1 = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
                                    QRect(), 14, true);
     Command2 = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
@@ -68,23 +76,26 @@ void NameChangeWindow::buildRows(int count) {
         year->setObjectName(QStringLiteral("Text2_%1").arg(i));
         year->setGeometry(twRect(360, top, 2000, 560));
         year->setFont(widgets::gothicFont(16));
-        year->setMaxLength(11);
-        // The input method is left to the system: the window system has no per-box switch.
+        // Years are typed with the input method off; names leave it to the system, which
+        // has no per-box hiragana mode. Neither box has a length limit that would cut what
+        // is typed or pasted: the rules refuse what cannot be stored.
+        year->setAttribute(Qt::WA_InputMethodEnabled, false);
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("Text1_%1").arg(i));
         name->setGeometry(twRect(2700, top, 5400, 560));
         name->setFont(widgets::gothicFont(16));
-        name->setMaxLength(kRosterTextLength);
         birthYearBoxes_.push_back(year);
         nameBoxes_.push_back(name);
         year->show();
         name->show();
     }
+    emptyHint_->setVisible(count == 0);
     const int below = kRowTop + std::max(count, 1) * kRowPitch + 100;
     Label3->setGeometry(twRect(360, below, 7800, 450));
     Command1->setGeometry(twRect(1800, below + 650, 2100, 700));
     Command2->setGeometry(twRect(4500, below + 650, 2100, 700));
-    setFixedSize(twRect(0, 0, 8700, below + 1650).size());
+    savedNote_->setGeometry(twRect(360, below + 1500, 7800, 400));
+    setFixedSize(twRect(0, 0, 8700, below + 2050).size());
     // Tab runs through each row's birth year and name, then the buttons.
     QWidget* previous = nullptr;
     for (int i = 0; i < count; ++i) {
@@ -98,9 +109,12 @@ void NameChangeWindow::buildRows(int count) {
 
 void NameChangeWindow::load() {
     const std::vector<RosterLine> lines = readRosterFile(rosterPath());
-    const int count = nameChangeRowCount(static_cast<int>(lines.size()));
-    buildRows(count);
-    for (int i = 0; i < count; ++i) {
+    buildRows(nameChangeRowCount(static_cast<int>(lines.size())));
+    showLines(lines);
+}
+
+void NameChangeWindow::showLines(const std::vector<RosterLine>& lines) {
+    for (size_t i = 0; i < birthYearBoxes_.size() && i < lines.size(); ++i) {
         const RosterEntry& e = lines[i].entry;
         birthYearBoxes_[i]->setText(QString::number(e.birthYear));
         // Shown without the padding, so that typing at the end of a name is not stopped
@@ -115,8 +129,16 @@ void NameChangeWindow::writeNames() {
     std::vector<NameChangeRow> rows;
     for (size_t i = 0; i < nameBoxes_.size(); ++i)
         rows.push_back({birthYearBoxes_[i]->text(), nameBoxes_[i]->text()});
+    savedNote_->clear();
     const QString refusal = changeNames(rows);
-    if (!refusal.isEmpty()) platform::msgBox(refusal);
+    if (!refusal.isEmpty()) {
+        platform::msgBox(refusal);
+        return;
+    }
+    // The boxes show what the roster now holds ("２０１５" as 2015, "〜" as "～").
+    showLines(readRosterFile(rosterPath()));
+    savedNote_->setText(QStringLiteral("名簿を保存しました（%1）")
+                            .arg(platform::clock().now().time().toString(u"H:mm:ss")));
 }
 
 void NameChangeWindow::goBack() {

@@ -6,6 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct RosterLine;
 
 // The home-use name change window: one row per roster line (up to the home-use limit),
 // each with a birth year and a name. "変更" rewrites the roster; "もどる" and closing the
@@ -18,8 +19,8 @@ class NameChangeWindow : public QWidget {
     // Reads the roster and fills the rows; a roster that cannot be read raises a
     // run-time error.
     void load();
-    // "変更": writes the roster with the rows' names and birth years, or shows why a row
-    // cannot be stored (nothing is written then).
+    // "変更": writes the roster with the rows' names and birth years and says so in the
+    // window, or shows which rows cannot be stored and why (nothing is written then).
     void writeNames();
     // "もどる".
     void goBack();
@@ -31,11 +32,14 @@ class NameChangeWindow : public QWidget {
 
   private:
     void buildRows(int count);
+    void showLines(const std::vector<RosterLine>& lines);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
+    QLabel* emptyHint_ = nullptr;             // shown instead of rows when the roster has no line
+    QLabel* savedNote_ = nullptr;             // when the last "変更" wrote the roster
     std::vector<QLineEdit*> birthYearBoxes_;  // Text2 (1), (2), ...
     std::vector<QLineEdit*> nameBoxes_;       // Text1 (1), (2), ...
     QPushButton* Command1 = nullptr;

@@ -1,42 +1,21 @@
 #include "roster/roster_input.h"
 
-#include "platform/ansi.h"
-#include "roster/roster.h"
+#include "roster/entry_rules.h"
 
 namespace {
 
 constexpr int kOldestBirthYearSpan = 100;
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\u3000';
-}
-
 }  // namespace
 
 QString storedRosterName(const QString& typed) {
-    qsizetype start = 0;
-    qsizetype end = typed.size();
-    while (start < end && isBlank(typed[start])) ++start;
-    while (end > start && isBlank(typed[end - 1])) --end;
-    QString name = typed.mid(start, end - start);
-    name.replace(u'\u301C', u'\uFF5E');
-    return name;
+    return readName(typed).name;
 }
 
 QString rosterNameProblem(const QString& typed) {
-    const QString name = storedRosterName(typed);
-    if (name.isEmpty()) return QStringLiteral("名前が空です");
-    if (name.size() > kRosterTextLength) {
-        return QStringLiteral("名前「%1」は %2 文字あります。%3 文字までにしてください")
-            .arg(name)
-            .arg(name.size())
-            .arg(kRosterTextLength);
-    }
-    if (name.contains(u'"')) return QStringLiteral("名前「%1」に「\"」は使えません").arg(name);
-    const QString missing = platform::unencodableAnsi(name);
-    if (!missing.isEmpty())
-        return QStringLiteral("名前「%1」には名簿に書けない文字「%2」があります")
-            .arg(name, missing);
+    const TypedName name = readName(typed);
+    if (!name.problem.isEmpty()) return name.problem;
+    if (name.name.isEmpty()) return QStringLiteral("名前が空です");
     return {};
 }
 

@@ -2,17 +2,15 @@
 
 #include <QString>
 
-// What a roster line may hold when a person types it: a name and a birth year. Every tool
-// that adds or edits roster lines checks its input here before anything is written.
+// What the set-up command takes for a new roster line. The name follows the typing rules
+// of every roster edit (roster/entry_rules.h); a new line also needs a name, and a birth
+// year within a hundred school years.
 
-// The name as it is stored: half- and full-width blanks trimmed at both ends, and the
-// wave dash U+301C (what input methods on other systems type for "～") taken as the
-// CP932 wave dash, so that it can be stored.
+// The name as it is stored (see readName).
 QString storedRosterName(const QString& typed);
 
-// Why a typed name cannot go into the roster, or an empty text when it can: empty or
-// longer than 20 characters once trimmed, holding a double quote, or holding a character
-// CP932 cannot store.
+// Why a typed name cannot go into a new roster line, or an empty text when it can: the
+// typing rules' refusal, or an empty name.
 QString rosterNameProblem(const QString& typed);
 
 // Why a birth year cannot go into the roster in the given school year, or an empty text:

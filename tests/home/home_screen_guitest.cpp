@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -265,6 +267,46 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_EQ(list->lines()[0], QStringLiteral("  31秒 06:00Ⅱ生徒31　Ⅱ4"));
     EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));  // not the all-runs list
     EXPECT_TRUE(child<QWidget>(home, "Picture1")->isEnabled());
+}
+
+// A display kind chosen without a click (here by a screen reader's toggle action) builds
+// the lists once, and the screen shown after a drill comes back with it.
+TEST_F(HomeScreenTest, DisplayKindChosenAnyWayIsBuiltOnceAndKeptAfterADrill) {
+    state::roster().count = 1;
+    state::roster().lineStudentNo[1] = kStudent;
+    state::roster().studentNames[kStudent] = QStringLiteral("山田花子");
+    addRun(kStudent, 1, 20);
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    auto* list = child<RecordListView>(home, "List5_1");
+    QSignalSpy filled(list->model(), &QAbstractItemModel::modelReset);
+    QAccessibleInterface* points =
+        QAccessible::queryAccessibleInterface(child<QRadioButton>(home, "Option2_1"));
+    ASSERT_NE(points, nullptr);
+    points->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    settle();
+    EXPECT_EQ(filled.count(), 2);  // emptied and filled once
+    const QStringList ranking{QStringLiteral(" 1●山田花子　 12/   12")};
+    EXPECT_EQ(list->lines(), ranking);
+
+    // A drill closes the screen; the end of the drill shows a new one.
+    home->close();
+    settle();
+    home = openHome();
+    ASSERT_NE(home, nullptr);
+    EXPECT_TRUE(child<QRadioButton>(home, "Option2_1")->isChecked());
+    list = child<RecordListView>(home, "List5_1");
+    EXPECT_EQ(list->lines(), ranking);
+
+    // All runs by points: the longest line (a five-digit time) is not clipped beside the
+    // scroll bar, and Combo2, without entries, stays hidden.
+    for (int i = 0; i < 40; ++i) addRun(3, 1, 12345);
+    child<QRadioButton>(home, "Option1_3")->click();
+    settle();
+    ASSERT_EQ(list->count(), 41);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));
 }
 
 }  // namespace

@@ -18,8 +18,12 @@ RunListRequest request(RunList list, RankingKind kind = RankingKind::Times) {
     r.levelCount = 4;
     r.today = kToday;
     r.currentStudentNo = 7;
-    r.students = {[](int s) { return s == 7 ? QStringLiteral("山田花子") : QStringLiteral("林"); },
-                  [](int s) { return s == 9 ? 8 : 5; }};
+    // Student 6 is no longer in the roster.
+    r.students = {
+        [](int s) {
+            return s == 7 ? QStringLiteral("山田花子") : s == 6 ? QString() : QStringLiteral("林");
+        },
+        [](int s) { return s == 9 ? 8 : 5; }};
     r.passTime = [](int) { return 40; };
     return r;
 }
@@ -57,14 +61,17 @@ TEST(RunLists, AllRunsBothKindsAndLookBack) {
     const std::vector<LogRun> runs{{kToday - 3, 0.5, 7, 1, 41},
                                    {kToday - 3649, 0.5, 8, 1, 20},
                                    {kToday - 3650, 0.5, 8, 1, 20},
-                                   {kToday, 0.5, 8, 1, 99998}};
+                                   {kToday, 0.5, 8, 1, 99998},
+                                   {kToday, 0.5, 6, 1, 1234}};
     EXPECT_EQ(runListLines(runs, request(RunList::All))[1],
               (QStringList{QStringLiteral("  41秒 12/05●山田花子　●4"),
                            QStringLiteral("  20秒 12/11⑤林　　　　⑤11"),
-                           QStringLiteral("　　× 12/08⑤林　　　　⑤")}));
-    EXPECT_EQ(runListLines(runs, request(RunList::All, RankingKind::Points))[1].mid(0, 2),
-              (QStringList{QStringLiteral("    4 12/05●山田花子　●41秒"),
-                           QStringLiteral("   11 12/11⑤林　　　　⑤20秒")}));
+                           QStringLiteral("　　× 12/08⑤林　　　　⑤"),
+                           QStringLiteral("1234秒 12/08⑤　　　　　⑤0")}));
+    const QStringList byPoints = runListLines(runs, request(RunList::All, RankingKind::Points))[1];
+    EXPECT_EQ(byPoints.mid(0, 2), (QStringList{QStringLiteral("    4 12/05●山田花子　●41秒"),
+                                               QStringLiteral("   11 12/11⑤林　　　　⑤20秒")}));
+    EXPECT_EQ(byPoints.last(), QStringLiteral("    0 12/08⑤　　　　　⑤1234秒"));
 }
 
 TEST(RunLists, OwnRunsWithDateAndClock) {

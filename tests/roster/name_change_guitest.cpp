@@ -60,16 +60,21 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
     QLineEdit* name2 = child<QLineEdit>("Text1_2");
     EXPECT_EQ(name2->text(), QStringLiteral("山田"));
     EXPECT_EQ(child<QLineEdit>("Text2_2")->text(), QStringLiteral("2012"));
-    EXPECT_EQ(name2->maxLength(), 20);
+    // Years are typed with the input method off; names leave it to the system.
+    EXPECT_FALSE(child<QLineEdit>("Text2_2")->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(name2->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_TRUE(child<QLabel>("EmptyHint")->isHidden());
 
     name2->setText(QStringLiteral("山田花子"));
-    child<QLineEdit>("Text2_1")->setText(QStringLiteral("2014"));
+    child<QLineEdit>("Text2_1")->setText(QStringLiteral("２０１４"));
     child<QPushButton>("Command1")->click();
+    EXPECT_EQ(child<QLineEdit>("Text2_1")->text(), QStringLiteral("2014"));  // as stored
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(testfiles::readBytes(rosterPath()),
               platform::toAnsi(rosterLine(1, 2014, QStringLiteral("佐藤"), 0) + "\r\n" +
                                rosterLine(2, 2012, QStringLiteral("山田花子"), 1) + "\r\n"));
     EXPECT_EQ(NameChangeWindow::current(), w);  // the window stays
+    EXPECT_EQ(child<QLabel>("SavedNote")->text(), QStringLiteral("名簿を保存しました（10:00:00）"));
 
     // A refused row is named in a message; the file stays.
     const QByteArray written = testfiles::readBytes(rosterPath());
@@ -78,6 +83,7 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("2 行目の生まれた年")));
     EXPECT_EQ(testfiles::readBytes(rosterPath()), written);
+    EXPECT_EQ(child<QLabel>("SavedNote")->text(), QString());
 
     child<QPushButton>("Command2")->click();
     EXPECT_EQ(nameSelectionShown, 1);
@@ -88,6 +94,15 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerLineWritesTheBoxesAndGoesBack) {
     closeByUser(NameChangeWindow::current());
     EXPECT_TRUE(QTest::qWaitFor([&] { return nameSelectionShown == 2; }, 2000));
     EXPECT_EQ(NameChangeWindow::current(), nullptr);
+}
+
+TEST_F(NameChangeWindowTest, AnEmptyRosterSaysHowStudentsAreAdded) {
+    ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), {}));
+    ASSERT_TRUE(flow.showNameChange());
+    EXPECT_EQ(NameChangeWindow::current()->findChild<QLineEdit*>(), nullptr);
+    QLabel* hint = child<QLabel>("EmptyHint");
+    EXPECT_FALSE(hint->isHidden());
+    EXPECT_TRUE(hint->text().contains(QStringLiteral("narabitouch-setup student add")));
 }
 
 TEST_F(NameChangeWindowTest, AnUnreadableRosterIsARunTimeErrorBeforeAnyWindow) {

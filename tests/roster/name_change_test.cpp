@@ -13,6 +13,8 @@
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kBlank20 = QString(20, u' ');
@@ -73,41 +75,58 @@ TEST_F(NameChangeTest, EveryLineIsWrittenBackWithOnlyNameAndBirthYearChanged) {
     EXPECT_EQ(rosterOnDisk(), bytesOf(expected));
 }
 
-TEST_F(NameChangeTest, RowsThatCannotBeStoredAreRefusedBeforeAnythingIsWritten) {
-    writeLines(threeLines());
-    const QByteArray before = rosterOnDisk();
+// What is typed into row 2, and what its line then holds, or the refusal naming the row
+// (nothing is written then).
+TEST_F(NameChangeTest, TypedYearsAndNamesAreStoredAsTypedOrRefusedNamingTheRow) {
+    const QString twenty = QStringLiteral("あいうえおかきくけこさしすせそたちつてと");
     const struct {
-        const char* year;
-        const char* name;
-        const char* said;
+        QString year;
+        QString name;
+        int storedYear;
+        QString storedName;
+        QString refusal;  // empty: stored
     } cases[] = {
-        {"32768", "山田", "2 行目の生まれた年「32768」"},
-        {"-32769", "山田", "2 行目の生まれた年"},
-        {"32767.5", "山田", "2 行目の生まれた年"},  // rounds to 32768
-        {"99999999999999999999", "山田", "2 行目の生まれた年"},
-        {"2001", "山田😀", "2 行目の名前「山田😀」には名簿に書けない文字「😀」"},
-        {"2001", "한글", "2 行目の名前"},
+        {u"２０１５"_s, u"山田"_s, 2015, u"山田"_s, {}},
+        {u"　2001.6 年 "_s, u"　山田花子　"_s, 2002, u"山田花子"_s, {}},
+        {u"－３２７６８"_s, u"  "_s + twenty, -32768, twenty, {}},
+        {u"32766.5"_s, u"山田〜"_s, 32766, u"山田～"_s, {}},
+        {u"0"_s, u"髙橋①"_s, 0, u"髙橋①"_s, {}},
+        {u"abc"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「abc」は数として読めません"_s},
+        {u"年2015"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「年2015」"_s},
+        {u"20 15"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「20 15」"_s},
+        {u" "_s, u"山田"_s, 0, {}, u"2 行目の生まれた年が入っていません"_s},
+        {u"32768"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「32768」は名簿に書けません"_s},
+        {u"32767.5"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「32767.5」"_s},
+        {u"99999999999999999999"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年"_s},
+        {u"2015"_s, u"山\"田"_s, 0, {}, u"2 行目の名前「山\"田」には名簿に書けない文字「\"」"_s},
+        {u"2015"_s, twenty + u"な"_s, 0, {}, u"2 行目の名前「"_s + twenty + u"な」は 21 文字"_s},
+        {u"2015"_s, u"山田😀"_s, 0, {}, u"2 行目の名前「山田😀」には名簿に書けない文字「😀」"_s},
     };
     for (const auto& c : cases) {
-        const std::vector<NameChangeRow> rows = {
-            {QStringLiteral("2015"), QStringLiteral("佐藤")},
-            {QString::fromUtf8(c.year), QString::fromUtf8(c.name)},
-            {QStringLiteral("2018"), QStringLiteral("鈴木一郎")}};
-        const QString refusal = changeNames(rows);
-        EXPECT_TRUE(refusal.contains(QString::fromUtf8(c.said))) << refusal.toStdString();
-        EXPECT_EQ(rosterOnDisk(), before) << c.year << c.name;
-        EXPECT_FALSE(QFile::exists(rosterTempPath()));
+        writeLines(threeLines());
+        const QByteArray before = rosterOnDisk();
+        const QString refusal = changeNames({{QStringLiteral("2015"), QStringLiteral("佐藤")},
+                                             {c.year, c.name},
+                                             {QStringLiteral("2018"), QStringLiteral("鈴木一郎")}});
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(refusal, QString()) << c.year.toStdString() << c.name.toStdString();
+            QStringList expected = threeLines();
+            expected[1] = line(7, c.storedYear, -3, 9, c.storedName, QStringLiteral("1"),
+                               QStringLiteral("メモ"));
+            EXPECT_EQ(rosterOnDisk(), bytesOf(expected)) << c.year.toStdString();
+        } else {
+            EXPECT_TRUE(refusal.startsWith(c.refusal)) << refusal.toStdString();
+            EXPECT_EQ(rosterOnDisk(), before) << c.year.toStdString() << c.name.toStdString();
+        }
     }
-    // The edges of the range, a text without a number, and characters of the code page's
-    // extensions are stored.
-    qint16 year = 1;
-    EXPECT_TRUE(parseBirthYear(QStringLiteral("-32768"), &year));
-    EXPECT_EQ(year, -32768);
-    EXPECT_TRUE(parseBirthYear(QStringLiteral("32766.5"), &year));
-    EXPECT_EQ(year, 32766);
-    EXPECT_TRUE(parseBirthYear(QStringLiteral("ねん"), &year));
-    EXPECT_EQ(year, 0);
-    EXPECT_EQ(changeNames({{QStringLiteral("2015"), QStringLiteral("髙橋①")}}), QString());
+    // One message names every refused row.
+    const QString refusal = changeNames({{QStringLiteral("abc"), QStringLiteral("佐藤")},
+                                         {QStringLiteral("2012"), QStringLiteral("山田")},
+                                         {QStringLiteral("2018"), QStringLiteral("鈴\"木")}});
+    EXPECT_EQ(refusal.count(u'\n'), 2) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("1 行目の生まれた年「abc」")));
+    EXPECT_TRUE(refusal.contains(QStringLiteral("3 行目の名前「鈴\"木」")));
+    EXPECT_TRUE(refusal.endsWith(QStringLiteral("名簿は変更していません。")));
 }
 
 // A writer killed at random moments always leaves a roster that loads, with the old or
