@@ -1,12 +1,11 @@
 #include "app/wait_window_gui.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QScreen>
 
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 
@@ -25,10 +24,8 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     Label19->setFont(platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14, true));
     Label19->setAlignment(Qt::AlignCenter);
     Label19->setGeometry(rect());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.center() - rect().center());
-    }
+    // In the middle of the screen the screens of the main flow cover.
+    move(platform::screenInUse().center() - rect().center());
 }
 
 namespace {

@@ -17,6 +17,7 @@
 #include "endscreen/evaluation.h"
 #include "home/level_locks.h"
 #include "platform/errors.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "platform/screens_gui.h"
@@ -99,6 +100,7 @@ EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
     setPalette(pal);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
+    platform::coverScreen(this);
 }
 
 EndScreen::~EndScreen() = default;

@@ -21,6 +21,7 @@
 #include "app/catalogue.h"
 #include "app/screens.h"
 #include "app/shared_state.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 
 namespace {
@@ -286,6 +287,7 @@ void installHelpBrowserHooks() {
             window = new HelpBrowser;
             currentWindow() = window;
         }
+        if (!window->isVisible()) platform::centreOver(window, QApplication::activeWindow());
         window->showAndLoad();
     };
 }

@@ -26,6 +26,7 @@
 #include "home/record_list_area_gui.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "platform/screens_gui.h"
@@ -82,6 +83,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     });
     buildBusyPanel();
     recordLists_->setBusyProgress(busyProgress_);
+    platform::coverScreen(this);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* w) { focusWindowChanged(w); });

@@ -1,5 +1,6 @@
 #include "roster/name_change_gui.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "app/screens.h"
 #include "app/shared_state.h"
 #include "platform/controls_gui.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
@@ -163,6 +165,7 @@ void installNameChangeHooks() {
             throw;
         }
         currentWindow() = window;
+        if (!window->isVisible()) platform::centreOver(window, QApplication::activeWindow());
         window->show();
         window->raise();
         window->activateWindow();
