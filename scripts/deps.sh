@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio
-  poppler-utils
+  poppler-utils qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do
