@@ -100,7 +100,10 @@ EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
     setPalette(pal);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
-    platform::coverScreen(this);
+    // The picture reaches into the margins around the design.
+    platform::coverScreen(this, background_);
+    background_->setScaledContents(true);
+    background_->setPixmap(backgroundPicture(background_->size()));
 }
 
 EndScreen::~EndScreen() = default;

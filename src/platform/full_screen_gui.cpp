@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -24,13 +25,21 @@ class DesignArea : public QWidget {
         window()->installEventFilter(this);
     }
 
-    void centre() { move(designOrigin(window()->size(), size())); }
+    void setBackdrop(QWidget* backdrop) { backdrop_ = backdrop; }
+
+    void centre() {
+        move(designOrigin(window()->size(), size()));
+        if (backdrop_) backdrop_->setGeometry(parentWidget()->rect());
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window() && event->type() == QEvent::Resize) centre();
         return false;
     }
+
+  private:
+    QPointer<QWidget> backdrop_;
 };
 
 QWidget* hostOf(QWidget* window) {
@@ -40,12 +49,13 @@ QWidget* hostOf(QWidget* window) {
 
 // Moves the controls of the host into a new design area, keeping their places (in design
 // coordinates), their stacking and whether they were hidden.
-DesignArea* makeDesignArea(QWidget* host) {
+DesignArea* makeDesignArea(QWidget* host, QWidget* backdrop) {
     const QObjectList children = host->children();
     auto* area = new DesignArea(host);
+    area->setBackdrop(backdrop);
     for (QObject* child : children) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (!widget || widget->isWindow()) continue;
+        if (!widget || widget->isWindow() || widget == backdrop) continue;
         const QRect geometry = widget->geometry();
         const bool hidden =
             widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
@@ -75,9 +85,9 @@ void centreOver(QWidget* window, const QWidget* owner) {
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-void coverScreenArea(QWidget* window, const QRect& area) {
+void coverScreenArea(QWidget* window, const QRect& area, QWidget* backdrop) {
     auto* design = static_cast<DesignArea*>(designArea(window));
-    if (!design) design = makeDesignArea(hostOf(window));
+    if (!design) design = makeDesignArea(hostOf(window), backdrop);
     const DesignPlacement placed = placeDesign(area, designSize());
     window->setMinimumSize(0, 0);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -85,9 +95,9 @@ void coverScreenArea(QWidget* window, const QRect& area) {
     design->centre();
 }
 
-void coverScreen(QWidget* window) {
+void coverScreen(QWidget* window, QWidget* backdrop) {
     const QRect area = screenInUse();
-    coverScreenArea(window, area);
+    coverScreenArea(window, area, backdrop);
     // Where the screen holds the design, the window system is asked for the full screen
     // too, so that no frame or panel stands over the window.
     const QSize design = designSize();

@@ -10,10 +10,11 @@ namespace platform {
 // the scaled 1024 x 768 design; they move into one design area that stands centred in the
 // window, so that the margins show the window's own background and presses land on what is
 // drawn. Call it once the controls are built, before the window is shown; for a main window
-// the design area goes into its central widget, below the menu bar.
-void coverScreen(QWidget* window);
+// the design area goes into its central widget, below the menu bar. A `backdrop` (a picture
+// behind the controls) stays out of the design area and covers the whole window instead.
+void coverScreen(QWidget* window, QWidget* backdrop = nullptr);
 // The same on a given screen area, without asking the window system for the full screen.
-void coverScreenArea(QWidget* window, const QRect& area);
+void coverScreenArea(QWidget* window, const QRect& area, QWidget* backdrop = nullptr);
 // The area that holds the controls of a covered window; nullptr before coverScreen.
 QWidget* designArea(QWidget* window);
 // The screen the screens of the main flow use: the active window's, or the primary one.

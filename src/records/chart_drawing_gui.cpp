@@ -128,9 +128,16 @@ std::vector<QRectF> drawChartPage(QPainter& painter, const QRectF& page, const C
     if (!header.isEmpty()) {
         // In the band over the first card.
         painter.save();
-        painter.setFont(font);
+        // Half as large again as the cards' texts, in bold.
+        QFont bold = font;
+        bold.setBold(true);
+        if (font.pixelSize() > 0)
+            bold.setPixelSize(font.pixelSize() * 3 / 2);
+        else
+            bold.setPointSizeF(font.pointSizeF() * 1.5);
+        painter.setFont(bold);
         painter.setPen(Qt::black);
-        const QFontMetricsF metrics(font, painter.device());
+        const QFontMetricsF metrics(bold, painter.device());
         const double band = 0.05 * page.height();
         const QPointF baseline(page.left() + kMargin * page.width(),
                                page.top() + (band + metrics.ascent() - metrics.descent()) / 2);
