@@ -35,7 +35,10 @@ QSize designSize() {
 }
 
 DesignPlacement placeDesign(const QRect& area, const QSize& design) {
-    const QRect window(area.topLeft(), area.size().expandedTo(design));
+    // A screen too small for the design in either direction keeps a window of the design's
+    // size at its top left, as it always had.
+    const bool fits = area.width() >= design.width() && area.height() >= design.height();
+    const QRect window(area.topLeft(), fits ? area.size() : design);
     return {window, designOrigin(window.size(), design)};
 }
 

@@ -19,8 +19,8 @@ double scaleForScreen(const QSize& screen);
 // The main screens are laid out on one 1024 x 768 design (15360 x 11520 twips), scaled.
 QSize designSize();
 // Where a full-screen window and its design stand on a screen area: the window covers the
-// area (and at least the design: on a smaller screen it stands at the area's top left and
-// reaches beyond, as the design always did); the design stands centred in the window.
+// area and the design stands centred in it. On a screen smaller than the design in either
+// direction the window keeps the design's size at the area's top left, as it always did.
 struct DesignPlacement {
     QRect window;         // in screen coordinates
     QPoint designOrigin;  // the design's top left, in window coordinates

@@ -95,9 +95,10 @@ TEST(ScreenScale, DesignStandsCentredOnTheWholeScreen) {
         {{0, 0, 1366, 768}, {1024, 768}, {0, 0, 1366, 768}, {171, 0}},
         {{0, 0, 1920, 1080}, {1440, 1080}, {0, 0, 1920, 1080}, {240, 0}},
         {{0, 0, 1280, 1024}, {1280, 960}, {0, 0, 1280, 1024}, {0, 32}},
-        // A second screen right of the first; a screen smaller than the design.
+        // A second screen right of the first; screens smaller than the design.
         {{1920, 0, 1366, 768}, {1024, 768}, {1920, 0, 1366, 768}, {171, 0}},
         {{0, 0, 800, 600}, {1024, 768}, {0, 0, 1024, 768}, {0, 0}},
+        {{0, 0, 1280, 720}, {1024, 768}, {0, 0, 1024, 768}, {0, 0}},
     };
     for (const auto& c : cases) {
         const DesignPlacement placed = placeDesign(c.screen, c.design);
