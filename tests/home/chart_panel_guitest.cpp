@@ -181,14 +181,20 @@ TEST_F(ChartPanelTest, PrintedPagesNameTheirStudentAndNoTextsOverlap) {
     const QRegularExpression word(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)<"));
+    const QRegularExpression pageWidth(QStringLiteral("width=\"([\\d.]+)\""));
     int words = 0;
-    for (const QString& page : layout.split(QStringLiteral("<page"), Qt::SkipEmptyParts)) {
+    for (const QString& page : layout.split(QStringLiteral("<page "), Qt::SkipEmptyParts)) {
+        if (!page.startsWith(QStringLiteral("width"))) continue;
         std::vector<std::pair<QRectF, QString>> found;
+        double right = 0;
         for (const QRegularExpressionMatch& m : word.globalMatch(page)) {
             const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                              QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
             found.emplace_back(box.adjusted(0.1, 0.1, -0.1, -0.1), m.captured(5));
+            right = std::max(right, box.right());
         }
+        // The cards use the page's width: the text block ends near its right edge.
+        EXPECT_GT(right, 0.9 * pageWidth.match(page).captured(1).toDouble());
         words += static_cast<int>(found.size());
         for (size_t i = 0; i < found.size(); ++i)
             for (size_t j = i + 1; j < found.size(); ++j)
