@@ -58,6 +58,18 @@ QPixmap backgroundPicture(const QSize& size) {
     return picture;
 }
 
+// The background picture, painted anew for every size the window takes.
+class SkyPicture : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        setPixmap(backgroundPicture(size()));
+    }
+};
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                   double points, QColor color = QColor(20, 40, 90)) {
     auto* label = new QLabel(text, parent);
@@ -102,18 +114,15 @@ EndScreen::EndScreen() : QWidget(nullptr, Qt::Window) {
     buildControls();
     // The picture reaches into the margins around the design.
     platform::coverScreen(this, background_);
-    background_->setScaledContents(true);
-    background_->setPixmap(backgroundPicture(background_->size()));
 }
 
 EndScreen::~EndScreen() = default;
 
 void EndScreen::buildControls() {
     using platform::twRect;
-    background_ = new QLabel(this);
+    background_ = new SkyPicture(this);
     background_->setObjectName(QStringLiteral("Image1"));
     background_->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
-    background_->setPixmap(backgroundPicture(background_->size()));
 
     title_ = makeLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
     levelName_ =
