@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio
-  poppler-utils
+  poppler-utils qt6-translations-l10n
 )
 # Packages a script needs beyond those (scripts/package.sh), named as arguments.
 packages+=("$@")

@@ -17,6 +17,7 @@
 #include "platform/input_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
+#include "platform/translations.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -91,6 +92,7 @@ int runProgram(int& argc, char** argv, const QString& programDir,
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
     app.setQuitOnLastWindowClosed(false);
+    platform::installQtTranslations();
     platform::installFontSubstitutes();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         platform::setScreenScale(platform::scaleForScreen(screen->size()));

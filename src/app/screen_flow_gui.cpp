@@ -8,6 +8,7 @@
 #include "help/help_browser_gui.h"
 #include "home/home_screen_gui.h"
 #include "home/record_list_area_gui.h"
+#include "platform/full_screen_gui.h"
 #include "platform/program.h"
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
@@ -95,6 +96,7 @@ bool ProgramFlow::waitWindowVisible() const {
 void ProgramFlow::showHelp(const QString& address) {
     HelpBrowser* help = openWindow<HelpBrowser>();
     if (!help) help = new HelpBrowser;
+    if (!help->isVisible()) platform::centreOver(help, QApplication::activeWindow());
     help->showAndLoad(address);
 }
 
@@ -112,6 +114,7 @@ bool ProgramFlow::showNameChange() {
         if (!window->isVisible()) retireWindow(window);
         throw;
     }
+    if (!window->isVisible()) platform::centreOver(window, QApplication::activeWindow());
     bringToFront(window);
     // The name-change window takes the name selection's place.
     closeNameSelection();

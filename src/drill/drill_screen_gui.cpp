@@ -16,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
@@ -62,6 +63,7 @@ DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
     buildStrip();
     buildCardArea();
     buildOverlay();
+    platform::coverScreen(this);
 
     drillClock_ = new QTimer(this);
     drillClock_->setObjectName(QStringLiteral("sTimer1"));
@@ -180,6 +182,7 @@ void DrillScreen::buildCardArea() {
         cardPictures_[i]->setAlignment(Qt::AlignCenter);
         cardPictures_[i]->installEventFilter(this);
         cardPictures_[i]->setProperty("card", i);
+        cardPictures_[i]->setAttribute(Qt::WA_AcceptTouchEvents);
 
         cardNumbers_[i] = new QLabel(card);
         cardNumbers_[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -190,6 +193,7 @@ void DrillScreen::buildCardArea() {
         widgets::setTextColor(cardNumbers_[i], Qt::black);
         cardNumbers_[i]->installEventFilter(this);
         cardNumbers_[i]->setProperty("card", i);
+        cardNumbers_[i]->setAttribute(Qt::WA_AcceptTouchEvents);
     }
 
     for (int k = 0; k < 2; ++k) {
@@ -273,6 +277,18 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
         const QVariant card = watched->property("card");
         if (card.isValid() && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             pressCard(card.toInt());
+            return true;
+        }
+    }
+    // A finger on a card presses it as the mouse does; the rest of the touch is taken
+    // here, so no mouse press is made of it as well.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd ||
+        type == QEvent::TouchCancel) {
+        const QVariant card = watched->property("card");
+        if (card.isValid()) {
+            event->accept();
+            if (type == QEvent::TouchBegin) pressCard(card.toInt());
             return true;
         }
     }

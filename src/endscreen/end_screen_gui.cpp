@@ -17,6 +17,7 @@
 #include "course/today_total.h"
 #include "endscreen/evaluation.h"
 #include "platform/errors.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
@@ -59,6 +60,18 @@ QPixmap backgroundPicture(const QSize& size) {
     return picture;
 }
 
+// The background picture, painted anew for every size the window takes.
+class SkyPicture : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        setPixmap(backgroundPicture(size()));
+    }
+};
+
 // The end screen's labels: bold, dark blue unless told otherwise.
 QLabel* endLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                  double points, QColor color = QColor(20, 40, 90)) {
@@ -95,16 +108,17 @@ EndScreen::EndScreen(const RunOutcome& outcome) : QWidget(nullptr, Qt::Window), 
     widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
     setGeometry(platform::twRect(0, 0, kScreenWidth, kScreenHeight));
     buildControls();
+    // The picture reaches into the margins around the design.
+    platform::coverScreen(this, background_);
 }
 
 EndScreen::~EndScreen() = default;
 
 void EndScreen::buildControls() {
     using platform::twRect;
-    background_ = new QLabel(this);
+    background_ = new SkyPicture(this);
     background_->setObjectName(QStringLiteral("Image1"));
     background_->setGeometry(twRect(0, 0, kScreenWidth, kScreenHeight));
-    background_->setPixmap(backgroundPicture(background_->size()));
 
     title_ = endLabel(this, QStringLiteral("Label15"), QString(), twRect(960, 480, 7200, 720), 24);
     levelName_ =

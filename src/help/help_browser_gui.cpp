@@ -21,6 +21,7 @@
 
 #include "app/catalogue.h"
 #include "help/help_address.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/shell.h"
 #include "state/settings.h"

@@ -12,6 +12,8 @@
 #include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
+#include "platform/clock.h"
+#include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/numeric.h"
@@ -20,6 +22,7 @@
 #include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
 #include "state/roster.h"
+#include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
@@ -37,9 +40,10 @@ class ChartSurface : public QFrame {
   public:
     explicit ChartSurface(QWidget* parent) : QFrame(parent) {}
 
-    void setCards(ChartPage cards, QFont font) {
+    void setCards(ChartPage cards, QFont font, QString header) {
         cards_ = std::move(cards);
         font_ = std::move(font);
+        header_ = std::move(header);
         update();
     }
     const ChartPage& cards() const { return cards_; }
@@ -48,13 +52,24 @@ class ChartSurface : public QFrame {
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
         QPainter painter(this);
-        drawChartPage(painter, QRectF(rect()), cards_, font_);
+        drawChartPage(painter, QRectF(rect()), cards_, font_, header_);
     }
 
   private:
     ChartPage cards_;
     QFont font_;
+    QString header_;  // whose cards these are
 };
+
+namespace {
+
+QString studentName(int studentNo) {
+    return studentNo >= 0 && studentNo <= kMaxStudent
+               ? state::roster().studentNames[static_cast<size_t>(studentNo)]
+               : QString();
+}
+
+}  // namespace
 
 ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     using platform::twRect;
@@ -197,7 +212,8 @@ void ChartPanel::showCards(int studentNo) {
     if (!readChartRuns(&runs, lockedLogWait())) return;
     std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
-                         widgets::gothicFont(chartFontSize_));
+                         widgets::gothicFont(chartFontSize_),
+                         chartHeader(studentName(studentNo), state::settings().classroomName));
 }
 
 void ChartPanel::printCards(const std::vector<int>& students) {
@@ -208,15 +224,20 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::vector<records::LogRun> runs;
     if (!readChartRuns(&runs, lockedLogWait())) return;
     const ChartChoice chosen = choice();
+    const QString today =
+        records::date10(platform::dayCountFromDate(platform::clock().now().date()));
     std::vector<ChartPage> pages;
+    std::vector<QString> headers;  // each page names its student
     for (int student : students) {
         std::vector<ChartPage> own = chartPages(runs, student, levels, chosen);
+        headers.insert(headers.end(), own.size(),
+                       chartHeader(studentName(student), state::settings().classroomName, today));
         std::move(own.begin(), own.end(), std::back_inserter(pages));
     }
     QFont font = widgets::gothicFont(kPrintFontSize);
     font.setPointSizeF(kPrintFontSize);
     platform::printPages(*printer, static_cast<int>(pages.size()),
                          [&](QPainter& painter, const QRectF& page, int index) {
-                             drawChartPage(painter, page, pages[index], font);
+                             drawChartPage(painter, page, pages[index], font, headers[index]);
                          });
 }

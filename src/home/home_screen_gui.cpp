@@ -24,6 +24,7 @@
 #include "home/record_list_area_gui.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
@@ -83,6 +84,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     });
     buildBusyPanel();
     recordLists_->setBusyProgress(busyProgress_);
+    platform::coverScreen(this);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* w) { focusWindowChanged(w); });

@@ -30,6 +30,23 @@ double scaleForScreen(const QSize& screen) {
     return std::max(1.0, s);
 }
 
+QSize designSize() {
+    return twRect(0, 0, 15360, 11520).size();
+}
+
+DesignPlacement placeDesign(const QRect& area, const QSize& design) {
+    // A screen too small for the design in either direction keeps a window of the design's
+    // size at its top left, as it always had.
+    const bool fits = area.width() >= design.width() && area.height() >= design.height();
+    const QRect window(area.topLeft(), fits ? area.size() : design);
+    return {window, designOrigin(window.size(), design)};
+}
+
+QPoint designOrigin(const QSize& window, const QSize& design) {
+    return {std::max(0, (window.width() - design.width()) / 2),
+            std::max(0, (window.height() - design.height()) / 2)};
+}
+
 void installFontSubstitutes() {
     const QString gothic = QStringLiteral("IPAGothic");
     const QString pgothic = QStringLiteral("IPAPGothic");

@@ -22,6 +22,9 @@ bool isPress(QEvent::Type type) {
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
             return true;
         default:
             return false;

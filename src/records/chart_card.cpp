@@ -69,6 +69,13 @@ QString cardTitle(const QString& drillTitle, const QString& levelName) {
     return drillTitle + u' ' + levelName;
 }
 
+QString chartHeader(const QString& studentName, const QString& classroom,
+                    const QString& printDate) {
+    QString header = studentName.trimmed() + QStringLiteral("　") + classroom.trimmed();
+    if (!printDate.isEmpty()) header += QStringLiteral("　印刷日 ") + printDate;
+    return header;
+}
+
 QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const ChartPlot& plot) {
     QString bestText;
     for (const ChartDot& dot : plot.dots)

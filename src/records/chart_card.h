@@ -90,6 +90,10 @@ struct ChartCard {
     ChartPlot plot;
 };
 QString cardTitle(const QString& drillTitle, const QString& levelName);
+// The line over the cards of a screen or printed page: whose cards they are and the
+// classroom, on paper also the day of printing ("山田花子　さくら教室　印刷日 2026/12/08").
+QString chartHeader(const QString& studentName, const QString& classroom,
+                    const QString& printDate = QString());
 QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const ChartPlot& plot);
 // The whole card of a level: title, text block and plot.
 ChartCard makeChartCard(int level, const QString& title, const CardRuns& runs,

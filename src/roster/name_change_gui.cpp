@@ -1,5 +1,6 @@
 #include "roster/name_change_gui.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/clock.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"

@@ -24,6 +24,7 @@
 #include "app/shared_state.h"
 #include "course/grades.h"
 #include "platform/clock.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
@@ -104,6 +105,7 @@ NameSelection::NameSelection() {
     buildControls();
     buildMenus();
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    platform::coverScreen(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &NameSelection::focusWindowChanged);
 }
 

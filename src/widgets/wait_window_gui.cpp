@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QScreen>
 
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "state/settings.h"
@@ -22,10 +22,8 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     Label19->setFont(widgets::gothicFont(14, true));
     Label19->setAlignment(Qt::AlignCenter);
     Label19->setGeometry(rect());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.center() - rect().center());
-    }
+    // In the middle of the screen the screens of the main flow cover.
+    move(platform::screenInUse().center() - rect().center());
 }
 
 void WaitWindow::closeEvent(QCloseEvent* event) {

@@ -4,12 +4,17 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QPointingDevice>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <optional>
 
 #include "drill/drill_screen_gui.h"
+#include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/media.h"
 #include "platform/record_file.h"
@@ -260,6 +265,48 @@ TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
     const QImage after = frm->grab().toImage();
     EXPECT_EQ(after.pixelColor(image->mapTo(frm, image->rect().center())), doneColor(2));
     EXPECT_EQ(playCount(2), 1);
+}
+
+// On screens of today's sizes the window covers the screen, the scaled design stands
+// centred with the screen colour around it, and a finger on a card presses it.
+TEST_F(DrillScreenTest, CoversScreensOfAnySizeWithTheDesignCentred) {
+    const auto restoreScale = qScopeGuard([] { platform::setScreenScale(1.0); });
+    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+    for (const QSize screen :
+         {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(1280, 1024)}) {
+        SCOPED_TRACE(screen.width());
+        const double scale = platform::scaleForScreen(screen);
+        platform::setScreenScale(scale);
+        DrillScreen* frm = open();
+        ASSERT_NE(frm, nullptr);
+        platform::coverScreenArea(frm, QRect(QPoint(0, 0), screen));
+        EXPECT_EQ(frm->geometry(), QRect(QPoint(0, 0), screen));
+        const QSize design(std::lround(1024 * scale), std::lround(768 * scale));
+        const QPoint origin((screen.width() - design.width()) / 2,
+                            (screen.height() - design.height()) / 2);
+        const auto placed = [&](const QString& name) {
+            QWidget* w = child<QWidget>(frm, name);
+            return QRect(w->mapTo(frm, QPoint(0, 0)), w->size());
+        };
+        EXPECT_EQ(placed(QStringLiteral("sPicture1")),
+                  platform::twRect(0, 0, 15360, DrillScreen::kStripHeight).translated(origin));
+        for (int i : {1, 10}) {
+            const QRect r = DrillScreen::cardRectTwips(i);
+            EXPECT_EQ(placed(QStringLiteral("Picture1_%1").arg(i)),
+                      platform::twRect(r.x(), r.y(), r.width(), r.height()).translated(origin));
+        }
+        const QImage shot = frm->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(2, 2), origin.isNull() ? QColor(0, 64, 64) : QColor(0, 128, 128));
+
+        const int plays = playCount(2);
+        QLabel* number = child(frm, QStringLiteral("Label1_%1").arg(ascendingCards(frm)[0]));
+        const QPoint at = number->mapTo(frm, number->rect().center());
+        QTest::touchEvent(frm, finger.get()).press(0, at, frm);
+        QTest::touchEvent(frm, finger.get()).release(0, at, frm);
+        EXPECT_EQ(playCount(2), plays + 1);  // one correct press, no second from the mouse
+        frm->close();
+        delete kept.data();
+    }
 }
 
 TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {

@@ -6,10 +6,14 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <memory>
 
+#include "platform/dates.h"
 #include "platform/printer_gui.h"
+#include "records/run_lists.h"
+#include "state/roster.h"
 #include "support/screen_fixture.h"
 
 namespace {
@@ -90,6 +94,14 @@ class ChartPanelTest : public ScreenFixture {
         return pages;
     }
 
+    // The output of pdftotext with the given options.
+    static QString pdfText(const QString& pdf, const QStringList& options = {}) {
+        QProcess run;
+        run.start(QStringLiteral("pdftotext"), options + QStringList{pdf, QStringLiteral("-")});
+        run.waitForFinished();
+        return QString::fromUtf8(run.readAllStandardOutput());
+    }
+
     HomeScreen* home = nullptr;
     QListWidget* levels = nullptr;
     int jobs = 0;
@@ -140,6 +152,57 @@ TEST_F(ChartPanelTest, PrintsThreeCardsAPageInOneJob) {
     platform::setPrinterChoice([](QWidget*) { return std::unique_ptr<QPrinter>(); });
     child<QPushButton>(home, "Command21_1")->click();
     EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+// Two students in one job: every page names its student, the classroom and the day; no
+// two texts of a page overlap, however crowded the best runs are.
+TEST_F(ChartPanelTest, PrintedPagesNameTheirStudentAndNoTextsOverlap) {
+    state::roster().studentNames[kStudent] = QStringLiteral("山田花子");
+    state::roster().studentNames[3] = QStringLiteral("佐藤太郎");
+    for (int day = 9; day >= 1; --day) addRun(kStudent, 1, 20 + day, day);  // a best a day
+    auto* students = child<QListWidget>(home, "List2");
+    students->addItem(QStringLiteral("小２ /  山田花子/12"));
+    students->addItem(QStringLiteral("小１ /  佐藤太郎/3"));
+    students->selectAll();
+    const QString pdf = printToPdf();
+    child<QPushButton>(home, "Command24_1")->click();
+
+    const QString date = records::date10(platform::dayCountFromDate(clock.now().date()));
+    const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    for (int i = 0; i < 2; ++i)
+        for (const QString& text :
+             {i == 0 ? QStringLiteral("山田花子") : QStringLiteral("佐藤太郎"),
+              QStringLiteral("さくら教室"), QStringLiteral("印刷日"), date})
+            EXPECT_TRUE(pages[i].contains(text)) << i << " " << text.toStdString();
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("21秒")));  // the newest best is named
+
+    // The words' boxes as the PDF draws them, page by page.
+    const QString layout = pdfText(pdf, {QStringLiteral("-bbox")});
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)<"));
+    const QRegularExpression pageWidth(QStringLiteral("width=\"([\\d.]+)\""));
+    int words = 0;
+    for (const QString& page : layout.split(QStringLiteral("<page "), Qt::SkipEmptyParts)) {
+        if (!page.startsWith(QStringLiteral("width"))) continue;
+        std::vector<std::pair<QRectF, QString>> found;
+        double right = 0;
+        for (const QRegularExpressionMatch& m : word.globalMatch(page)) {
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            found.emplace_back(box.adjusted(0.1, 0.1, -0.1, -0.1), m.captured(5));
+            right = std::max(right, box.right());
+        }
+        // The cards use the page's width: the text block ends near its right edge.
+        EXPECT_GT(right, 0.9 * pageWidth.match(page).captured(1).toDouble());
+        words += static_cast<int>(found.size());
+        for (size_t i = 0; i < found.size(); ++i)
+            for (size_t j = i + 1; j < found.size(); ++j)
+                EXPECT_FALSE(found[i].first.intersects(found[j].first))
+                    << found[i].second.toStdString() << " / " << found[j].second.toStdString();
+    }
+    EXPECT_GT(words, 100);
 }
 
 }  // namespace

@@ -84,6 +84,29 @@ TEST(ScreenScale, LargerScreensScaleByOneFactor) {
     EXPECT_EQ(scaleForScreen(QSize(0, 0)), 1.0);
 }
 
+TEST(ScreenScale, DesignStandsCentredOnTheWholeScreen) {
+    const struct {
+        QRect screen;
+        QSize design;
+        QRect window;
+        QPoint origin;
+    } cases[] = {
+        {{0, 0, 1024, 768}, {1024, 768}, {0, 0, 1024, 768}, {0, 0}},
+        {{0, 0, 1366, 768}, {1024, 768}, {0, 0, 1366, 768}, {171, 0}},
+        {{0, 0, 1920, 1080}, {1440, 1080}, {0, 0, 1920, 1080}, {240, 0}},
+        {{0, 0, 1280, 1024}, {1280, 960}, {0, 0, 1280, 1024}, {0, 32}},
+        // A second screen right of the first; screens smaller than the design.
+        {{1920, 0, 1366, 768}, {1024, 768}, {1920, 0, 1366, 768}, {171, 0}},
+        {{0, 0, 800, 600}, {1024, 768}, {0, 0, 1024, 768}, {0, 0}},
+        {{0, 0, 1280, 720}, {1024, 768}, {0, 0, 1024, 768}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const DesignPlacement placed = placeDesign(c.screen, c.design);
+        EXPECT_EQ(placed.window, c.window) << c.screen.width() << "x" << c.screen.height();
+        EXPECT_EQ(placed.designOrigin, c.origin) << c.screen.width() << "x" << c.screen.height();
+    }
+}
+
 TEST(ScreenScale, TwipsToPixels) {
     EXPECT_EQ(tw(15360), 1024);
     EXPECT_EQ(tw(11520), 768);

@@ -18,6 +18,8 @@
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
+#include "platform/full_screen_gui.h"
+#include "platform/geometry.h"
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/program.h"
@@ -208,6 +210,20 @@ TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
     EXPECT_EQ(child<QListWidget>("List2")->count(), 4);
     EXPECT_EQ(child<QListWidget>("List3")->item(2)->text(), expected[3] + QStringLiteral("*1"));
     EXPECT_EQ(state::roster().count, 4);
+}
+
+// On a wide screen the window covers it; its controls stand centred below the menu bar.
+TEST_F(NameSelectionTest, CoversAWideScreenWithTheDesignCentred) {
+    writeFourStudents();
+    NameSelection* w = open();
+    ASSERT_NE(w, nullptr);
+    platform::coverScreenArea(w, QRect(0, 0, 1366, 768));
+    EXPECT_EQ(w->geometry(), QRect(0, 0, 1366, 768));
+    const QPoint client = w->centralWidget()->mapTo(w, QPoint(0, 0));
+    EXPECT_GT(client.y(), 0);  // the menu bar, across the whole width
+    QWidget* ok = child<QPushButton>("Command14");
+    EXPECT_EQ(QRect(ok->mapTo(w, QPoint(0, 0)), ok->size()),
+              platform::twRect(9300, 3500, 2700, 1000).translated(client + QPoint(171, 0)));
 }
 
 TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
