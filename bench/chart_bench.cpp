@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/geometry.h"
@@ -23,6 +22,7 @@
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {
@@ -33,7 +33,7 @@ constexpr int kStudents = 300;
 // 35 levels, a log of 20000 records over the last 60 days of 300 students; student 1 has
 // about 60 runs at every level.
 bool setUp(const QTemporaryDir& dir) {
-    resetSharedState();
+    state::resetRunState();
     QDir(dir.path()).mkpath(QStringLiteral("drill"));
     state::settingsAtStartUp().baseFolder = dir.path() + QStringLiteral("/");
     state::settingsAtStartUp().dataFolder = dir.path() + QStringLiteral("/drill/");

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/shared_state.h"
 #include "drill/drill_screen_gui.h"
 #include "platform/ansi.h"
 #include "platform/geometry.h"
@@ -17,12 +16,13 @@
 #include "platform/program.h"
 #include "sound/sound.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {
 
 void setUpProgram(const QTemporaryDir& dir) {
-    resetSharedState();
+    state::resetRunState();
     const QString prog = dir.path() + QStringLiteral("/prog/");
     QDir().mkpath(prog);
     state::settingsAtStartUp().programFolder = prog;
@@ -52,8 +52,8 @@ void setUpProgram(const QTemporaryDir& dir) {
         state::course().levelTargets[level].passTime = 30;
         state::course().levelTargets[level].secondTime = 3600;
     }
-    shared.currentStudentNo = 1;
-    shared.currentStudentName = QStringLiteral("山田花子");
+    state::session().currentStudentNo = 1;
+    state::session().currentStudentName = QStringLiteral("山田花子");
 }
 
 void BM_NextProblemAfterTenthPress(benchmark::State& state) {

@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "app/shared_state.h"
 #include "export/export_command.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "state/session.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void BM_ExportWholeLog20000(benchmark::State& state) {
     out.standardOutput = [](const QByteArray&) { return true; };
     out.standardError = [&](const QString& text) { errors += text; };
     for (auto _ : state) {
-        resetSharedState();
+        state::resetRunState();
         if (runExport(args, out) != kExportOk) {
             state.SkipWithError(qPrintable(errors));
             return;

@@ -17,9 +17,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/catalogue.h"
 #include "app/screen_flow_gui.h"
 #include "bench_support.h"
+#include "course/catalogue.h"
 #include "help/help_browser_gui.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"

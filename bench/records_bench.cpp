@@ -14,7 +14,6 @@
 #include <memory>
 #include <random>
 
-#include "app/shared_state.h"
 #include "bench_support.h"
 #include "home/record_list_view_gui.h"
 #include "platform/clock.h"
@@ -25,6 +24,7 @@
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {
@@ -55,7 +55,7 @@ void setUp(const QString& folder) {
         state::roster().studentNames[s] = QStringLiteral("生徒%1").arg(s);
         state::roster().studentBirthYears[s] = static_cast<qint16>(2008 + s % 12);
     }
-    shared.currentStudentNo = 17;
+    state::session().currentStudentNo = 17;
 
     // 20000 runs over the last 200 days, the last 1000 today.
     std::mt19937 random(1);
@@ -94,7 +94,7 @@ void runList(records::RunList kind) {
     request.list = kind;
     request.levelCount = kLevels;
     request.today = platform::dayCountFromDate(platform::clock().now().date());
-    request.currentStudentNo = shared.currentStudentNo;
+    request.currentStudentNo = state::session().currentStudentNo;
     request.inGradeGroup = records::gradeGroupPredicate(QStringLiteral("全学年"));
     request.students = records::sharedStudents();
     request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };
@@ -105,9 +105,9 @@ void rankings(records::RankingKind kind, records::PointsOrder order) {
     std::vector<QStringList> lines(kLevels + 1);
     for (int level = 1; level <= kLevels; ++level) {
         const auto rows = records::buildRanking(
-            resultsTables(),
-            {level, kind, order, records::sharedRosterView(),
-             records::gradeGroupPredicate(QStringLiteral("全学年")), shared.currentStudentNo});
+            resultsTables(), {level, kind, order, records::sharedRosterView(),
+                              records::gradeGroupPredicate(QStringLiteral("全学年")),
+                              state::session().currentStudentNo});
         lines[level] = records::rankingLines(rows, kind, records::sharedStudents());
     }
     fill(lines);

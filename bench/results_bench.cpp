@@ -6,19 +6,19 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/program.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {
 
 void setUpFolders(const QTemporaryDir& dir) {
-    resetSharedState();
+    state::resetRunState();
     QDir(dir.path()).mkpath(QStringLiteral("drill"));
     state::settingsAtStartUp().baseFolder = dir.path() + QStringLiteral("/");
     state::settingsAtStartUp().dataFolder = dir.path() + QStringLiteral("/drill/");

@@ -18,7 +18,6 @@
 #include <cstdio>
 
 #include "app/program_gui.h"
-#include "app/shared_state.h"
 #include "bench_support.h"
 #include "drill/drill_screen_gui.h"
 #include "endscreen/end_screen_gui.h"
@@ -33,6 +32,7 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"
+#include "state/session.h"
 #include "widgets/screen_flow_gui.h"
 
 namespace {
@@ -150,9 +150,9 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     }
 
-    shared.currentStudentNo = 1;
-    shared.currentStudentName = QStringLiteral("山田花子");
-    shared.signInMonotonicMs = platform::clock().monotonicMs();
+    state::session().currentStudentNo = 1;
+    state::session().currentStudentName = QStringLiteral("山田花子");
+    state::session().signInMonotonicMs = platform::clock().monotonicMs();
     QList<double> homeTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
 #include "sound/sound.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace fuzzsupport {
@@ -74,7 +74,7 @@ void freshProgram() {
     media.commands.clear();
     media.codes.clear();
     platform::resetProgramEnding();
-    resetSharedState();
+    state::resetRunState();
     soundTable() = SoundTable{};
     soundFailures() = 0;
     state::settingsAtStartUp().programFolder = programFolder() + u'/';

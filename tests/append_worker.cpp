@@ -24,10 +24,10 @@
 #include <random>
 #include <thread>
 
-#include "app/shared_state.h"
 #include "home/step_file.h"
 #include "platform/errors.h"
 #include "results/result_log.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {

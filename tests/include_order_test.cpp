@@ -14,17 +14,8 @@
 #include <QRegularExpression>
 #include <functional>
 #include <map>
-#include <set>
 
 namespace {
-
-// Known edges against the order, until the screen flow replaces the hook table and the
-// shared state of the signed-in student moves into the flow's calls and a session owner.
-// Each entry: the including file ("*" for any file) and the included file.
-const std::set<std::pair<QString, QString>> kKnownExceptions = {
-    {QStringLiteral("*"), QStringLiteral("app/shared_state.h")},
-    {QStringLiteral("*"), QStringLiteral("app/catalogue.h")},  // help addresses, opening the course
-};
 
 enum Layer { kPlatform, kState, kRules, kServices, kWidgets, kWindows, kApp, kUnknown };
 
@@ -46,10 +37,6 @@ Layer layerOf(const QString& file) {
     if (window && it->second != kPlatform && it->second != kWidgets && it->second != kApp)
         return kWindows;
     return it->second;
-}
-
-bool knownException(const QString& file, const QString& included) {
-    return kKnownExceptions.count({file, included}) || kKnownExceptions.count({"*", included});
 }
 
 // Every "#include \"...\"" of a file under src/ that names a file under src/, by file.
@@ -80,7 +67,7 @@ TEST(IncludeOrder, EveryIncludeRunsDownTheFolderOrder) {
     for (const auto& [file, list] : includes) {
         EXPECT_NE(layerOf(file), kUnknown) << file.toStdString() << ": a folder not in the order";
         for (const QString& included : list) {
-            if (layerOf(included) > layerOf(file) && !knownException(file, included)) {
+            if (layerOf(included) > layerOf(file)) {
                 ADD_FAILURE() << file.toStdString() << " includes " << included.toStdString()
                               << ", which comes later in the folder order";
             }
@@ -94,8 +81,7 @@ TEST(IncludeOrder, NoTwoFoldersReachEachOther) {
         const QString from = file.section(u'/', 0, 0);
         for (const QString& included : list) {
             const QString to = included.section(u'/', 0, 0);
-            if (to != from && !knownException(file, included))
-                edges[from].emplace(to, file + QStringLiteral(" includes ") + included);
+            if (to != from) edges[from].emplace(to, file + QStringLiteral(" includes ") + included);
         }
     }
     // Depth-first walk; a folder met again on the current path closes a cycle.

@@ -10,7 +10,6 @@
 #include "app/program_options.h"
 #include "app/screen_flow_gui.h"
 #include "app/settings.h"
-#include "app/shared_state.h"
 #include "app/version.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
@@ -18,6 +17,7 @@
 #include "platform/messages_gui.h"
 #include "platform/program.h"
 #include "platform/translations.h"
+#include "state/session.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {

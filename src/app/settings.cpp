@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 #include "results/level_targets.h"
 #include "sound/sound.h"
 

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/shared_state.h"
 #include "course/level_locks.h"
 #include "course/points.h"
 #include "course/today_total.h"
@@ -25,6 +24,7 @@
 #include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
@@ -215,7 +215,7 @@ void EndScreen::evaluate() {
     result_->setText(evaluation::resultLine(t));
 
     // 8.
-    studentName_->setText(trimSpaces(shared.currentStudentName));
+    studentName_->setText(trimSpaces(state::session().currentStudentName));
     title_->setText(state::settings().drillTitle);
     levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
@@ -288,7 +288,7 @@ void EndScreen::secondPhase() {
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
         enoughPractice(target, levelFiguresOf(stats, level, s)),
         levelCleared(target, levelFiguresOf(stats, level, s)),
-        level == static_cast<int>(state::course().topLevel), shared.goalCleared != 0);
+        level == static_cast<int>(state::course().topLevel), state::session().goalCleared != 0);
     switch (phase.label2) {
         case evaluation::Label2Change::Keep:
             break;

@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 #include "help/help_address.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"

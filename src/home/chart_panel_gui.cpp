@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/shared_state.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
 #include "platform/clock.h"
@@ -22,6 +21,7 @@
 #include "records/chart_drawing_gui.h"
 #include "records/chart_students.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
@@ -140,7 +140,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
 }
 
 void ChartPanel::open() {
-    chartStudentNo_ = shared.currentStudentNo;
+    chartStudentNo_ = state::session().currentStudentNo;
     students_->hide();
     otherStudents_->show();
     {
@@ -169,7 +169,7 @@ void ChartPanel::prepareForOwnRuns(int levelCount) {
     fillStudentList();
     levels_->clear();
     for (int level = 1; level <= levelCount; ++level) levels_->addItem(QString::number(level));
-    chartStudentNo_ = shared.currentStudentNo;
+    chartStudentNo_ = state::session().currentStudentNo;
 }
 
 ChartChoice ChartPanel::choice() const {

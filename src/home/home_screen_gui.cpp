@@ -13,7 +13,6 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app/shared_state.h"
 #include "course/today_total.h"
 #include "drill/drill_run.h"
 #include "home/chart_panel_gui.h"
@@ -29,6 +28,7 @@
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
@@ -147,12 +147,13 @@ void HomeScreen::activate() {
     explanation_->showExplanation();
 
     // 2. The teacher's print button of the charts.
-    charts_->setTeacherPrintVisible(shared.currentStudentName.contains(QStringLiteral("先生")));
+    charts_->setTeacherPrintVisible(
+        state::session().currentStudentName.contains(QStringLiteral("先生")));
 
     // 3.
-    signedInFor_->setText(homelines::signInLine(
-        drill::minutesSinceSignIn(platform::clock().monotonicMs(), shared.signInMonotonicMs,
-                                  platform::secondsSinceMidnight(), shared.signInSeconds)));
+    signedInFor_->setText(homelines::signInLine(drill::minutesSinceSignIn(
+        platform::clock().monotonicMs(), state::session().signInMonotonicMs,
+        platform::secondsSinceMidnight(), state::session().signInSeconds)));
     showBusyPanel();
     platform::doEvents();
     if (mustStop(self)) return;
@@ -163,7 +164,7 @@ void HomeScreen::activate() {
     buildStatistics(lockedLogWait());
     if (mustStop(self)) return;
     ResultsTables& stats = resultsTables();
-    const int s = shared.currentStudentNo;
+    const int s = state::session().currentStudentNo;
 
     // 5.
     todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(
@@ -179,7 +180,8 @@ void HomeScreen::activate() {
 
     // 8.
     recordLists_->hideWaitPanel();
-    student_->setText(homelines::studentLine(shared.currentGradeLabel, shared.currentStudentName));
+    student_->setText(homelines::studentLine(state::session().currentGradeLabel,
+                                             state::session().currentStudentName));
     classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
     title_->setText(state::settings().drillTitle);
     title_->setFont(
@@ -214,7 +216,7 @@ void HomeScreen::showBusyPanel() {
 
 void HomeScreen::applyLevelLocks() {
     const bool goalCleared = columns_->applyLocks(resultsTables());
-    shared.goalCleared = goalCleared ? 1 : 0;
+    state::session().goalCleared = goalCleared ? 1 : 0;
     explanation_->showFreePracticeNotice();
     recordLists_->raiseWaitPanel();
 }

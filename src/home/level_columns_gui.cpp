@@ -9,7 +9,6 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "app/shared_state.h"
 #include "course/levels.h"
 #include "home/home_layout_gui.h"
 #include "home/home_lines.h"
@@ -20,6 +19,7 @@
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "widgets/controls_gui.h"
 
 using namespace homelayout;
@@ -139,7 +139,7 @@ void LevelColumns::fillTargets(int level) {
     c.startButton->setText(QStringLiteral("ｽﾀｰﾄ(&") + QString::number(level) + QStringLiteral(")"));
     c.targets->setText(homelines::targetsLine(t));
     c.clearWindow->setText(
-        homelines::clearWindowLine(t, resultsTables(), level, shared.currentStudentNo));
+        homelines::clearWindowLine(t, resultsTables(), level, state::session().currentStudentNo));
 }
 
 void LevelColumns::layout() {
@@ -175,7 +175,7 @@ void LevelColumns::scrollToRemembered() {
 }
 
 bool LevelColumns::applyLocks(const ResultsTables& stats) {
-    const LevelLocks locks = computeLevelLocks(levelLockInputFromSharedState(stats));
+    const LevelLocks locks = computeLevelLocks(levelLockInputOfSession(stats));
     for (int level = 1; level <= levelCount_; ++level) {
         columns_[level].startButton->setEnabled(locks.startEnabled[level]);
         columns_[level].marker->setVisible(locks.markerVisible[level]);

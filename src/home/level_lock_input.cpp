@@ -1,11 +1,11 @@
 #include "home/level_lock_input.h"
 
-#include "app/shared_state.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "state/course.h"
+#include "state/session.h"
 
-LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats) {
+LevelLockInput levelLockInputOfSession(const ResultsTables& stats) {
     const state::Course& course = state::course();
     LevelLockInput in;
     in.levelCount = course.levelCount;
@@ -13,7 +13,7 @@ LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats) {
     in.practice = course.practice;
     in.targets = &course.levelTargets;
     for (int level = 1; level <= kMaxLevel; ++level)
-        in.figures[level] = levelFiguresOf(stats, level, shared.currentStudentNo);
-    in.studentName = trimSpaces(shared.currentStudentName);
+        in.figures[level] = levelFiguresOf(stats, level, state::session().currentStudentNo);
+    in.studentName = trimSpaces(state::session().currentStudentName);
     return in;
 }

@@ -6,4 +6,4 @@ class ResultsTables;
 
 // The lock input of the signed-in student: the course, the student's figures from the
 // statistics, and the name.
-LevelLockInput levelLockInputFromSharedState(const ResultsTables& stats);
+LevelLockInput levelLockInputOfSession(const ResultsTables& stats);

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/shared_state.h"
 #include "course/grades.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
@@ -25,6 +24,7 @@
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
 
@@ -347,9 +347,9 @@ bool RecordListArea::buildRanking(int level) {
     const RankingKind kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
     const std::vector<records::RankingRow> rows = records::buildRanking(
-        resultsTables(),
-        {level, kind, order, records::sharedRosterView(),
-         records::gradeGroupPredicate(gradeGroup_->currentText()), shared.currentStudentNo});
+        resultsTables(), {level, kind, order, records::sharedRosterView(),
+                          records::gradeGroupPredicate(gradeGroup_->currentText()),
+                          state::session().currentStudentNo});
     const QStringList lines = records::rankingLines(rows, kind, records::sharedStudents());
 
     list->clear();
@@ -424,7 +424,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     request.kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     request.levelCount = columns_->levelCount();
     request.today = platform::dayCountFromDate(platform::clock().now().date());
-    request.currentStudentNo = shared.currentStudentNo;
+    request.currentStudentNo = state::session().currentStudentNo;
     request.inGradeGroup = records::gradeGroupPredicate(gradeGroup_->currentText());
     request.students = records::sharedStudents();
     request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };

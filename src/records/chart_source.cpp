@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "results/statistics.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait) {
@@ -22,7 +22,7 @@ CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice) {
     request.level = level;
     request.roster = records::sharedRosterView();
     request.inGradeGroup = records::gradeGroupPredicate(choice.gradeGroup);
-    request.currentStudentNo = shared.currentStudentNo;
+    request.currentStudentNo = state::session().currentStudentNo;
 
     request.kind = records::RankingKind::Times;
     for (const records::RankingRow& row : records::buildRanking(resultsTables(), request)) {

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/shared_state.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/record_file.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {

@@ -2,13 +2,13 @@
 
 #include <QDateTime>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 
 namespace {
 

@@ -20,8 +20,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/catalogue.h"
-#include "app/shared_state.h"
+#include "course/catalogue.h"
 #include "course/grades.h"
 #include "platform/clock.h"
 #include "platform/full_screen_gui.h"
@@ -36,6 +35,7 @@
 #include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_flow_gui.h"
@@ -226,7 +226,7 @@ void NameSelection::buildControls() {
         platform::guarded([&] { onListDoubleClick(names_->row(item)); });
     });
     connect(gradeGroup_, &QComboBox::activated, this,
-            [this](int index) { platform::guarded([&] { onGroupChosen(index); }); });
+            [this](int) { platform::guarded([&] { onGroupChosen(); }); });
     connect(okButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([&] { signIn(); }); });
     connect(endButton_, &QPushButton::clicked, this,
@@ -357,7 +357,6 @@ void NameSelection::activate() {
     if (mustStop(self)) return;
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
-    shared.gradeGroupFilter = QStringLiteral("全学年");
     screenFlow().closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
@@ -425,8 +424,7 @@ void NameSelection::onListDoubleClick(int row) {
     signIn();
 }
 
-void NameSelection::onGroupChosen(int index) {
-    shared.gradeGroupFilter = gradeGroup_->itemText(index);
+void NameSelection::onGroupChosen() {
     refreshNameList();
     names_->setFocus();
 }
@@ -444,12 +442,14 @@ void NameSelection::signIn() {
         playSection(soundNoName);
         return;
     }
-    shared.signInSeconds =
+    state::session().signInSeconds =
         static_cast<double>(platform::roundHalfEven(platform::secondsSinceMidnight()));
-    shared.signInMonotonicMs = platform::clock().monotonicMs();
-    shared.currentStudentNo = static_cast<qint16>(no);
-    shared.currentStudentName = state::roster().studentNames[shared.currentStudentNo];
-    shared.currentGradeLabel = state::roster().studentGradeLabels[shared.currentStudentNo];
+    state::session().signInMonotonicMs = platform::clock().monotonicMs();
+    state::session().currentStudentNo = static_cast<qint16>(no);
+    state::session().currentStudentName =
+        state::roster().studentNames[state::session().currentStudentNo];
+    state::session().currentGradeLabel =
+        state::roster().studentGradeLabels[state::session().currentStudentNo];
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();

@@ -48,7 +48,7 @@ class NameSelection : public QMainWindow {
     void buildMenus();
     void onListClick(int row);
     void onListDoubleClick(int row);
-    void onGroupChosen(int index);
+    void onGroupChosen();
     void onDisplayMode(int mode);
     void signIn();
     void endToLauncher();

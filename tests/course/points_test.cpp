@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
 #include "platform/errors.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace {
@@ -24,7 +24,7 @@ TEST(EndPoints, BasePointsAtTheBoundaries) {
 }
 
 TEST(EndPoints, ZeroPassTimeIsTheTargetsFileError) {
-    resetSharedState();
+    state::resetRunState();
     state::settingsAtStartUp().dataFolder = QStringLiteral("/data/drill/");
     try {
         basePoints(20, 0, 3);
@@ -34,7 +34,7 @@ TEST(EndPoints, ZeroPassTimeIsTheTargetsFileError) {
         EXPECT_EQ(e.file(), QStringLiteral("/data/drill/タイム回数データ.txt"));
         EXPECT_TRUE(e.detail().contains(QStringLiteral("level 3"))) << e.what();
     }
-    resetSharedState();
+    state::resetRunState();
 }
 
 TEST(EndPoints, Weight) {

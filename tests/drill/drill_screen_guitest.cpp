@@ -81,8 +81,8 @@ class DrillScreenTest : public CoreFixture {
             state::course().levelTargets[lv].clearCount = 3;
             state::course().levelTargets[lv].pointWeight = 1;
         }
-        shared.currentStudentNo = 7;
-        shared.currentStudentName = QStringLiteral("  山田 花子  ");
+        state::session().currentStudentNo = 7;
+        state::session().currentStudentName = QStringLiteral("  山田 花子  ");
         state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
         state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
 
@@ -314,7 +314,7 @@ TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
     resultsTables().todayCount(1, 7) = 2;
     resultsTables().todayCount(3, 7) = 1;
     resultsTables().todayCount(15, 7) = 1;
-    shared.signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
+    state::session().signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
     DrillScreen* frm = open();
     EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
               platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14).pixelSize());
@@ -467,7 +467,8 @@ TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
 
 TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {
     steps.setNow(QDateTime(QDate(2026, 12, 8), QTime(23, 59, 50)));
-    shared.signInSeconds = 23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
+    state::session().signInSeconds =
+        23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
     DrillScreen* frm = open();
     EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("4"));
     for (int p = 1; p <= 5; ++p) {

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 #include "help/help_browser_gui.h"
 #include "platform/shell.h"
 #include "state/settings.h"

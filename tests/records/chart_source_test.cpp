@@ -4,10 +4,10 @@
 
 #include <QScopeGuard>
 
-#include "app/shared_state.h"
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ namespace {
 class ChartRanksTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetSharedState();
+        state::resetRunState();
         resultsTables() = ResultsTables();
         state::course().levelCount = kMaxLevel;
         state::roster().currentSchoolYear = 2026;
@@ -39,7 +39,7 @@ class ChartRanksTest : public ::testing::Test {
     }
     void TearDown() override {
         resultsTables() = ResultsTables();
-        resetSharedState();
+        state::resetRunState();
     }
     static constexpr int kLevel = 33;
 };

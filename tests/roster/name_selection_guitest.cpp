@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/catalogue.h"
-#include "app/shared_state.h"
+#include "course/catalogue.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -32,6 +31,7 @@
 #include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "support/platform_defaults.h"
 #include "support/temp_files.h"
@@ -61,7 +61,7 @@ class NameSelectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        resetSharedState();
+        state::resetRunState();
         soundTable() = SoundTable{};
         soundFailures() = 0;
         platform::resetProgramEnding();
@@ -105,7 +105,7 @@ class NameSelectionTest : public ::testing::Test {
         QCoreApplication::processEvents();
         restorePlatformDefaults();
         soundTable() = SoundTable{};
-        resetSharedState();
+        state::resetRunState();
     }
 
     // Students of grades 10 (高1), 8 (中2), 1 (小1) and 0 (幼3), in a mixed order.
@@ -190,7 +190,6 @@ TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
     EXPECT_TRUE(child<QPushButton>("Command1")->isHidden());
     EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
     EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
-    EXPECT_EQ(shared.gradeGroupFilter, QStringLiteral("全学年"));
     // Activated once: the window system's activation does not run it a second time.
     QCoreApplication::processEvents();
     EXPECT_EQ(homeClosed, 1);
@@ -252,7 +251,6 @@ TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
                              QStringLiteral("     17/    2回"));
 
     chooseGroup(QStringLiteral("中学生全体"));
-    EXPECT_EQ(shared.gradeGroupFilter, QStringLiteral("中学生全体"));
     r = rows();
     ASSERT_EQ(r.size(), 2);
     EXPECT_TRUE(r[1].startsWith(QStringLiteral("中2 鈴木一郎")));
@@ -312,7 +310,7 @@ TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
               QStringList{QStringLiteral("play ") + state::settingsAtStartUp().soundFolder +
                           QStringLiteral("buzz.wav wait")});
     EXPECT_EQ(homeShown, 0);
-    EXPECT_EQ(shared.currentStudentNo, 0);
+    EXPECT_EQ(state::session().currentStudentNo, 0);
     EXPECT_NE(NameSelection::current(), nullptr);
     EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
     EXPECT_TRUE(endCodes.empty());
@@ -332,11 +330,11 @@ TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
 
     child<QPushButton>("Command14")->click();
     EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(shared.currentStudentNo, 2);
-    EXPECT_EQ(shared.currentStudentName, QStringLiteral("鈴木一郎"));
-    EXPECT_EQ(shared.currentGradeLabel, QStringLiteral("中２"));
-    EXPECT_EQ(shared.signInSeconds, 36002);
-    EXPECT_EQ(shared.signInMonotonicMs, clock.monotonicMs());
+    EXPECT_EQ(state::session().currentStudentNo, 2);
+    EXPECT_EQ(state::session().currentStudentName, QStringLiteral("鈴木一郎"));
+    EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("中２"));
+    EXPECT_EQ(state::session().signInSeconds, 36002);
+    EXPECT_EQ(state::session().signInMonotonicMs, clock.monotonicMs());
     EXPECT_EQ(state::course().levelNames[4], QStringLiteral("１～４ずつ増加"));
     EXPECT_TRUE(media.commands.isEmpty());
     // The home screen closed the name selection.
@@ -352,8 +350,8 @@ TEST_F(NameSelectionTest, DoubleClickSignsInAndHeaderDoubleClickDoesNot) {
 
     emit list()->itemDoubleClicked(list()->item(4));
     EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(shared.currentStudentNo, 3);
-    EXPECT_EQ(shared.currentGradeLabel, QStringLiteral("幼３"));
+    EXPECT_EQ(state::session().currentStudentNo, 3);
+    EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("幼３"));
 }
 
 TEST_F(NameSelectionTest, KeysSignInAndEnd) {
@@ -362,13 +360,13 @@ TEST_F(NameSelectionTest, KeysSignInAndEnd) {
     list()->setCurrentRow(1);
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(shared.currentStudentNo, 4);
+    EXPECT_EQ(state::session().currentStudentNo, 4);
 
     ASSERT_NE(open(), nullptr);
     list()->setCurrentRow(2);
     QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_1);
     EXPECT_EQ(homeShown, 2);
-    EXPECT_EQ(shared.currentStudentNo, 2);
+    EXPECT_EQ(state::session().currentStudentNo, 2);
 
     ASSERT_NE(open(), nullptr);
     QTest::keyClick(list(), Qt::Key_0);

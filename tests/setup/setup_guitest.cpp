@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "app/program_gui.h"
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages.h"
@@ -20,6 +19,7 @@
 #include "platform/shell.h"
 #include "platform/wait.h"
 #include "roster/name_selection_gui.h"
+#include "state/session.h"
 #include "support/platform_defaults.h"
 #include "support/program_state.h"
 
@@ -50,7 +50,7 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
     ASSERT_EQ(runToEnd(QStringLiteral(NARABITOUCH_SETUP), newFamilyArgs(family), &output), 0)
         << output.toStdString();
 
-    resetSharedState();
+    state::resetRunState();
     platform::FakeClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
     platform::RecordingMedia media;
     platform::RecordingMessageBoxes boxes;
@@ -80,7 +80,7 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
 
     closeEveryWindow();
     restorePlatformDefaults();
-    resetSharedState();
+    state::resetRunState();
 }
 
 TEST(SetupCommand, TheInstalledProgramStartsOnTheFolderGiven) {

@@ -8,11 +8,11 @@
 #include <functional>
 #include <vector>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "support/platform_defaults.h"
 
@@ -26,7 +26,7 @@ class CoreFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        resetSharedState();
+        state::resetRunState();
         platform::resetProgramEnding();
         platform::setClock(&clock);
         platform::setMessageBoxes(&boxes);
@@ -43,7 +43,7 @@ class CoreFixture : public ::testing::Test {
 
     void TearDown() override {
         restorePlatformDefaults();
-        resetSharedState();
+        state::resetRunState();
     }
 
     QString dataPath(const QString& name) const {

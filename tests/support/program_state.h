@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/shared_state.h"
 #include "home/level_columns_gui.h"
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
+#include "state/session.h"
 
 // Closes every window of the program and lets the closed ones be deleted.
 inline void closeEveryWindow() {
@@ -21,7 +21,7 @@ inline void closeEveryWindow() {
 // tests run many programs in one process): the shared state, the sound table and its
 // failure count, the home screen's first column, the statistics and the end of the program.
 inline void resetProgramState() {
-    resetSharedState();
+    state::resetRunState();
     soundTable() = SoundTable{};
     soundFailures() = 0;
     homeFirstColumn() = 0;

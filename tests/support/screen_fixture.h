@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 #include "drill/drill_screen_gui.h"
 #include "endscreen/end_screen_gui.h"
 #include "home/home_screen_gui.h"
@@ -51,10 +51,10 @@ class ScreenFixture : public CoreFixture {
             t.clearWindowDays = 7;
             t.freeWindowDays = 7;
         }
-        shared.currentStudentNo = kStudent;
-        shared.currentStudentName = QStringLiteral("山田花子                ").left(20);
-        shared.currentGradeLabel = QStringLiteral("小2");
-        shared.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
+        state::session().currentStudentNo = kStudent;
+        state::session().currentStudentName = QStringLiteral("山田花子                ").left(20);
+        state::session().currentGradeLabel = QStringLiteral("小2");
+        state::session().signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
         flow.onCloseNameSelection = [this] { ++nameSelectionClosed; };
         flow.onShowNameSelection = [this] { ++nameSelectionShown; };

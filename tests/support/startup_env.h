@@ -7,17 +7,17 @@
 #include <QList>
 #include <QTemporaryDir>
 
-#include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "sound/sound.h"
+#include "state/session.h"
 
 class StartupEnv {
   public:
     StartupEnv() {
-        resetSharedState();
+        state::resetRunState();
         soundTable() = SoundTable{};
         soundFailures() = 0;
         platform::resetProgramEnding();
@@ -34,7 +34,7 @@ class StartupEnv {
         platform::resetProgramEnding();
         soundTable() = SoundTable{};
         soundFailures() = 0;
-        resetSharedState();
+        state::resetRunState();
     }
     StartupEnv(const StartupEnv&) = delete;
     StartupEnv& operator=(const StartupEnv&) = delete;

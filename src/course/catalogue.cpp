@@ -1,10 +1,10 @@
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 
 #include <QUrl>
 
-#include "app/shared_state.h"
 #include "course/levels.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 
 namespace catalogue {

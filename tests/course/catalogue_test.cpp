@@ -1,12 +1,12 @@
-#include "app/catalogue.h"
+#include "course/catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <QUrl>
 
-#include "app/shared_state.h"
 #include "course/levels.h"
 #include "state/course.h"
+#include "state/session.h"
 #include "state/settings.h"
 #include "support/startup_env.h"
 
