@@ -305,8 +305,8 @@ void EndScreen::secondPhase() {
 
 void EndScreen::backToMenu() {
     menuButton_->setEnabled(false);
-    screenFlow().showHomeScreen();
     retireWindow(this);
+    screenFlow().showHomeScreen();
     platform::doEvents();
 }
 

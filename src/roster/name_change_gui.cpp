@@ -144,9 +144,11 @@ void NameChangeWindow::writeNames() {
 }
 
 void NameChangeWindow::goBack() {
-    // The name selection comes back and reads the roster again.
-    screenFlow().showNameSelection();
+    // The name selection comes back and reads the roster again. This window makes way
+    // first: the name selection lets events run as it loads, and a press there may ask
+    // for a name-change window anew.
     retireWindow(this);
+    screenFlow().showNameSelection();
 }
 
 void NameChangeWindow::closeEvent(QCloseEvent* event) {

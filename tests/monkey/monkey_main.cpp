@@ -8,7 +8,9 @@
 // Each life is a child process (`monkey --life <program folder> <events> <seed>`), so a
 // crash ends only that life. Between lives the family's files are checked for wholeness.
 // Prints one line per finding and a summary; exits 1 on a crash, a sanitizer report, a
-// hang (MONKEY_HANG_SECONDS without an event, 30 by default) or a file that is not whole.
+// hang (MONKEY_HANG_SECONDS without an event, 30 by default), a file that is not whole, or
+// a life that ended with no window left (a close or a press that left the program without
+// a way on).
 #include <signal.h>
 #include <unistd.h>
 
@@ -147,6 +149,8 @@ int runLife(int& argc, char** argv, const QString& programDir, int budget, quint
                       : code != 0                ? "error"
                                                  : "no window left";
     std::printf("end: %s\n", end);
+    // A program left without any window is a finding: the events that led there.
+    if (QByteArray(end) == "no window left") Monkey::writeTrail(2);
     std::fflush(stdout);
     platform::setMessageBoxes(nullptr);
     platform::setMedia(nullptr);
@@ -165,6 +169,7 @@ struct Totals {
     int reports = 0;
     int hangs = 0;
     int torn = 0;
+    int windowless = 0;  // lives that ended with no window left
     QMap<QString, int> ends;
     QMap<QString, int> boxes;
 };
@@ -239,12 +244,15 @@ int runMonkey(int events, quint32 seed) {
         if (report) ++t.reports;
         if (hang) ++t.hangs;
         if (crash && !report) ++t.crashes;
-        if (report || hang || crash) {
+        const bool windowless = end == QStringLiteral("no window left");
+        if (windowless) ++t.windowless;
+        if (report || hang || crash || windowless) {
             std::printf("life %d (seed %u): %s after %d events\n", t.lives,
                         seed * 7919u + static_cast<quint32>(t.lives),
-                        report ? "sanitizer report"
-                        : hang ? "hang"
-                               : "crash",
+                        report  ? "sanitizer report"
+                        : hang  ? "hang"
+                        : crash ? "crash"
+                                : "no window left",
                         sent);
             printFinding(err);
         }
@@ -266,9 +274,11 @@ int runMonkey(int events, quint32 seed) {
     std::printf("\nmessage boxes:\n");
     for (auto it = t.boxes.begin(); it != t.boxes.end(); ++it)
         std::printf("  %4d  %s\n", it.value(), qPrintable(it.key().left(70)));
-    std::printf("monkey: events %d, lives %d, crashes %d, reports %d, hangs %d, torn files %d\n",
-                t.events, t.lives, t.crashes, t.reports, t.hangs, t.torn);
-    return t.crashes + t.reports + t.hangs + t.torn == 0 ? 0 : 1;
+    std::printf(
+        "monkey: events %d, lives %d, crashes %d, reports %d, hangs %d, torn files %d, "
+        "windowless %d\n",
+        t.events, t.lives, t.crashes, t.reports, t.hangs, t.torn, t.windowless);
+    return t.crashes + t.reports + t.hangs + t.torn + t.windowless == 0 ? 0 : 1;
 }
 
 }  // namespace
