@@ -107,6 +107,7 @@ TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {
     HomeScreen* home = signIn(2);
     ASSERT_NE(home, nullptr);
     EXPECT_FALSE(startEnabled(home, 2));
+    ASSERT_TRUE(chooseList(home, QStringLiteral("Option2_1")));  // ﾎﾟｲﾝﾄ表示
 
     // One drill (19 points) is not enough: the targets want two.
     EndScreen* screen = runDrill(startLevel(home, 1));
@@ -114,6 +115,8 @@ TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {
     EXPECT_FALSE(child(screen, QStringLiteral("Label2"))->isVisibleTo(screen));
     home = backToMenu(screen);
     ASSERT_NE(home, nullptr);
+    // The display kind chosen before the drill is kept.
+    EXPECT_TRUE(child<QRadioButton>(home, QStringLiteral("Option2_1"))->isChecked());
     EXPECT_EQ(text(home, QStringLiteral("Label8_1")), QStringLiteral("最近7日=1回 / 19点"));
     EXPECT_FALSE(startEnabled(home, 2));
 
