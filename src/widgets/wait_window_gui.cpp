@@ -3,11 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPointer>
 
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
-#include "platform/program.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 
@@ -28,23 +26,4 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
 
 void WaitWindow::closeEvent(QCloseEvent* event) {
     if (event->spontaneous()) event->ignore();
-}
-
-namespace {
-QPointer<WaitWindow> g_waitWindow;
-}
-
-void popUpWaitWindow() {
-    if (!g_waitWindow) g_waitWindow = new WaitWindow;
-    g_waitWindow->show();
-    g_waitWindow->raise();
-    platform::doEvents();
-}
-
-void hideWaitWindow() {
-    if (g_waitWindow) g_waitWindow->hide();
-}
-
-bool waitWindowVisible() {
-    return g_waitWindow && g_waitWindow->isVisible();
 }

@@ -18,8 +18,3 @@ class WaitWindow : public QWidget {
     // The window system's close (Alt+F4) is refused: the window goes when its wait is over.
     void closeEvent(QCloseEvent* event) override;
 };
-
-// Shows the single please-wait window (creating it when needed) and lets events run.
-void popUpWaitWindow();
-void hideWaitWindow();
-bool waitWindowVisible();
