@@ -114,12 +114,7 @@ class UserInputTest : public ::testing::Test {
         ASSERT_TRUE(tmp.isValid());
         ASSERT_EQ(QProcess::execute(QStringLiteral(MAKE_DEMO), {tmp.path(), kProgramName}), 0);
         resetProgramState();
-        platform::setClock(&clock);
-        platform::setMedia(&media);
-        platform::setMessageBoxes(&boxes);
-        platform::setShell(&shell);
-        platform::setEndHandler([this](int code) { endCodes.push_back(code); });
-        platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
+        installRecorders(clock, media, boxes, shell, endCodes);
         installProgram(false);
     }
 

@@ -34,6 +34,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "support/platform_defaults.h"
+#include "support/program_state.h"
 #include "support/temp_files.h"
 #include "support/test_flow_gui.h"
 
@@ -61,17 +62,8 @@ class NameSelectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        state::resetRunState();
-        soundTable() = SoundTable{};
-        soundFailures() = 0;
-        platform::resetProgramEnding();
-        platform::setClock(&clock);
-        platform::setMedia(&media);
-        platform::setMessageBoxes(&boxes);
-        platform::setRandom(&random);
-        platform::setShell(&shell);
-        platform::setEndHandler([this](int code) { endCodes.push_back(code); });
-        platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
+        resetProgramState();
+        installRecorders(clock, media, boxes, shell, endCodes, &random);
         flow.onShowHome = [this] {
             ++homeShown;
             flow.closeNameSelection();  // as the home screen does

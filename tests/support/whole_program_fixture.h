@@ -77,13 +77,7 @@ class WholeProgramTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
         resetProgramState();
-        platform::setClock(&clock);
-        platform::setMedia(&media);
-        platform::setMessageBoxes(&boxes);
-        platform::setRandom(&random);
-        platform::setShell(&shell);
-        platform::setEndHandler([this](int code) { endCodes.push_back(code); });
-        platform::setWaitHandler([this](int ms) { clock.advanceMs(ms); });
+        installRecorders(clock, media, boxes, shell, endCodes, &random);
 
         writeInstallation();
         installProgram(false);
