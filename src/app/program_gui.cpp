@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "app/program_options.h"
 #include "app/screen_flow_gui.h"
@@ -72,8 +73,11 @@ class WindowWatcher : public QObject {
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
     platform::installInputHabits();
-    static ProgramFlow flow;
-    setScreenFlow(&flow);
+    // A new flow each time: nothing a screen kept (the list choices) outlives an install.
+    static std::unique_ptr<ProgramFlow> flow;
+    setScreenFlow(nullptr);
+    flow = std::make_unique<ProgramFlow>();
+    setScreenFlow(flow.get());
 }
 
 bool startProgram(const QString& programDir) {

@@ -1,5 +1,6 @@
 #include "app/screen_flow_gui.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include "app/version_dialog_gui.h"
@@ -47,6 +48,7 @@ void ProgramFlow::showNameSelection() {
     QPointer<NameSelection> window = new NameSelection;
     // A window closed while it loads may be retired already.
     if (!window->load() && window && !window->isVisible()) retireWindow(window);
+    closeWaitWindow();
 }
 
 void ProgramFlow::closeNameSelection() {
@@ -58,7 +60,13 @@ void ProgramFlow::showHomeScreen() {
     if (!home) home = new HomeScreen;
     home->keepListChoicesIn(listChoices_);
     bringToFront(home);
-    whenShown(home, &HomeScreen::activate);
+    // The please-wait window of a switch (back from a practice drill) goes once the home
+    // screen is filled in, or has made way for another screen meanwhile.
+    QPointer<HomeScreen> self(home);
+    QTimer::singleShot(0, qApp, [self] {
+        if (!windowGone(self)) platform::guarded([self] { self->activate(); });
+        screenFlow().closeWaitWindow();
+    });
 }
 
 void ProgramFlow::closeHomeScreen() {
@@ -79,7 +87,10 @@ void ProgramFlow::showEndScreen(const RunOutcome& outcome) {
 }
 
 void ProgramFlow::showWaitWindow() {
-    if (!waitWindow_) waitWindow_ = new WaitWindow;
+    if (!waitWindow_)
+        waitWindow_ = new WaitWindow;
+    else if (!waitWindow_->isVisible())
+        waitWindow_->cover();
     waitWindow_->show();
     waitWindow_->raise();
     platform::doEvents();

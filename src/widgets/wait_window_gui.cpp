@@ -1,7 +1,6 @@
 #include "widgets/wait_window_gui.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 
 #include "platform/full_screen_gui.h"
@@ -14,14 +13,20 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     widgets::setProgramTitle(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
     widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
-    resize(platform::tw(4800), platform::tw(1200));
     Label19 = new QLabel(QStringLiteral("Just a moment, please."), this);
     Label19->setObjectName(QStringLiteral("Label19"));
     Label19->setFont(widgets::gothicFont(14, true));
     Label19->setAlignment(Qt::AlignCenter);
-    Label19->setGeometry(rect());
-    // In the middle of the screen the screens of the main flow cover.
-    move(platform::screenInUse().center() - rect().center());
+    // The message in the middle of the design, which stands centred on the screen.
+    constexpr int width = 4800, height = 1200;
+    Label19->setGeometry(platform::twRect((widgets::kScreenWidth - width) / 2,
+                                          (widgets::kScreenHeight - height) / 2, width, height));
+    cover();
+}
+
+void WaitWindow::cover() {
+    // It stands in for the screens of the main flow between two of them, on the same screen.
+    platform::coverScreen(this);
 }
 
 void WaitWindow::closeEvent(QCloseEvent* event) {

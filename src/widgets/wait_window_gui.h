@@ -4,12 +4,14 @@
 
 class QLabel;
 
-// The please-wait window: a small modeless window reading "Just a moment, please.",
-// shown while one screen hands over to the next.
+// The please-wait window: a modeless window over the whole screen reading "Just a moment,
+// please.", shown while one screen hands over to the next.
 class WaitWindow : public QWidget {
     Q_OBJECT
   public:
     explicit WaitWindow(QWidget* parent = nullptr);
+    // Covers the screen in use (it may have changed since the window was last shown).
+    void cover();
 
   private:
     QLabel* Label19;

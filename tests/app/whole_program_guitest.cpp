@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/geometry.h"
 #include "support/whole_program_fixture.h"
+#include "widgets/screen_flow_gui.h"
 
 namespace {
 
@@ -164,6 +166,28 @@ TEST_F(WholeProgramTest, OnceMoreRunsTheSameLevelAgain) {
     }
     EXPECT_EQ(testfiles::readBytes(homeLogPath()).size(), 2 * kHomeResultRecordSize);
     EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+// Back from a practice drill: the please-wait window covers the screen, its message in the
+// middle, until the home screen has come up.
+TEST_F(WholeProgramTest, PleaseWaitCoversTheSwitchBackToTheHomeScreen) {
+    ASSERT_TRUE(started);
+    HomeScreen* home = signIn(2);
+    ASSERT_NE(home, nullptr);
+    retireWindow(home);
+    screenFlow().showWaitWindow();
+    WaitWindow* wait = visibleWaitWindow();
+    ASSERT_NE(wait, nullptr);
+    // The placement of every screen of the main flow (the whole of a screen that holds the
+    // design).
+    EXPECT_EQ(wait->geometry(),
+              platform::placeDesign(wait->screen()->geometry(), platform::designSize()).window);
+    QLabel* message = child(wait, QStringLiteral("Label19"));
+    EXPECT_EQ(message->mapTo(wait, message->rect().center()), wait->rect().center());
+
+    screenFlow().showHomeScreen();
+    ASSERT_NE(waitForHome(), nullptr);
+    EXPECT_TRUE(waitFor([] { return !waitWindowVisible(); }));
 }
 
 }  // namespace

@@ -64,10 +64,13 @@ inline QString rosterLine(int no, int birthYear, const QString& name) {
 //
 // Targets of levels 1..4: pass time 30 s, second time 60 s, cleared with 2 drills and 10
 // points inside 7 days, weight 1.
-inline bool waitWindowVisible() {
+inline WaitWindow* visibleWaitWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<WaitWindow*>(w) && w->isVisible()) return true;
-    return false;
+        if (qobject_cast<WaitWindow*>(w) && w->isVisible()) return static_cast<WaitWindow*>(w);
+    return nullptr;
+}
+inline bool waitWindowVisible() {
+    return visibleWaitWindow() != nullptr;
 }
 
 class WholeProgramTest : public ::testing::Test {
