@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kCells = (kMaxLevel + 1) * (kMaxStudent + 1);
 constexpr int kNotFoundRetryMs = 5000;
 constexpr int kLockRetryMs = 1000;
 constexpr int kNotFoundFailuresBeforeGivingUp = 4;
@@ -117,9 +116,11 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
     }
 }
 
+// Puts the cells of the students in use back to their start value, level by level.
 template <class T>
-void clearTable(std::vector<T>& table) {
-    std::memset(table.data(), 0, table.size() * sizeof(T));
+void resetTable(CellTable<T>& table, int studentsInUse, T value = T()) {
+    for (int level = 0; level <= kMaxLevel; ++level)
+        std::fill_n(table.data() + ResultsTables::at(level, 0), studentsInUse, value);
 }
 
 void addPoints(qint32& cell, qint32 p, int level) {
@@ -130,17 +131,7 @@ void addPoints(qint32& cell, qint32 p, int level) {
 
 }  // namespace
 
-ResultsTables::ResultsTables()
-    : bestTime_(kCells, kNoTime),
-      totalPoints_(kCells),
-      clearWindowPoints_(kCells),
-      freeWindowPoints_(kCells),
-      todayPoints_(kCells),
-      attempts_(kCells),
-      clearWindowCount_(kCells),
-      freeWindowCount_(kCells),
-      todayCount_(kCells),
-      levelBestTime_(kMaxLevel + 1, kNoTime) {
+ResultsTables::ResultsTables() : bestTime_(kNoTime), levelBestTime_(kMaxLevel + 1, kNoTime) {
     records.resize(kMaxRecords + 1);
 }
 
@@ -164,12 +155,8 @@ void loadResults(const LockedLogWait& wait) {
     if (!readLog(path, &bytes, &step, wait)) return;
 
     step = 4;
-    // Every best time back to 99999: one row by hand, the other rows copied from it.
-    qint32* bestCells = tb.bestTime_.data();
-    std::fill(bestCells, bestCells + kMaxStudent + 1, kNoTime);
-    for (int level = 1; level <= kMaxLevel; ++level)
-        std::memcpy(bestCells + ResultsTables::at(level, 0), bestCells,
-                    (kMaxStudent + 1) * sizeof(qint32));
+    // Every best time back to 99999.
+    resetTable(tb.bestTime_, tb.studentsInUse(), kNoTime);
     qint32 levelBest[kMaxLevel + 1];
     std::fill(std::begin(levelBest), std::end(levelBest), kNoTime);
 
@@ -196,7 +183,7 @@ void loadResults(const LockedLogWait& wait) {
                               i, e, whole.classroom, step, path);
             return;
         }
-        qint32& best = tb.bestTime_[ResultsTables::at(e.level, e.studentNo)];
+        qint32& best = tb.bestTime(e.level, e.studentNo);
         if (e.time < best) best = e.time;
         // The level best is the lowest best time of students 1..5000; as every best
         // time started at 99999 it is the lowest time of those students' records.
@@ -218,14 +205,15 @@ bool readResultLog(QByteArray* bytes, const LockedLogWait& wait) {
 
 void buildStatistics(const LockedLogWait& wait) {
     ResultsTables& tb = resultsTables();
-    clearTable(tb.attempts_);
-    clearTable(tb.clearWindowCount_);
-    clearTable(tb.todayCount_);  // 0.0f is all zero bits
-    clearTable(tb.todayPoints_);
-    clearTable(tb.totalPoints_);
-    clearTable(tb.clearWindowPoints_);
-    clearTable(tb.freeWindowCount_);
-    clearTable(tb.freeWindowPoints_);
+    const int students = tb.studentsInUse();
+    resetTable(tb.attempts_, students);
+    resetTable(tb.clearWindowCount_, students);
+    resetTable(tb.todayCount_, students);
+    resetTable(tb.todayPoints_, students);
+    resetTable(tb.totalPoints_, students);
+    resetTable(tb.clearWindowPoints_, students);
+    resetTable(tb.freeWindowCount_, students);
+    resetTable(tb.freeWindowPoints_, students);
 
     loadResults(wait);
     if (platform::programEnding()) return;

@@ -3,7 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <memory>
+#include <new>
 #include <vector>
 
 #include "course/level_locks.h"
@@ -22,27 +26,52 @@ struct ResultEntry {
 constexpr int kMaxRecords = 20000;
 constexpr qint32 kNoTime = 99999;
 
-// Statistics rebuilt from the results log: dense tables of 36 x 5001 cells (level-major),
-// allocated once.
+// One statistic of every level and student: 36 x 5001 cells, level-major. The cells start
+// at zero, or at a given value, and the pages of a zero table are touched only where they
+// are written: a family using a few student numbers pays for the memory of those only.
+template <class T>
+class CellTable {
+  public:
+    static constexpr int kCells = (kMaxLevel + 1) * (kMaxStudent + 1);
+
+    CellTable() : cells_(static_cast<T*>(std::calloc(kCells, sizeof(T)))) {
+        if (!cells_) throw std::bad_alloc();
+    }
+    explicit CellTable(T initial) : CellTable() { std::fill_n(cells_.get(), kCells, initial); }
+
+    T& operator[](size_t i) { return cells_[i]; }
+    const T& operator[](size_t i) const { return cells_[i]; }
+    T* data() { return cells_.get(); }
+
+  private:
+    struct Free {
+        void operator()(T* cells) const { std::free(cells); }
+    };
+    std::unique_ptr<T[], Free> cells_;
+};
+
+// Statistics rebuilt from the results log, allocated once.
 class ResultsTables {
   public:
     ResultsTables();
 
-    qint32& bestTime(int level, int student) { return bestTime_[at(level, student)]; }
-    qint16& attempts(int level, int student) { return attempts_[at(level, student)]; }
-    qint32& totalPoints(int level, int student) { return totalPoints_[at(level, student)]; }
+    qint32& bestTime(int level, int student) { return bestTime_[use(level, student)]; }
+    qint16& attempts(int level, int student) { return attempts_[use(level, student)]; }
+    qint32& totalPoints(int level, int student) { return totalPoints_[use(level, student)]; }
     qint16& clearWindowCount(int level, int student) {
-        return clearWindowCount_[at(level, student)];
+        return clearWindowCount_[use(level, student)];
     }
     qint32& clearWindowPoints(int level, int student) {
-        return clearWindowPoints_[at(level, student)];
+        return clearWindowPoints_[use(level, student)];
     }
-    qint16& freeWindowCount(int level, int student) { return freeWindowCount_[at(level, student)]; }
+    qint16& freeWindowCount(int level, int student) {
+        return freeWindowCount_[use(level, student)];
+    }
     qint32& freeWindowPoints(int level, int student) {
-        return freeWindowPoints_[at(level, student)];
+        return freeWindowPoints_[use(level, student)];
     }
-    float& todayCount(int level, int student) { return todayCount_[at(level, student)]; }
-    qint32& todayPoints(int level, int student) { return todayPoints_[at(level, student)]; }
+    float& todayCount(int level, int student) { return todayCount_[use(level, student)]; }
+    qint32& todayPoints(int level, int student) { return todayPoints_[use(level, student)]; }
     qint32& levelBestTime(int level) { return levelBestTime_[level]; }
 
     // Record list, index 1..recordCount (entry 0 unused).
@@ -51,11 +80,22 @@ class ResultsTables {
 
     static int at(int level, int student) { return level * (kMaxStudent + 1) + student; }
 
-    std::vector<qint32> bestTime_, totalPoints_, clearWindowPoints_, freeWindowPoints_,
-        todayPoints_;
-    std::vector<qint16> attempts_, clearWindowCount_, freeWindowCount_;
-    std::vector<float> todayCount_;
+    CellTable<qint32> bestTime_, totalPoints_, clearWindowPoints_, freeWindowPoints_, todayPoints_;
+    CellTable<qint16> attempts_, clearWindowCount_, freeWindowCount_;
+    CellTable<float> todayCount_;
     std::vector<qint32> levelBestTime_;
+
+    // Student numbers 0..studentsInUse() - 1 may have cells away from their start value;
+    // the cells of higher numbers have never been written. It only grows.
+    int studentsInUse() const { return studentsInUse_; }
+    void useStudent(int student) { studentsInUse_ = std::max(studentsInUse_, student + 1); }
+
+  private:
+    int use(int level, int student) {
+        useStudent(student);
+        return at(level, student);
+    }
+    int studentsInUse_ = 0;
 };
 
 ResultsTables& resultsTables();

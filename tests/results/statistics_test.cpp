@@ -158,6 +158,26 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
     EXPECT_EQ(tb.totalPoints(2, 5), 213);
 }
 
+// Runs that left the log (another machine rewrote it) leave no figures after the next
+// build, whatever the student's number; the cells are read without the accessors, which
+// would mark the student in use themselves.
+TEST_F(StatisticsTest, ARebuildLeavesNothingOfRunsNoLongerInTheLog) {
+    tb = ResultsTables();
+    writeLog({{kToday, 4999, 1, 30}, {kToday, 2, 1, 30}});
+    buildStatistics();
+    writeLog({{kToday, 2, 1, 50}});
+    buildStatistics();
+    const ResultsTables& after = tb;
+    const int gone = ResultsTables::at(1, 4999);
+    EXPECT_EQ(after.attempts_[gone], 0);
+    EXPECT_EQ(after.totalPoints_[gone], 0);
+    EXPECT_EQ(after.todayCount_[gone], 0.0f);
+    EXPECT_EQ(after.clearWindowPoints_[gone], 0);
+    EXPECT_EQ(after.bestTime_[gone], kNoTime);
+    EXPECT_EQ(after.bestTime_[ResultsTables::at(1, 2)], 50);
+    EXPECT_EQ(after.attempts_[ResultsTables::at(1, 2)], 1);
+}
+
 TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
     state::course().levelTargets[1].clearWindowDays = 1;
     state::course().levelTargets[1].freeWindowDays = 0;
