@@ -87,17 +87,20 @@ void ProgramFlow::showEndScreen(const RunOutcome& outcome) {
 }
 
 void ProgramFlow::showWaitWindow() {
-    if (!waitWindow_)
-        waitWindow_ = new WaitWindow;
-    else if (!waitWindow_->isVisible())
-        waitWindow_->cover();
+    if (!waitWindow_) waitWindow_ = new WaitWindow;
     waitWindow_->show();
     waitWindow_->raise();
     platform::doEvents();
 }
 
 void ProgramFlow::closeWaitWindow() {
-    if (waitWindow_) waitWindow_->hide();
+    // A closed window goes with its full-screen picture; the next wait makes a new one on
+    // the screen in use then.
+    if (WaitWindow* window = waitWindow_.data()) {
+        waitWindow_ = nullptr;
+        window->hide();
+        window->deleteLater();
+    }
 }
 
 bool ProgramFlow::waitWindowVisible() const {

@@ -3,8 +3,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -34,41 +34,37 @@ namespace {
 using widgets::kScreenHeight;
 using widgets::kScreenWidth;
 
-// The background of the screen: a sky that fades into a meadow.
-QPixmap backgroundPicture(const QSize& size) {
-    QPixmap picture(size);
-    QPainter p(&picture);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0.0, QColor(120, 190, 255));
-    sky.setColorAt(0.65, QColor(225, 245, 255));
-    sky.setColorAt(0.66, QColor(150, 215, 120));
-    sky.setColorAt(1.0, QColor(70, 160, 70));
-    p.fillRect(picture.rect(), sky);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 220, 80));
-    const int sun = size.height() / 6;
-    p.drawEllipse(QRect(size.width() - sun * 3 / 2, sun / 3, sun, sun));
-    p.setBrush(QColor(255, 255, 255, 210));
-    const int cloud = size.height() / 14;
-    for (const QPointF& at : {QPointF(0.12, 0.08), QPointF(0.45, 0.04), QPointF(0.7, 0.2)}) {
-        const QPointF c(at.x() * size.width(), at.y() * size.height());
-        p.drawEllipse(c, cloud * 1.6, cloud * 0.8);
-        p.drawEllipse(c + QPointF(cloud, -cloud * 0.3), cloud * 1.1, cloud * 0.7);
-        p.drawEllipse(c + QPointF(-cloud, 0), cloud, cloud * 0.6);
-    }
-    return picture;
-}
-
-// The background picture, painted anew for every size the window takes.
-class SkyPicture : public QLabel {
+// The background of the screen: a sky that fades into a meadow, painted at whatever size
+// the window takes (straight onto the window, so that no second full-screen picture is
+// kept beside it).
+class SkyPicture : public QWidget {
   public:
-    using QLabel::QLabel;
+    using QWidget::QWidget;
 
   protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QLabel::resizeEvent(event);
-        setPixmap(backgroundPicture(size()));
+    void paintEvent(QPaintEvent* event) override {
+        const QSize size = this->size();
+        QPainter p(this);
+        p.setClipRegion(event->region());
+        QLinearGradient sky(0, 0, 0, size.height());
+        sky.setColorAt(0.0, QColor(120, 190, 255));
+        sky.setColorAt(0.65, QColor(225, 245, 255));
+        sky.setColorAt(0.66, QColor(150, 215, 120));
+        sky.setColorAt(1.0, QColor(70, 160, 70));
+        p.fillRect(rect(), sky);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 80));
+        const int sun = size.height() / 6;
+        p.drawEllipse(QRect(size.width() - sun * 3 / 2, sun / 3, sun, sun));
+        p.setBrush(QColor(255, 255, 255, 210));
+        const int cloud = size.height() / 14;
+        for (const QPointF& at : {QPointF(0.12, 0.08), QPointF(0.45, 0.04), QPointF(0.7, 0.2)}) {
+            const QPointF c(at.x() * size.width(), at.y() * size.height());
+            p.drawEllipse(c, cloud * 1.6, cloud * 0.8);
+            p.drawEllipse(c + QPointF(cloud, -cloud * 0.3), cloud * 1.1, cloud * 0.7);
+            p.drawEllipse(c + QPointF(-cloud, 0), cloud, cloud * 0.6);
+        }
     }
 };
 

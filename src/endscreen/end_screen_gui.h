@@ -43,7 +43,7 @@ class EndScreen : public QWidget {
     bool evaluating_ = false;
     bool closeAsked_ = false;  // closed by the user before "メニューへ" was there
 
-    QLabel* background_ = nullptr;
+    QWidget* background_ = nullptr;
     QLabel* levelAttempt_ = nullptr;
     QLabel* todayAttempts_ = nullptr;
     QLabel* title_ = nullptr;

@@ -21,10 +21,6 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     constexpr int width = 4800, height = 1200;
     Label19->setGeometry(platform::twRect((widgets::kScreenWidth - width) / 2,
                                           (widgets::kScreenHeight - height) / 2, width, height));
-    cover();
-}
-
-void WaitWindow::cover() {
     // It stands in for the screens of the main flow between two of them, on the same screen.
     platform::coverScreen(this);
 }

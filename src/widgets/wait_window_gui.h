@@ -10,8 +10,6 @@ class WaitWindow : public QWidget {
     Q_OBJECT
   public:
     explicit WaitWindow(QWidget* parent = nullptr);
-    // Covers the screen in use (it may have changed since the window was last shown).
-    void cover();
 
   private:
     QLabel* Label19;
