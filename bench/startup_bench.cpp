@@ -4,7 +4,8 @@
 // start to its first window shown, and with --also PROGRAM another build of this program
 // (an older one, say) the same way; both need an X display (run under xvfb-run) and are
 // skipped with a word without one. Prints medians, minimum and maximum, and the ratio of
-// the medians to TuxMath's.
+// the medians to TuxMath's. A bare Qt window showing the same list (bare_window) is timed
+// the same way as the floor Qt itself sets.
 //
 //   startup_bench [runs] [--also PROGRAM]          (default 5 runs)
 
@@ -100,10 +101,11 @@ struct Figures {
     }
 };
 
-// This program: the bench itself in child mode, timed until it says it has painted.
-// With a display, the time to its first window mapped goes to firstWindow as well.
-bool runThisProgram(const QString& programDir, Figures* figures, void* display,
-                    QList<double>* firstWindow) {
+// A program that says "shown <resident kB> <processor ms>" once it has painted (this
+// program: the bench itself in child mode), timed until it says so. With a display, the
+// time to its first window mapped goes to firstWindow as well.
+bool runPaintingProgram(const QString& program, const QStringList& arguments, Figures* figures,
+                        void* display, QList<double>* firstWindow) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 #ifdef NARABI_HAVE_XCB
@@ -115,7 +117,7 @@ bool runThisProgram(const QString& programDir, Figures* figures, void* display,
 #endif
     QElapsedTimer timer;
     timer.start();
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), programDir});
+    child.start(program, arguments);
     double mapped = -1;
     while (!child.waitForReadyRead(1)) {
 #ifdef NARABI_HAVE_XCB
@@ -234,18 +236,22 @@ int main(int argc, char** argv) {
 #endif
     if (tuxmath.isEmpty()) peerNote = QStringLiteral("not installed (apt-get install tuxmath)");
 
-    Figures ours, peer, older;
-    QList<double> oursFirstWindow;
+    Figures ours, peer, older, bare;
+    QList<double> oursFirstWindow, bareFirstWindow;
 #ifdef NARABI_HAVE_XCB
     void* display = x;
 #else
     void* display = nullptr;
 #endif
     for (int i = 0; i < runs; ++i) {
-        if (!runThisProgram(programDir, &ours, display, &oursFirstWindow)) {
+        if (!runPaintingProgram(QCoreApplication::applicationFilePath(),
+                                {QStringLiteral("--child"), programDir}, &ours, display,
+                                &oursFirstWindow)) {
             std::fprintf(stderr, "run %d: no name list painted\n", i + 1);
             return 1;
         }
+        if (!runPaintingProgram(QStringLiteral(BARE_WINDOW), {}, &bare, display, &bareFirstWindow))
+            std::fprintf(stderr, "run %d: the bare Qt window painted nothing\n", i + 1);
 #ifdef NARABI_HAVE_XCB
         if (x && !tuxmath.isEmpty() && !runOtherProgram(x, tuxmath, {}, &peer))
             std::fprintf(stderr, "run %d: TuxMath showed no window\n", i + 1);
@@ -259,6 +265,8 @@ int main(int argc, char** argv) {
     if (!oursFirstWindow.isEmpty())
         std::printf("this program: process start to its first window shown: median %.1f ms\n",
                     Figures::median(oursFirstWindow));
+    if (!bare.ms.isEmpty())
+        bare.print("a bare Qt window (menu bar, four-row list)", "its list painted");
     if (!also.isEmpty() && !older.ms.isEmpty())
         older.print(qPrintable(also), "its first window shown");
     if (peer.ms.isEmpty()) {
@@ -269,6 +277,12 @@ int main(int argc, char** argv) {
         std::printf("ratio of the medians, this program / TuxMath: %.2f (on a processor %.2f)\n",
                     ours.median() / peer.median(),
                     Figures::median(ours.cpu) / Figures::median(peer.cpu));
+        if (!bare.ms.isEmpty())
+            std::printf(
+                "ratio of the medians, bare Qt window / TuxMath: %.2f (on a processor "
+                "%.2f)\n",
+                bare.median() / peer.median(),
+                Figures::median(bare.cpu) / Figures::median(peer.cpu));
         if (!older.ms.isEmpty())
             std::printf("ratio of the medians, %s / TuxMath: %.2f (on a processor %.2f)\n",
                         qPrintable(also), older.median() / peer.median(),
