@@ -1,13 +1,32 @@
 #include "platform/geometry.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
 namespace platform {
 
 namespace {
+
 double g_scale = 1.0;
+
+// The family to ask for: the Windows one where it is installed, else its metric-compatible
+// stand-in by name. Asked for a family it does not have, the font system sorts every
+// installed font for each size and weight (a fifth of the start-up); asked for the stand-in
+// it goes straight to it.
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> chosen;
+    auto it = chosen.constFind(family);
+    if (it == chosen.cend()) {
+        const QString standIn = QFont::substitute(family);
+        it = chosen.insert(
+            family, standIn == family || QFontDatabase::hasFamily(family) ? family : standIn);
+    }
+    return *it;
 }
+
+}  // namespace
 
 int tw(int twips) {
     return static_cast<int>(std::lround(twips / 15.0 * g_scale));
@@ -58,7 +77,7 @@ void installFontSubstitutes() {
 }
 
 QFont programFont(const QString& family, double points, bool bold) {
-    QFont font(family);
+    QFont font(installedFamily(family));
     // 96 dpi: one point is 4/3 pixels. Even pixel sizes keep half- and full-width
     // characters of the fixed-pitch font in exact columns.
     int px = static_cast<int>(std::lround(points * 4.0 / 3.0 * g_scale));
