@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
@@ -20,6 +19,7 @@
 #include <exception>
 
 #include "course/catalogue.h"
+#include "help/browser_icons_gui.h"
 #include "help/help_address.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
@@ -43,17 +43,16 @@ void quietly(F&& f) {
 struct ToolButton {
     const char* key;
     const char* tip;
-    const char* themeIcon;
-    QStyle::StandardPixmap standardIcon;
+    help::BrowserIcon icon;
 };
 
 const ToolButton kToolButtons[] = {
-    {"Back", "戻る", "go-previous", QStyle::SP_ArrowBack},
-    {"Forward", "進む", "go-next", QStyle::SP_ArrowForward},
-    {"Refresh", "最新の情報に更新", "view-refresh", QStyle::SP_BrowserReload},
-    {"Home", "ホーム (ヘルプの目次)", "go-home", QStyle::SP_DirHomeIcon},
-    {"Search", "ページ内を検索", "edit-find", QStyle::SP_FileDialogContentsView},
-    {"Stop", "中止", "process-stop", QStyle::SP_BrowserStop},
+    {"Back", "戻る", help::BrowserIcon::Back},
+    {"Forward", "進む", help::BrowserIcon::Forward},
+    {"Refresh", "最新の情報に更新", help::BrowserIcon::Refresh},
+    {"Home", "ホーム (ヘルプの目次)", help::BrowserIcon::Home},
+    {"Search", "ページ内を検索", help::BrowserIcon::Search},
+    {"Stop", "中止", help::BrowserIcon::Stop},
 };
 
 QUrl helpFolder() {
@@ -125,9 +124,7 @@ HelpBrowser::HelpBrowser() {
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : kToolButtons) {
         const QString key = QString::fromLatin1(button.key);
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon),
-                                            style()->standardIcon(button.standardIcon));
-        QAction* action = tbToolBar->addAction(icon, key);
+        QAction* action = tbToolBar->addAction(help::browserIcon(button.icon), key);
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(button.tip));
         connect(action, &QAction::triggered, this, [this, key] { toolButton(key); });
