@@ -274,19 +274,15 @@ int main(int argc, char** argv) {
                     qPrintable(peerNote.isEmpty() ? QStringLiteral("no window seen") : peerNote));
     } else {
         peer.print("TuxMath", "its first window shown");
-        std::printf("ratio of the medians, this program / TuxMath: %.2f (on a processor %.2f)\n",
-                    ours.median() / peer.median(),
-                    Figures::median(ours.cpu) / Figures::median(peer.cpu));
-        if (!bare.ms.isEmpty())
-            std::printf(
-                "ratio of the medians, bare Qt window / TuxMath: %.2f (on a processor "
-                "%.2f)\n",
-                bare.median() / peer.median(),
-                Figures::median(bare.cpu) / Figures::median(peer.cpu));
-        if (!older.ms.isEmpty())
+        const auto printRatio = [&peer](const QString& what, const Figures& figures) {
+            if (figures.ms.isEmpty()) return;
             std::printf("ratio of the medians, %s / TuxMath: %.2f (on a processor %.2f)\n",
-                        qPrintable(also), older.median() / peer.median(),
-                        Figures::median(older.cpu) / Figures::median(peer.cpu));
+                        qPrintable(what), figures.median() / peer.median(),
+                        Figures::median(figures.cpu) / Figures::median(peer.cpu));
+        };
+        printRatio(QStringLiteral("this program"), ours);
+        printRatio(QStringLiteral("bare Qt window"), bare);
+        printRatio(also, older);
     }
 #ifdef NARABI_HAVE_XCB
     if (x) xcb_disconnect(x);

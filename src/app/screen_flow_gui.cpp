@@ -1,6 +1,5 @@
 #include "app/screen_flow_gui.h"
 
-#include <QApplication>
 #include <QTimer>
 
 #include "app/version_dialog_gui.h"
@@ -60,13 +59,7 @@ void ProgramFlow::showHomeScreen() {
     if (!home) home = new HomeScreen;
     home->keepListChoicesIn(listChoices_);
     bringToFront(home);
-    // The please-wait window of a switch (back from a practice drill) goes once the home
-    // screen is filled in, or has made way for another screen meanwhile.
-    QPointer<HomeScreen> self(home);
-    QTimer::singleShot(0, qApp, [self] {
-        if (!windowGone(self)) platform::guarded([self] { self->activate(); });
-        screenFlow().closeWaitWindow();
-    });
+    whenShown(home, &HomeScreen::activate);
 }
 
 void ProgramFlow::closeHomeScreen() {

@@ -137,6 +137,9 @@ void HomeScreen::activate() {
     recordLists_->setActivating(true);
     QPointer<HomeScreen> self(this);
     const auto done = qScopeGuard([self] {
+        // The please-wait window of the switch (back from a practice drill) goes once the
+        // screen is filled in, or has made way for another one.
+        screenFlow().closeWaitWindow();
         if (!self) return;
         self->activating_ = false;
         self->recordLists_->setActivating(false);

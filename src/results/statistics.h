@@ -88,11 +88,10 @@ class ResultsTables {
     // Student numbers 0..studentsInUse() - 1 may have cells away from their start value;
     // the cells of higher numbers have never been written. It only grows.
     int studentsInUse() const { return studentsInUse_; }
-    void useStudent(int student) { studentsInUse_ = std::max(studentsInUse_, student + 1); }
 
   private:
     int use(int level, int student) {
-        useStudent(student);
+        studentsInUse_ = std::max(studentsInUse_, student + 1);
         return at(level, student);
     }
     int studentsInUse_ = 0;
