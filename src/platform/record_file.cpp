@@ -130,16 +130,16 @@ qint64 RecordFile::size() const {
 #endif
 }
 
-QByteArray RecordFile::readAll() const {
+void RecordFile::readAll(QByteArray* out) const {
     const qint64 total = size();
-    QByteArray out(static_cast<qsizetype>(total), Qt::Uninitialized);
+    out->resize(static_cast<qsizetype>(total));
     qint64 done = 0;
     while (done < total) {
 #ifdef _WIN32
         _lseeki64(fd_, done, SEEK_SET);
-        const int got = _read(fd_, out.data() + done, static_cast<unsigned>(total - done));
+        const int got = _read(fd_, out->data() + done, static_cast<unsigned>(total - done));
 #else
-        const ssize_t got = ::pread(fd_, out.data() + done, static_cast<size_t>(total - done),
+        const ssize_t got = ::pread(fd_, out->data() + done, static_cast<size_t>(total - done),
                                     static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) continue;
 #endif
@@ -147,8 +147,7 @@ QByteArray RecordFile::readAll() const {
         if (got == 0) break;
         done += got;
     }
-    out.truncate(static_cast<qsizetype>(done));
-    return out;
+    out->resize(static_cast<qsizetype>(done));
 }
 
 void RecordFile::appendRecord(const QByteArray& record) {
@@ -191,10 +190,10 @@ void appendRecordLocked(const QString& path, const QByteArray& record) {
 }
 
 bool readRecordsShared(const QString& path, QByteArray* out) {
-    out->clear();
+    out->resize(0);
     RecordFile file(path, RecordFile::Access::Read);
     if (!file.tryLockShared()) return false;
-    *out = file.readAll();
+    file.readAll(out);
     file.unlock();
     return true;
 }

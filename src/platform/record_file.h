@@ -26,7 +26,8 @@ class RecordFile {
     void unlock();
 
     qint64 size() const;
-    QByteArray readAll() const;
+    // The whole file into `out`, in the memory `out` already holds where it is large enough.
+    void readAll(QByteArray* out) const;
     // Writes one record after the last whole record (a torn tail is overwritten) and
     // syncs it to disk; raises error 61 or 57 naming the file when it cannot.
     void appendRecord(const QByteArray& record);
@@ -43,7 +44,8 @@ class RecordFile {
 void appendRecordLocked(const QString& path, const QByteArray& record);
 
 // Reads the whole file under a shared lock. Returns false (and leaves `out` empty) when
-// another process holds the exclusive lock; raises error 53 for a missing file.
+// another process holds the exclusive lock; raises error 53 for a missing file. `out` keeps
+// its memory for the next read.
 bool readRecordsShared(const QString& path, QByteArray* out);
 
 }  // namespace platform

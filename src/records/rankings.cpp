@@ -43,7 +43,7 @@ std::vector<RankingRow> buildRanking(const ResultsTables& stats, const RankingRe
         row.studentNo = s;
         row.current = s == request.currentStudentNo;
         const size_t cell = static_cast<size_t>(ResultsTables::at(level, s));
-        row.bestTime = stats.bestTime_[cell];
+        row.bestTime = stats.bestTimeOf(level, s);
         row.totalPoints = stats.totalPoints_[cell];
         row.todayPoints = stats.todayPoints_[cell];
         rows.push_back(row);

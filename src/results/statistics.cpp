@@ -116,11 +116,10 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
     }
 }
 
-// Puts the cells of the students in use back to their start value, level by level.
+// Puts the cells of the students in use back to their start value.
 template <class T>
 void resetTable(CellTable<T>& table, int studentsInUse, T value = T()) {
-    for (int level = 0; level <= kMaxLevel; ++level)
-        std::fill_n(table.data() + ResultsTables::at(level, 0), studentsInUse, value);
+    table.fillStudents(0, studentsInUse, value);
 }
 
 void addPoints(qint32& cell, qint32 p, int level) {
@@ -131,7 +130,7 @@ void addPoints(qint32& cell, qint32 p, int level) {
 
 }  // namespace
 
-ResultsTables::ResultsTables() : bestTime_(kNoTime), levelBestTime_(kMaxLevel + 1, kNoTime) {
+ResultsTables::ResultsTables() : levelBestTime_(kMaxLevel + 1, kNoTime) {
     records.resize(kMaxRecords + 1);
 }
 
@@ -151,7 +150,8 @@ void loadResults(const LockedLogWait& wait) {
     ResultsTables& tb = resultsTables();
     const QString path = resultLogPath();
     int step = 1;
-    QByteArray bytes;
+    // The log's bytes stay between builds: the next build reads into the same memory.
+    static QByteArray bytes;
     if (!readLog(path, &bytes, &step, wait)) return;
 
     step = 4;

@@ -26,9 +26,9 @@ struct ResultEntry {
 constexpr int kMaxRecords = 20000;
 constexpr qint32 kNoTime = 99999;
 
-// One statistic of every level and student: 36 x 5001 cells, level-major. The cells start
-// at zero, or at a given value, and the pages of a zero table are touched only where they
-// are written: a family using a few student numbers pays for the memory of those only.
+// One statistic of every level and student: 5001 x 36 cells, a student's levels side by
+// side. The cells start at zero and the pages of the table are touched only where they are
+// read or written: a family using a few student numbers pays for the memory of those only.
 template <class T>
 class CellTable {
   public:
@@ -37,11 +37,16 @@ class CellTable {
     CellTable() : cells_(static_cast<T*>(std::calloc(kCells, sizeof(T)))) {
         if (!cells_) throw std::bad_alloc();
     }
-    explicit CellTable(T initial) : CellTable() { std::fill_n(cells_.get(), kCells, initial); }
 
     T& operator[](size_t i) { return cells_[i]; }
     const T& operator[](size_t i) const { return cells_[i]; }
     T* data() { return cells_.get(); }
+    // Puts every level of students from..to - 1 to `value`.
+    void fillStudents(int from, int to, T value) {
+        if (to > from)
+            std::fill_n(cells_.get() + from * (kMaxLevel + 1), (to - from) * (kMaxLevel + 1),
+                        value);
+    }
 
   private:
     struct Free {
@@ -78,8 +83,14 @@ class ResultsTables {
     std::vector<ResultEntry> records;
     int recordCount = 0;
 
-    static int at(int level, int student) { return level * (kMaxStudent + 1) + student; }
+    static int at(int level, int student) { return student * (kMaxLevel + 1) + level; }
+    // The best time without marking the student in use: 99999 for a student never used.
+    qint32 bestTimeOf(int level, int student) const {
+        return student < studentsInUse_ ? bestTime_[at(level, student)] : kNoTime;
+    }
 
+    // The best times of students from studentsInUse() on are not set yet: read them with
+    // bestTimeOf().
     CellTable<qint32> bestTime_, totalPoints_, clearWindowPoints_, freeWindowPoints_, todayPoints_;
     CellTable<qint16> attempts_, clearWindowCount_, freeWindowCount_;
     CellTable<float> todayCount_;
@@ -91,7 +102,10 @@ class ResultsTables {
 
   private:
     int use(int level, int student) {
-        studentsInUse_ = std::max(studentsInUse_, student + 1);
+        if (student >= studentsInUse_) {
+            bestTime_.fillStudents(studentsInUse_, student + 1, kNoTime);
+            studentsInUse_ = student + 1;
+        }
         return at(level, student);
     }
     int studentsInUse_ = 0;
