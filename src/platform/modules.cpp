@@ -18,7 +18,9 @@ QStringList& replacedFolders() {
 
 QStringList moduleFolders() {
     if (!replacedFolders().isEmpty()) return replacedFolders();
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(NARABI_MODULE_DIR)};
+    // The installed folder, as the path from the installed programs' folder to it.
+    const QString programs = QCoreApplication::applicationDirPath();
+    return {programs, QDir::cleanPath(programs + QStringLiteral("/" NARABI_MODULE_DIR))};
 }
 
 void setModuleFolders(const QStringList& folders) {
