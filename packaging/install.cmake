@@ -3,6 +3,9 @@ include(GNUInstallDirs)
 
 install(TARGETS narabitouch narabitouch-setup narabitouch-export
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound and print modules, which the program loads from here when they are not beside it.
+install(TARGETS narabitouch-sound narabitouch-print
+        LIBRARY DESTINATION ${NARABI_MODULE_INSTALL_DIR})
 # The data folder narabitouch-setup lays out new families from: sounds, pictures, help.
 install(DIRECTORY ${NARABI_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/narabitouch
         PATTERN ".stamp" EXCLUDE)

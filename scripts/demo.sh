@@ -11,6 +11,8 @@ program="$family/ならびタッチ"
 build/tools/make_demo "$family" "ならびタッチ"
 cp build/narabitouch "$program/narabitouch"
 cp build/narabitouch-export "$program/narabitouch-export"
+# The sound and print modules, which the program loads from beside itself.
+cp build/narabitouch-sound.so build/narabitouch-print.so "$program/"
 # Sounds need an audio output: start a sound server when none is running.
 if ! pactl info >/dev/null 2>&1; then
   pulseaudio --start --exit-idle-time=-1 >/dev/null 2>&1 || true

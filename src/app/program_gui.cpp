@@ -23,6 +23,11 @@
 
 namespace {
 
+// The sound module is loaded this long after the first screen has been painted: while the
+// student reads it, so that neither the start nor the first sound waits for it. A sound
+// asked for sooner loads it itself.
+constexpr int kSoundModuleDelayMs = 300;
+
 bool anyWindowVisible() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible()) continue;
@@ -108,7 +113,12 @@ int runProgram(int& argc, char** argv, const QString& programDir,
     }
     installProgram();
 
-    WindowWatcher watcher(std::move(firstShown));
+    WindowWatcher watcher([firstShown = std::move(firstShown)] {
+        if (firstShown) firstShown();
+        QTimer::singleShot(kSoundModuleDelayMs, [] {
+            if (!platform::programEnding()) platform::prepareSounds();
+        });
+    });
     app.installEventFilter(&watcher);
 
     const QString folder =

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -219,7 +218,7 @@ void ChartPanel::showCards(int studentNo) {
 void ChartPanel::printCards(const std::vector<int>& students) {
     const std::vector<int> levels = selectedLevels();
     if (levels.empty()) return;
-    std::unique_ptr<QPrinter> printer = platform::choosePrinter(panel_->window());
+    std::unique_ptr<platform::Printer> printer = platform::choosePrinter(panel_->window());
     if (!printer) return;
     std::vector<records::LogRun> runs;
     if (!readChartRuns(&runs, lockedLogWait())) return;

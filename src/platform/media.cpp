@@ -31,6 +31,8 @@ QString mediaErrorText(int code) {
             return QStringLiteral("指定されたコマンドは認識できません。");
         case mediaNoDevice:
             return QStringLiteral("サウンドの出力デバイスがありません。");
+        case mediaNoDriver:
+            return QStringLiteral("音声の部品を読み込めません。");
         case mediaFileNotFound:
             return QStringLiteral("指定されたファイルが見つかりません。");
         case mediaCannotLoad:

@@ -24,6 +24,7 @@ enum MediaError {
     mediaOk = 0,
     mediaUnknownCommand = 261,
     mediaNoDevice = 263,
+    mediaNoDriver = 266,
     mediaFileNotFound = 275,
     mediaCannotLoad = 296,
     mediaTimeout = 299,

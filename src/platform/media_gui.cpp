@@ -1,16 +1,13 @@
 #include "platform/media_gui.h"
 
-#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 
 #include "platform/input_gui.h"
+#include "platform/modules.h"
 #include "platform/wave_info.h"
 
 namespace platform {
@@ -53,61 +50,62 @@ int waitForSoundEnd(qint64 durationMs, const std::function<bool()>& failed) {
 }
 
 SoundEffectMedia::SoundEffectMedia() = default;
+SoundEffectMedia::~SoundEffectMedia() = default;
 
-SoundEffectMedia::~SoundEffectMedia() {
-    for (auto& clip : clips_) delete clip.effect;
+SoundOutput* SoundEffectMedia::output() {
+    if (outputLooked_) return output_;
+    outputLooked_ = true;
+    using Entry = SoundOutput* (*)(int);
+    QString error;
+    const auto entry =
+        reinterpret_cast<Entry>(loadModule(kSoundModuleFile, kSoundModuleEntry, &error));
+    output_ = entry ? entry(kSoundModuleVersion) : nullptr;
+    if (entry && !output_) error = kSoundModuleFile + QStringLiteral(": 別の版のファイルです");
+    if (!output_)
+        outputError_ =
+            QStringLiteral("音声の部品を読み込めないため、音声は鳴りません。\r\n") + error;
+    return output_;
+}
+
+QString SoundEffectMedia::errorString(int code) {
+    return code == mediaNoDriver && !outputError_.isEmpty() ? outputError_ : mediaErrorText(code);
 }
 
 SoundEffectMedia::Clip* SoundEffectMedia::load(const QString& path, int* error) {
     auto it = clips_.find(path);
     if (it != clips_.end()) {
-        if (!it->ready) *error = mediaCannotLoad;
-        return it->ready ? &it.value() : nullptr;
+        if (!it->second.sound) *error = mediaCannotLoad;
+        return it->second.sound ? &it->second : nullptr;
     }
-    Clip clip;
     if (!QFileInfo::exists(path)) {
         *error = mediaFileNotFound;
         return nullptr;  // not cached: the file may appear later
     }
+    Clip clip;
     clip.durationMs = waveDurationMs(path);
-    clip.effect = new QSoundEffect;
-    clip.effect->setSource(QUrl::fromLocalFile(path));
-    if (clip.effect->status() != QSoundEffect::Ready &&
-        clip.effect->status() != QSoundEffect::Error) {
-        QEventLoop loop;
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(clip.effect, &QSoundEffect::statusChanged, &loop, [&] {
-            if (clip.effect->status() == QSoundEffect::Ready ||
-                clip.effect->status() == QSoundEffect::Error)
-                loop.quit();
-        });
-        guard.start(kLoadTimeoutMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    clip.ready = clip.effect->status() == QSoundEffect::Ready && clip.durationMs >= 0;
-    auto inserted = clips_.insert(path, clip);
-    if (!clip.ready) {
+    if (clip.durationMs >= 0) clip.sound = output_->load(path, kLoadTimeoutMs);
+    Clip& stored = clips_.insert_or_assign(path, std::move(clip)).first->second;
+    if (!stored.sound) {
         *error = mediaCannotLoad;
         return nullptr;
     }
-    return &inserted.value();
+    return &stored;
 }
 
 int SoundEffectMedia::sendString(const QString& command) {
     const QString path = playCommandPath(command);
     if (path.isEmpty() && !command.startsWith(QStringLiteral("play "))) return mediaUnknownCommand;
-    if (QMediaDevices::audioOutputs().isEmpty()) return mediaNoDevice;
+    if (!output()) return mediaNoDriver;
+    if (!output_->hasDevice()) return mediaNoDevice;
     int error = mediaOk;
     Clip* clip = load(path, &error);
     if (!clip) return error;
 
-    clip->effect->stop();
-    clip->effect->play();
-    const int result = waitForSoundEnd(
-        clip->durationMs, [clip] { return clip->effect->status() == QSoundEffect::Error; });
-    if (result != mediaOk) clip->effect->stop();
+    SoundClip* sound = clip->sound.get();
+    sound->stop();
+    sound->play();
+    const int result = waitForSoundEnd(clip->durationMs, [sound] { return sound->failed(); });
+    if (result != mediaOk) sound->stop();
     return result;
 }
 

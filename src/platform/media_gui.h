@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 
 #include "platform/media.h"
-
-class QSoundEffect;
+#include "platform/sound_module.h"
 
 namespace platform {
 
@@ -17,23 +17,30 @@ namespace platform {
 // came within the length and two seconds.
 int waitForSoundEnd(qint64 durationMs, const std::function<bool()>& failed);
 
-// Plays wave files with QSoundEffect, one preloaded effect per file. "play <path> wait"
-// returns when the sound has ended; user input waits meanwhile, timers keep running.
+// Plays wave files through the sound module (QSoundEffect), one preloaded clip per file.
+// "play <path> wait" returns when the sound has ended; user input waits meanwhile, timers
+// keep running. The module is loaded by the first play, or earlier by prepare(); one that
+// cannot be loaded makes every play fail with mediaNoDriver, whose text names the file.
 class SoundEffectMedia : public Media {
   public:
     SoundEffectMedia();
     ~SoundEffectMedia() override;
     int sendString(const QString& command) override;
-    QString errorString(int code) override { return mediaErrorText(code); }
+    QString errorString(int code) override;
+    // Loads the module now, so that the first sound does not wait for it.
+    void prepare() { output(); }
 
   private:
     struct Clip {
-        QSoundEffect* effect = nullptr;
+        std::unique_ptr<SoundClip> sound;  // nullptr: the file cannot be played
         qint64 durationMs = 0;
-        bool ready = false;
     };
+    SoundOutput* output();
     Clip* load(const QString& path, int* error);
-    QHash<QString, Clip> clips_;
+    std::unordered_map<QString, Clip> clips_;
+    bool outputLooked_ = false;
+    SoundOutput* output_ = nullptr;
+    QString outputError_;
 };
 
 }  // namespace platform

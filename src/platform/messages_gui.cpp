@@ -33,11 +33,19 @@ void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon
     box.exec();
 }
 
+namespace {
+
+SoundEffectMedia& widgetSounds() {
+    static SoundEffectMedia sounds;
+    return sounds;
+}
+
+}  // namespace
+
 void installWidgetPlatform() {
     static WidgetMessageBoxes boxes;
-    static SoundEffectMedia sounds;
     setMessageBoxes(&boxes);
-    setMedia(&sounds);
+    setMedia(&widgetSounds());
     setEndHandler([](int code) {
         // The end may come while a screen is still being built, with its code further up
         // the stack: the windows are closed but not deleted (events that still run would
@@ -49,6 +57,10 @@ void installWidgetPlatform() {
         }
         QCoreApplication::exit(code);
     });
+}
+
+void prepareSounds() {
+    widgetSounds().prepare();
 }
 
 }  // namespace platform

@@ -13,5 +13,7 @@ class WidgetMessageBoxes : public MessageBoxes {
 // The window layer of the program: message boxes, sounds, and the end of the program
 // closing every window from the last opened to the first.
 void installWidgetPlatform();
+// Loads the sound module of that layer ahead of the first sound.
+void prepareSounds();
 
 }  // namespace platform

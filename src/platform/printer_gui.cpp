@@ -1,10 +1,7 @@
 #include "platform/printer_gui.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-
 #include "platform/messages.h"
+#include "platform/modules.h"
 
 namespace platform {
 
@@ -15,13 +12,17 @@ PrinterChoice& replacement() {
     return choice;
 }
 
-QString printerText(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName();
-    return printer.printerName();
-}
-
-void reportFailure(const QPrinter& printer) {
-    msgBox(QStringLiteral("印刷できませんでした\r\n") + printerText(printer));
+// The print module, loaded by the first print; nullptr after a message saying why not.
+PrintModule* printModule() {
+    using Entry = PrintModule* (*)(int);
+    QString error;
+    const auto entry =
+        reinterpret_cast<Entry>(loadModule(kPrintModuleFile, kPrintModuleEntry, &error));
+    PrintModule* module = entry ? entry(kPrintModuleVersion) : nullptr;
+    if (entry && !module) error = kPrintModuleFile + QStringLiteral(": 別の版のファイルです");
+    if (!module)
+        msgBox(QStringLiteral("印刷の部品を読み込めないため、印刷できません。\r\n") + error);
+    return module;
 }
 
 }  // namespace
@@ -30,39 +31,24 @@ void setPrinterChoice(PrinterChoice choice) {
     replacement() = std::move(choice);
 }
 
-std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) {
-    if (replacement()) return replacement()(parent);
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer.get(), parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-    return printer;
+std::unique_ptr<Printer> choosePrinter(QWidget* parent) {
+    if (replacement()) {
+        const std::optional<QString> pdf = replacement()(parent);
+        return pdf ? pdfPrinter(*pdf) : nullptr;
+    }
+    PrintModule* module = printModule();
+    return module ? module->askUser(parent) : nullptr;
 }
 
-bool printPages(
-    QPrinter& printer, int pageCount,
-    const std::function<void(QPainter& painter, const QRectF& page, int index)>& drawPage) {
-    if (pageCount <= 0) return true;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        reportFailure(printer);
-        return false;
-    }
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    for (int i = 0; i < pageCount; ++i) {
-        if (i > 0 && !printer.newPage()) {
-            painter.end();
-            reportFailure(printer);
-            return false;
-        }
-        drawPage(painter, page, i);
-    }
-    if (!painter.end()) {
-        reportFailure(printer);
-        return false;
-    }
-    return true;
+std::unique_ptr<Printer> pdfPrinter(const QString& path) {
+    PrintModule* module = printModule();
+    return module ? module->pdfFile(path) : nullptr;
+}
+
+bool printPages(Printer& printer, int pageCount, const DrawPage& drawPage) {
+    if (printer.printPages(pageCount, drawPage)) return true;
+    msgBox(QStringLiteral("印刷できませんでした\r\n") + printer.name());
+    return false;
 }
 
 }  // namespace platform

@@ -118,6 +118,15 @@ TEST(SetupCommand, TheInstalledProgramStartsOnTheFolderGiven) {
     const bool held =
         QTest::qWaitFor([&] { return QFile::exists(QDir(locks.path()).filePath(lock)); }, 60000);
     EXPECT_TRUE(held) << QDir(locks.path()).entryList().join(u' ').toStdString();
+    // Soon after, it has loaded its sound module from the installed private folder.
+    const QString module =
+        prefix.path() + QStringLiteral("/" MODULE_INSTALL_DIR "/narabitouch-sound.so");
+    const auto mapped = [&] {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+        return maps.open(QIODevice::ReadOnly) &&
+               QString::fromLocal8Bit(maps.readAll()).contains(module);
+    };
+    EXPECT_TRUE(QTest::qWaitFor(mapped, 10000)) << module.toStdString();
     program.kill();
     program.waitForFinished();
 }

@@ -2,11 +2,10 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include "platform/printer_gui.h"
 
@@ -15,7 +14,7 @@
 // runs once it is up, to answer it from a test; the monkey answers it like any window.
 inline platform::PrinterChoice printDialogStandIn(const QString& pdfPath,
                                                   std::function<void(QDialog&)> onShown = {}) {
-    return [pdfPath, onShown](QWidget* parent) -> std::unique_ptr<QPrinter> {
+    return [pdfPath, onShown](QWidget* parent) -> std::optional<QString> {
         QDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("printDialogStandIn"));
         dialog.setWindowTitle(QStringLiteral("印刷"));
@@ -30,10 +29,7 @@ inline platform::PrinterChoice printDialogStandIn(const QString& pdfPath,
         QObject::connect(print, &QPushButton::clicked, &dialog, &QDialog::accept);
         QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
         if (onShown) QTimer::singleShot(0, &dialog, [&dialog, onShown] { onShown(dialog); });
-        if (dialog.exec() != QDialog::Accepted) return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfPath);
-        return printer;
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return pdfPath;
     };
 }
