@@ -77,6 +77,7 @@ class NotedMessageBoxes : public platform::MessageBoxes {
     platform::WidgetMessageBoxes boxes_;
 };
 
+#ifndef MONKEY_ASAN
 void writeTrailAndCrash(int sig) {
     const char head[] = "monkey: crashed with signal; the last events:\n";
     if (::write(2, head, sizeof head - 1) < 0) {
@@ -85,6 +86,7 @@ void writeTrailAndCrash(int sig) {
     ::signal(sig, SIG_DFL);
     ::raise(sig);
 }
+#endif
 
 void noteCrashes() {
 #ifdef MONKEY_ASAN
