@@ -55,12 +55,9 @@ SoundEffectMedia::~SoundEffectMedia() = default;
 SoundOutput* SoundEffectMedia::output() {
     if (outputLooked_) return output_;
     outputLooked_ = true;
-    using Entry = SoundOutput* (*)(int);
     QString error;
-    const auto entry =
-        reinterpret_cast<Entry>(loadModule(kSoundModuleFile, kSoundModuleEntry, &error));
-    output_ = entry ? entry(kSoundModuleVersion) : nullptr;
-    if (entry && !output_) error = kSoundModuleFile + QStringLiteral(": 別の版のファイルです");
+    output_ = loadModuleObject<SoundOutput>(kSoundModuleFile, kSoundModuleEntry,
+                                            kSoundModuleVersion, &error);
     if (!output_)
         outputError_ =
             QStringLiteral("音声の部品を読み込めないため、音声は鳴りません。\r\n") + error;

@@ -18,4 +18,16 @@ void setModuleFolders(const QStringList& folders);
 // function; `error` then names the file and the problem. A module once loaded stays.
 QFunctionPointer loadModule(const QString& fileName, const char* entry, QString* error);
 
+// Loads `fileName` and asks its `entry`, a function `T* entry(int version)`, for the object
+// the module serves. Returns nullptr as loadModule does, and also for a module of another
+// version (it answers nullptr); `error` then says which.
+template <class T>
+T* loadModuleObject(const QString& fileName, const char* entry, int version, QString* error) {
+    using Entry = T* (*)(int);
+    const auto function = reinterpret_cast<Entry>(loadModule(fileName, entry, error));
+    T* object = function ? function(version) : nullptr;
+    if (function && !object) *error = fileName + QStringLiteral(": 別の版のファイルです");
+    return object;
+}
+
 }  // namespace platform

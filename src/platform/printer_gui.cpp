@@ -14,12 +14,9 @@ PrinterChoice& replacement() {
 
 // The print module, loaded by the first print; nullptr after a message saying why not.
 PrintModule* printModule() {
-    using Entry = PrintModule* (*)(int);
     QString error;
-    const auto entry =
-        reinterpret_cast<Entry>(loadModule(kPrintModuleFile, kPrintModuleEntry, &error));
-    PrintModule* module = entry ? entry(kPrintModuleVersion) : nullptr;
-    if (entry && !module) error = kPrintModuleFile + QStringLiteral(": 別の版のファイルです");
+    PrintModule* module = loadModuleObject<PrintModule>(kPrintModuleFile, kPrintModuleEntry,
+                                                        kPrintModuleVersion, &error);
     if (!module)
         msgBox(QStringLiteral("印刷の部品を読み込めないため、印刷できません。\r\n") + error);
     return module;

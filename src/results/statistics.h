@@ -40,7 +40,6 @@ class CellTable {
 
     T& operator[](size_t i) { return cells_[i]; }
     const T& operator[](size_t i) const { return cells_[i]; }
-    T* data() { return cells_.get(); }
     // Puts every level of students from..to - 1 to `value`.
     void fillStudents(int from, int to, T value) {
         if (to > from)
