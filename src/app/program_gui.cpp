@@ -19,6 +19,7 @@
 #include "platform/program.h"
 #include "platform/translations.h"
 #include "state/session.h"
+#include "widgets/controls_gui.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -78,6 +79,7 @@ class WindowWatcher : public QObject {
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
     platform::installInputHabits();
+    QApplication::setWindowIcon(widgets::programIcon());
     // A new flow each time: nothing a screen kept (the list choices) outlives an install.
     static std::unique_ptr<ProgramFlow> flow;
     setScreenFlow(nullptr);
