@@ -28,7 +28,7 @@
 #include "state/settings.h"
 #include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
