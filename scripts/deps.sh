@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config ccache
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/program_flow_gui.h"
 #include "app/program_options.h"
-#include "app/screen_flow_gui.h"
-#include "app/settings.h"
+#include "app/start_up.h"
 #include "app/version.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"

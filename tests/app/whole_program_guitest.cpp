@@ -8,7 +8,7 @@
 
 #include "platform/geometry.h"
 #include "support/whole_program_fixture.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
