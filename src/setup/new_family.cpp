@@ -52,6 +52,8 @@ QString classroomCode(const SetupRequest& request) {
         }
         return code;
     }
+    // Seeded from the clock: two homes set up one after the other get different codes.
+    platform::seedFromClock();
     const int chosen = 10000 + static_cast<int>(platform::random().next() * 90000);
     return QString::number(std::min(chosen, 99999));
 }
