@@ -13,10 +13,11 @@
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/sequential_text.h"
+#include "roster/birth_year.h"
 #include "roster/roster.h"
 #include "roster/roster_input.h"
+#include "roster/roster_text.h"
 #include "setup/family_layout.h"
-#include "setup/roster_edit.h"
 #include "state/roster.h"
 #include "state/settings.h"
 
@@ -163,13 +164,9 @@ NewStudent checkedStudent(const QString& name, const QString& yearText, const QS
                           const QString& yearWhat, int schoolYear) {
     const QString nameProblem = rosterNameProblem(name);
     if (!nameProblem.isEmpty()) refuse(QStringLiteral("%1: %2").arg(nameWhat, nameProblem));
-    bool ok = false;
-    const int year = yearText.trimmed().toInt(&ok);
-    if (!ok)
-        refuse(QStringLiteral("%1: 生まれた年「%2」は整数ではありません").arg(yearWhat, yearText));
-    const QString yearProblem = birthYearProblem(year, schoolYear);
-    if (!yearProblem.isEmpty()) refuse(QStringLiteral("%1: %2").arg(yearWhat, yearProblem));
-    return {storedRosterName(name), year};
+    const TypedBirthYear year = readBirthYear(yearText, schoolYear);
+    if (!year.problem.isEmpty()) refuse(QStringLiteral("%1: %2").arg(yearWhat, year.problem));
+    return {storedRosterName(name), year.year};
 }
 
 // The classroom name as the common data holds it (after the code).
