@@ -1,12 +1,15 @@
 #include "records/progress_report.h"
 
+#include <QtEndian>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
 #include "course/levels.h"
 #include "course/time_limit.h"
 #include "platform/dates.h"
+#include "results/result_log.h"
 
 namespace records {
 
@@ -231,16 +234,49 @@ ReportLevels reportLevelsOf(const state::Course& course) {
     return levels;
 }
 
+namespace {
+
+double littleEndianDouble(const char* at) {
+    return std::bit_cast<double>(qFromLittleEndian<quint64>(at));
+}
+
+bool usableRun(const LogRun& run) {
+    return validLevel(run.level) && std::isfinite(run.date) && run.date >= 0 && run.date < 3.0e6;
+}
+
+// Machines sharing the log append as they finish: the order of the moments is kept (the
+// log is almost always in order already).
+void sortByMoment(std::vector<LogRun>& runs) {
+    const auto earlier = [](const LogRun& a, const LogRun& b) {
+        return a.date + a.timeOfDay < b.date + b.timeOfDay;
+    };
+    if (!std::is_sorted(runs.begin(), runs.end(), earlier))
+        std::stable_sort(runs.begin(), runs.end(), earlier);
+}
+
+}  // namespace
+
 std::vector<LogRun> runsOfStudent(std::span<const LogRun> runs, int studentNo) {
     std::vector<LogRun> own;
+    if (studentNo < 1) return own;
     for (const LogRun& run : runs)
-        if (run.studentNo == studentNo && studentNo > 0 && validLevel(run.level) &&
-            std::isfinite(run.date) && run.date >= 0 && run.date < 3.0e6)
-            own.push_back(run);
-    // Machines sharing the log append as they finish: the order of the moments is kept.
-    std::stable_sort(own.begin(), own.end(), [](const LogRun& a, const LogRun& b) {
-        return a.date + a.timeOfDay < b.date + b.timeOfDay;
-    });
+        if (run.studentNo == studentNo && usableRun(run)) own.push_back(run);
+    sortByMoment(own);
+    return own;
+}
+
+std::vector<LogRun> studentRunsInLog(const QByteArray& bytes, int studentNo) {
+    std::vector<LogRun> own;
+    if (studentNo < 1) return own;
+    const qint64 n = bytes.size() / kResultRecordSize;
+    for (qint64 rec = 0; rec < n; ++rec) {
+        const char* r = bytes.constData() + rec * kResultRecordSize;
+        if (qFromLittleEndian<qint16>(r + 16) != studentNo) continue;
+        const LogRun run{littleEndianDouble(r), littleEndianDouble(r + 8), studentNo,
+                         qFromLittleEndian<qint16>(r + 18), qFromLittleEndian<qint32>(r + 20)};
+        if (usableRun(run)) own.push_back(run);
+    }
+    sortByMoment(own);
     return own;
 }
 
@@ -258,7 +294,8 @@ ProgressReport buildProgressReport(std::span<const LogRun> studentRuns, const Da
     std::vector<int> practiceDays;
     practiceDays.reserve(studentRuns.size());
     for (const LogRun& run : studentRuns) practiceDays.push_back(runDay(run));
-    std::sort(practiceDays.begin(), practiceDays.end());
+    if (!std::is_sorted(practiceDays.begin(), practiceDays.end()))
+        std::sort(practiceDays.begin(), practiceDays.end());
     practiceDays.erase(std::unique(practiceDays.begin(), practiceDays.end()), practiceDays.end());
 
     report.totals = totalsOver(studentRuns, range, levels, report.dayRuns);
@@ -275,14 +312,6 @@ ProgressReport buildProgressReport(std::span<const LogRun> studentRuns, const Da
         if (practised[static_cast<size_t>(level)])
             report.levels.push_back(levelReport(studentRuns, level, range, levels));
     return report;
-}
-
-bool readReportRuns(std::vector<LogRun>* runs, const LockedLogWait& wait) {
-    QByteArray bytes;
-    if (!readResultLog(&bytes, wait)) return false;
-    *runs = decodeLogTail(bytes, std::numeric_limits<int>::max());
-    // The runs this computer keeps until the shared log can take them join the log's here.
-    return true;
 }
 
 QString practiceTimeText(qint64 seconds) {

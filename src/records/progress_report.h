@@ -93,8 +93,11 @@ struct ProgressReport {
     std::vector<LevelReport> levels;  // levels with runs in the period, ascending
 };
 
-// The runs of one student, in log order.
+// The runs of one student, in the order of their moments; runs without a level or a date
+// are left out.
 std::vector<LogRun> runsOfStudent(std::span<const LogRun> runs, int studentNo);
+// The same, straight from the bytes of the log (whole 44-byte records).
+std::vector<LogRun> studentRunsInLog(const QByteArray& bytes, int studentNo);
 // The first day a student has a run; an invalid date for none.
 QDate firstRunDate(std::span<const LogRun> studentRuns);
 
@@ -108,15 +111,6 @@ QString practiceTimeText(qint64 seconds);       // "1時間05分", "12分30秒"
 QString medianText(double median);              // "31秒", "31.5秒", "--"
 QString dayText(int day);                       // "12月8日"
 QString changeText(qint64 now, qint64 before);  // "+3", "-2", "±0"
-
-}  // namespace records
-
-namespace records {
-
-// Every run the report may show: the whole results log (not only its last 20000 records),
-// read with the statistics' retries and `wait` while another machine holds it. Returns false
-// when the program was ended meanwhile.
-bool readReportRuns(std::vector<LogRun>* runs, const LockedLogWait& wait = {});
 
 }  // namespace records
 

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/file_replace.h"
+#include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/printer_gui.h"
 #include "platform/program.h"
@@ -117,10 +119,11 @@ ProgressReportWindow::ProgressReportWindow(const state::Settings& settings,
                                roster_.studentNames[static_cast<size_t>(no)],
                            no);
     }
-    // A screen of 1024 x 768 holds it whole; it grows with a larger screen.
-    const QSize screen = over ? over->window()->size() : QSize(1024, 768);
-    resize(std::max(760, std::min(1000, screen.width() - 24)),
-           std::max(560, std::min(720, screen.height() - 48)));
+    // Nearly the main screens' size (which grow with a larger screen), inside the window it
+    // belongs to.
+    QSize size = platform::twRect(0, 0, 14760, 10800).size();
+    if (over) size = size.boundedTo(over->window()->size());
+    resize(size);
     if (over) move(over->window()->geometry().center() - rect().center());
     refresh();
 }
@@ -148,7 +151,7 @@ void ProgressReportWindow::build() {
     };
     students_ = new QComboBox(this);
     students_->setObjectName(QStringLiteral("studentPicker"));
-    students_->setMinimumContentsLength(10);
+    students_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     periods_ = new QComboBox(this);
     periods_->setObjectName(QStringLiteral("periodPicker"));
     for (ReportPeriod p :
@@ -263,9 +266,8 @@ records::DayRange ProgressReportWindow::chosenRange(
 }
 
 ReportPage ProgressReportWindow::pageFor(int student,
-                                         const std::vector<records::LogRun>& runs) const {
+                                         const std::vector<records::LogRun>& own) const {
     ReportPage page;
-    const std::vector<records::LogRun> own = records::runsOfStudent(runs, student);
     const records::DayRange range = chosenRange(own);
     const records::DayRange previous =
         records::previousRange(period(), range, static_cast<int>(settings_.schoolYearStartMonth));
@@ -288,8 +290,20 @@ ReportPage ProgressReportWindow::pageFor(int student,
 void ProgressReportWindow::refresh() {
     if (students_->count() == 0) return;
     std::vector<records::LogRun> runs;
-    if (!records::readReportRuns(&runs, lockedLogWait())) return;
+    if (!studentRuns(studentNo(), &runs)) return;
     showReport(pageFor(studentNo(), runs));
+}
+
+bool ProgressReportWindow::studentRuns(int student, std::vector<records::LogRun>* runs) {
+    const QFileInfo log(resultLogPath());
+    if (!log.exists() || log.size() != logSize_ || log.lastModified() != logModified_) {
+        if (!readResultLog(&logBytes_, lockedLogWait())) return false;
+        logSize_ = logBytes_.size();
+        logModified_ = log.lastModified();
+    }
+    *runs = records::studentRunsInLog(logBytes_, student);
+    // The runs this computer keeps until the shared log can take them join the log's here.
+    return true;
 }
 
 void ProgressReportWindow::showReport(const ReportPage& page) {
@@ -376,11 +390,11 @@ void ProgressReportWindow::print(const std::vector<int>& students) {
     if (students.empty()) return;
     std::unique_ptr<platform::Printer> printer = platform::choosePrinter(this);
     if (!printer) return;
-    std::vector<records::LogRun> runs;
-    if (!records::readReportRuns(&runs, lockedLogWait())) return;
     const QString printDate = records::date10(records::dayOf(today()));
     std::vector<ReportPage> pages;
     for (int student : students) {
+        std::vector<records::LogRun> runs;
+        if (!studentRuns(student, &runs)) return;
         pages.push_back(pageFor(student, runs));
         pages.back().header = chartHeader(roster_.studentNames[static_cast<size_t>(student)],
                                           settings_.classroomName, printDate);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QDialog>
 #include <functional>
 #include <vector>
@@ -37,8 +39,9 @@ class ProgressReportWindow : public QDialog {
     records::ReportPeriod period() const;
     // Reads the log and lays the figures out for the chosen student and period.
     void refresh();
-    // The page of a student for the chosen period (what "印刷" prints).
-    ReportPage pageFor(int studentNo, const std::vector<records::LogRun>& runs) const;
+    // The page of a student for the chosen period (what "印刷" prints), from the student's
+    // runs (studentRuns).
+    ReportPage pageFor(int studentNo, const std::vector<records::LogRun>& ownRuns) const;
 
   private:
     void build();
@@ -48,6 +51,10 @@ class ProgressReportWindow : public QDialog {
     void print(const std::vector<int>& students);
     void saveCsv();
     std::vector<int> activeStudents() const;
+    // A student's runs the report may show: those of the whole results log (not only its
+    // last 20000 records). The log is read again only when its size or time has changed
+    // (records are only ever appended). False when the program was ended meanwhile.
+    bool studentRuns(int studentNo, std::vector<records::LogRun>* runs);
     records::DayRange chosenRange(const std::vector<records::LogRun>& ownRuns) const;
 
     const state::Settings& settings_;
@@ -55,6 +62,9 @@ class ProgressReportWindow : public QDialog {
     const state::Course& course_;
     records::ReportLevels levels_;
     SavePathChoice savePath_;
+    QByteArray logBytes_;
+    qint64 logSize_ = -1;
+    QDateTime logModified_;
 
     QComboBox* students_ = nullptr;
     QComboBox* periods_ = nullptr;
