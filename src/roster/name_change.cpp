@@ -56,7 +56,12 @@ QString NameChangeSheet::save(const std::vector<NameChangeRow>& typed, int schoo
 
     QStringList refusals;
     for (size_t i = 0; i < rows_.size() && i < typed.size(); ++i) {
-        const TypedBirthYear year = readBirthYear(typed[i].birthYearText, schoolYear);
+        const RosterEntry& before = rows_[i].line.entry;
+        // A year left as the window showed it stays, whatever another program stored.
+        const QString shownYear = QString::number(before.birthYear);
+        const TypedBirthYear year = trimBlanks(typed[i].birthYearText) == shownYear
+                                        ? TypedBirthYear{before.birthYear, {}}
+                                        : readBirthYear(typed[i].birthYearText, schoolYear);
         const TypedName name = readName(typed[i].nameText);
         if (!year.problem.isEmpty()) refusals << rowName(i) + u'の' + year.problem;
         if (!name.problem.isEmpty()) refusals << rowName(i) + u'の' + name.problem;
@@ -64,7 +69,6 @@ QString NameChangeSheet::save(const std::vector<NameChangeRow>& typed, int schoo
         RosterEntry entry = rows_[i].line.entry;
         entry.birthYear = year.year;
         entry.studentName = platform::fixedLength(name.name, kRosterTextLength);
-        const RosterEntry& before = rows_[i].line.entry;
         if (entry.birthYear != before.birthYear || entry.studentName != before.studentName)
             roster.setEntry(rows_[i].index, entry);
     }

@@ -27,7 +27,8 @@ class NameChangeSheet {
 
     // "変更": reads the roster again and, when every row's line is still there as the
     // window read it, puts each row's name and birth year (as the typing rules store them)
-    // into its line and replaces the roster; every other line keeps its bytes, and so does
+    // into its line (a birth year left as shown is kept as it is, even one outside the rule)
+    // and replaces the roster; every other line keeps its bytes, and so does
     // a row's line whose values stay the same. Returns an empty text, or one message naming
     // the rows whose lines are gone or changed, or every row that cannot be stored and why;
     // nothing is written then. After a write the sheet holds the roster as written.

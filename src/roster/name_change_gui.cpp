@@ -47,7 +47,7 @@ NameChangeWindow::NameChangeWindow() {
                                     QStringLiteral("名簿に有効な生徒がいません。\n"
                                                    "生徒は「narabitouch-setup student add」で加え、"
                                                    "やめた生徒は「student restore」でもどします。"),
-                                    twRect(360, kRowTop, 7800, kRowPitch), 11);
+                                    twRect(360, kRowTop, 7800, 2 * kRowPitch), 11);
     emptyHint_->setWordWrap(true);
     savedNote_ = widgets::makeLabel(this, QStringLiteral("SavedNote"), QString(), QRect(), 11);
     Command1 = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
@@ -91,7 +91,7 @@ void NameChangeWindow::buildRows(int count) {
         name->show();
     }
     emptyHint_->setVisible(count == 0);
-    const int below = kRowTop + std::max(count, 1) * kRowPitch + 100;
+    const int below = kRowTop + (count == 0 ? 2 : count) * kRowPitch + 100;
     Label3->setGeometry(twRect(360, below, 7800, 450));
     Command1->setGeometry(twRect(1800, below + 650, 2100, 700));
     Command2->setGeometry(twRect(4500, below + 650, 2100, 700));
