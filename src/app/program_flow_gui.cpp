@@ -10,8 +10,12 @@
 #include "home/record_list_area_gui.h"
 #include "platform/full_screen_gui.h"
 #include "platform/program.h"
+#include "records/progress_report_gui.h"
 #include "roster/name_change_gui.h"
 #include "roster/name_selection_gui.h"
+#include "state/course.h"
+#include "state/roster.h"
+#include "state/settings.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -110,6 +114,10 @@ void ProgramFlow::showHelp(const QString& address) {
 void ProgramFlow::showVersionDialog() {
     QWidget* owner = openWindow<NameSelection>();
     VersionDialog::showOver(owner && owner->isVisible() ? owner : nullptr);
+}
+
+void ProgramFlow::showProgressReport(int firstStudent, QWidget* over) {
+    openProgressReport(state::settings(), state::roster(), state::course(), firstStudent, over);
 }
 
 bool ProgramFlow::showNameChange() {

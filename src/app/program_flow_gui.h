@@ -35,6 +35,7 @@ class ProgramFlow : public ScreenFlow {
     void showHelp(const QString& address) override;
     void showVersionDialog() override;
     bool showNameChange() override;
+    void showProgressReport(int firstStudent, QWidget* over) override;
 
     bool waitWindowVisible() const;
 

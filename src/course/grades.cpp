@@ -37,10 +37,6 @@ QString fullWidthGradeLabel(int grade) {
     return {};
 }
 
-bool hasFullWidthGradeLabel(int grade) {
-    return grade >= 0 && grade <= 10;
-}
-
 QString gradeMarker(int gradeCode) {
     static const QString kMarkers[] = {
         QStringLiteral("①"), QStringLiteral("②"), QStringLiteral("③"),

@@ -20,9 +20,6 @@ int gradeFor(int schoolYear, int birthYear);
 QString displayGradeLabel(int grade);
 // The full-width label ("幼３", "小１".."中３", "高１"), empty outside 0..10.
 QString fullWidthGradeLabel(int grade);
-// Whether a grade code has a full-width label (0..10); the roster keeps the last label
-// of a student whose grade has none.
-bool hasFullWidthGradeLabel(int grade);
 
 // One character marking a grade code in the rankings ("①".."⑥", "Ⅰ".."Ⅲ", else a
 // full-width space).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "course/time_limit.h"
 #include "platform/numeric.h"
 
 namespace drill {
@@ -58,7 +59,7 @@ int minutesSinceSignIn(qint64 nowMonotonicMs, qint64 signInMonotonicMs, double n
 void DrillRun::setTargets(qint32 pass, qint32 second, double frame) {
     passTime = pass;
     secondTime = second;
-    timeLimit = 5 * second;
+    timeLimit = timeLimitFor(second);
     frameWidth = frame;
     barScale = timeLimit > 0 ? frame / timeLimit : 0;
 }

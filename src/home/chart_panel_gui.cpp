@@ -103,6 +103,15 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     levels_->setObjectName(QStringLiteral("List3"));
     levels_->setSelectionMode(QAbstractItemView::MultiSelection);
     levels_->setGeometry(twRect(x, 1260, 1200, 1800));
+    // The progress report of the signed-in student, beside the level list.
+    QPushButton* report =
+        makeButton(panel_, QStringLiteral("reportButton"), QStringLiteral("成績の記録"),
+                   twRect(x + 1320, 1260, 2160, 420));
+    connect(report, &QPushButton::clicked, this, [this] {
+        platform::guarded([this] {
+            screenFlow().showProgressReport(state::session().currentStudentNo, panel_->window());
+        });
+    });
     otherStudents_ =
         makeButton(panel_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
                    twRect(x, 3180, 3480, 420), 9);

@@ -10,6 +10,7 @@
 #include "home/step_file.h"
 #include "platform/errors.h"
 #include "platform/geometry.h"
+#include "platform/messages.h"
 #include "platform/program.h"
 #include "widgets/controls_gui.h"
 
@@ -37,8 +38,12 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
     resetStepFile_ =
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
-    connect(resetStepFile_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { clearStepFile(); }); });
+    connect(resetStepFile_, &QPushButton::clicked, this, [] {
+        platform::guarded([] {
+            clearStepFile();
+            platform::msgBox(stepFileClearedText());
+        });
+    });
 }
 
 void ExplanationPanel::showExplanation() {

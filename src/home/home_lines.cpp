@@ -84,6 +84,7 @@ QString todayLine(const ResultsTables& stats, int level, int student) {
 }
 
 QString studentLine(const QString& gradeLabel, const QString& studentName) {
+    if (gradeLabel.isEmpty()) return trimSpaces(studentName);
     return gradeLabel + QStringLiteral(" ") + trimSpaces(studentName);
 }
 

@@ -23,7 +23,7 @@ QString allTimeLine(const ResultsTables& stats, int level, int student);
 // Label14(L): today's figures "1回/15点", or "-----" without drills today.
 QString todayLine(const ResultsTables& stats, int level, int student);
 
-// Label12: grade label + " " + trimmed name.
+// Label12: grade label + " " + trimmed name; the name alone when there is no label.
 QString studentLine(const QString& gradeLabel, const QString& studentName);
 // Label13: classroom + ":" + student number.
 QString classroomLine(const QString& classroom, int studentNo);

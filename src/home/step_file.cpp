@@ -12,3 +12,9 @@ QString stepFilePath() {
 void clearStepFile() {
     platform::replaceFile(stepFilePath(), QByteArray(kStepFileRecords * kStepRecordSize, '\0'));
 }
+
+QString stepFileClearedText() {
+    return QStringLiteral(
+               "ステップ原.dat を初期化しました（生徒 %1 人分の記録をすべて 0 にしました）。")
+        .arg(kStepFileRecords);
+}

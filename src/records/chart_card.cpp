@@ -4,8 +4,24 @@
 #include <cmath>
 
 #include "platform/numeric.h"
+#include "results/statistics.h"
 
 using records::rightAligned;
+
+namespace {
+
+// What a card shows in place of a figure nobody has yet: never the log's no-record time
+// or an empty count.
+const QString kNoRecordText = QStringLiteral("記録なし");
+
+// Whether a rank text holds a rank ("---" stands for no record).
+bool hasRank(const QString& rankText) {
+    for (const QChar c : rankText)
+        if (c.isDigit()) return true;
+    return false;
+}
+
+}  // namespace
 
 CardRuns collectCardRuns(std::span<const records::LogRun> runs, int level, int studentNo,
                          int levelCount, double today, bool studentInGroup) {
@@ -82,13 +98,22 @@ QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const Ch
         if (dot.best) bestText = chartTimeText(dot.time);
 
     QStringList lines;
-    lines << QStringLiteral("回数　　　　　　　") + rightAligned(cardNumber(runs.ownCount), 3) +
-                 QStringLiteral("回");
+    lines << QStringLiteral("回数　　　　　　　") +
+                 (runs.ownCount != 0
+                      ? rightAligned(cardNumber(runs.ownCount), 3) + QStringLiteral("回")
+                      : kNoRecordText);
     lines << QStringLiteral("タイム  　　 　    本人 / 全体");
     lines << QStringLiteral("　　順位　　　　") + rightAligned(ranks.timeRank, 5) +
                  QStringLiteral("位");
-    lines << QStringLiteral("　　最高　　　　") + rightAligned(bestText, 6) + QStringLiteral(" /") +
-                 rightAligned(cardNumber(runs.everyoneBest), 5) + QStringLiteral("秒");
+    // The student's best is left empty without a run of their own; without a timed run of
+    // anyone's the line says so.
+    if (runs.everyoneBest >= kNoTime) {
+        lines << QStringLiteral("　　最高　　　　") + kNoRecordText;
+    } else {
+        lines << QStringLiteral("　　最高　　　　") + rightAligned(bestText, 6) +
+                     QStringLiteral(" /") + rightAligned(cardNumber(runs.everyoneBest), 5) +
+                     QStringLiteral("秒");
+    }
     if (runs.ownCount != 0) {
         const double own =
             static_cast<double>(platform::vbInt(static_cast<double>(runs.ownSum) / runs.ownCount));
@@ -102,9 +127,13 @@ QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const Ch
     lines << QStringLiteral("ポイント  　　　");
     lines << QStringLiteral("　　順位　　　　") + rightAligned(ranks.pointsRank, 5) +
                  QStringLiteral("位");
+    // Points of a ranked student show, 0 included; without a rank there is nothing to show.
+    const QString points =
+        ranks.points != 0 ? cardNumber(static_cast<double>(ranks.points)) : QStringLiteral("0");
     lines << QStringLiteral("　　獲得ポイント") +
-                 rightAligned(cardNumber(static_cast<double>(ranks.points)), 5) +
-                 QStringLiteral("点");
+                 (ranks.points != 0 || hasRank(ranks.pointsRank)
+                      ? rightAligned(points, 5) + QStringLiteral("点")
+                      : kNoRecordText);
     if (ranks.pointsCount != 0) {
         lines << QStringLiteral("　　　　　　　　　　　　/") +
                      rightAligned(

@@ -49,7 +49,7 @@ CardRuns collectCardRuns(std::span<const records::LogRun> runs, int level, int s
 struct CardRanks {
     QString timeRank = QStringLiteral("---");    // 3 characters
     QString pointsRank = QStringLiteral("---");  // 3 characters
-    qint64 points = 0;                           // the student's points; 0 shows blank
+    qint64 points = 0;                           // the student's points
     qint64 pointsSum = 0;                        // over the students with more than 0 points
     int pointsCount = 0;
 };
@@ -94,6 +94,8 @@ QString cardTitle(const QString& drillTitle, const QString& levelName);
 // classroom, on paper also the day of printing ("山田花子　さくら教室　印刷日 2026/12/08").
 QString chartHeader(const QString& studentName, const QString& classroom,
                     const QString& printDate = QString());
+// A figure nobody has yet shows "記録なし": the count without a run of the student's, the
+// best times without a timed run of anyone's, the points without a rank.
 QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const ChartPlot& plot);
 // The whole card of a level: title, text block and plot.
 ChartCard makeChartCard(int level, const QString& title, const CardRuns& runs,

@@ -1,42 +1,12 @@
 #include "roster/entry_rules.h"
 
-#include <QRegularExpression>
-#include <cmath>
-#include <limits>
-
 #include "platform/ansi.h"
-#include "platform/numeric.h"
 #include "roster/roster.h"
 
 namespace {
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && isBlank(text[start])) ++start;
-    while (end > start && isBlank(text[end - 1])) --end;
-    return text.mid(start, end - start);
-}
-
-// Full-width digits, signs and the decimal point as their half-width forms.
-QString halfWidthNumber(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        const char16_t u = c.unicode();
-        if (u >= u'０' && u <= u'９')
-            c = QChar(u'0' + (u - u'０'));
-        else if (u == u'＋')
-            c = u'+';
-        else if (u == u'－' || u == u'−')
-            c = u'-';
-        else if (u == u'．')
-            c = u'.';
-    }
-    return out;
 }
 
 // Characters input methods give in their JIS form, and the look-alikes the code page holds.
@@ -53,29 +23,12 @@ constexpr struct {
 
 }  // namespace
 
-TypedBirthYear readBirthYear(const QString& typed) {
-    static const QRegularExpression kYear(QStringLiteral(
-        "^([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t\\x{3000}]*年?$"));
-    const QString shown = trimBlanks(typed);
-    if (shown.isEmpty()) return {0, QStringLiteral("生まれた年が入っていません。")};
-    const QRegularExpressionMatch match = kYear.match(trimBlanks(halfWidthNumber(shown)));
-    if (!match.hasMatch()) {
-        return {0, QStringLiteral("生まれた年「%1」は数として読めません。"
-                                  "西暦の年を数字で入れてください（例: 2015）。")
-                       .arg(shown)};
-    }
-    const double value = platform::leadingNumber(match.captured(1));
-    constexpr double kMin = std::numeric_limits<qint16>::min();
-    constexpr double kMax = std::numeric_limits<qint16>::max();
-    const qint64 rounded = std::isfinite(value) && value > kMin - 1 && value < kMax + 1
-                               ? platform::roundHalfEven(value)
-                               : kMax + 1;
-    if (rounded < kMin || rounded > kMax) {
-        return {0, QStringLiteral("生まれた年「%1」は名簿に書けません。"
-                                  "-32768 から 32767 までの数にしてください。")
-                       .arg(shown)};
-    }
-    return {static_cast<qint16>(rounded), {}};
+QString trimBlanks(const QString& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlank(text[start])) ++start;
+    while (end > start && isBlank(text[end - 1])) --end;
+    return text.mid(start, end - start);
 }
 
 TypedName readName(const QString& typed) {

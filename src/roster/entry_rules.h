@@ -3,20 +3,12 @@
 #include <QString>
 #include <QtGlobal>
 
-// What a teacher may type as a student's birth year and name, and what the roster then
-// stores. A refusal is a problem text that reads on its own and after the row it belongs
-// to ("2 行目の" + problem); nothing typed is ever changed without one.
+// What a teacher may type as a student's name, and what the roster then stores (birth
+// years: roster/birth_year.h). A refusal is a problem text that reads on its own and after
+// the row it belongs to ("2 行目の" + problem); nothing typed is ever changed without one.
 
-struct TypedBirthYear {
-    qint16 year = 0;
-    QString problem;  // empty when the text can be stored
-};
-
-// A typed birth year: a number in half- or full-width digits, with a sign or a decimal
-// part (rounded to the nearest whole year, an exact half to the even neighbour), with
-// half- or full-width blanks around it and "年" after it. Refused: a text that does not
-// start with a number, other text after it, and a year outside -32768..32767.
-TypedBirthYear readBirthYear(const QString& typed);
+// The text without half- and full-width blanks (and tabs) at both ends.
+QString trimBlanks(const QString& text);
 
 struct TypedName {
     QString name;  // as stored, without padding

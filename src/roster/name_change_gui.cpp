@@ -13,7 +13,6 @@
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
-#include "roster/name_change.h"
 #include "state/roster.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
@@ -44,11 +43,11 @@ NameChangeWindow::NameChangeWindow() {
     Label3 =
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
-    emptyHint_ =
-        widgets::makeLabel(this, QStringLiteral("EmptyHint"),
-                           QStringLiteral("名簿に生徒がいません。\n"
-                                          "生徒は「narabitouch-setup student add」で加えます。"),
-                           twRect(360, kRowTop, 7800, kRowPitch), 11);
+    emptyHint_ = widgets::makeLabel(this, QStringLiteral("EmptyHint"),
+                                    QStringLiteral("名簿に有効な生徒がいません。\n"
+                                                   "生徒は「narabitouch-setup student add」で加え、"
+                                                   "やめた生徒は「student restore」でもどします。"),
+                                    twRect(360, kRowTop, 7800, 2 * kRowPitch), 11);
     emptyHint_->setWordWrap(true);
     savedNote_ = widgets::makeLabel(this, QStringLiteral("SavedNote"), QString(), QRect(), 11);
     Command1 = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
@@ -92,7 +91,7 @@ void NameChangeWindow::buildRows(int count) {
         name->show();
     }
     emptyHint_->setVisible(count == 0);
-    const int below = kRowTop + std::max(count, 1) * kRowPitch + 100;
+    const int below = kRowTop + (count == 0 ? 2 : count) * kRowPitch + 100;
     Label3->setGeometry(twRect(360, below, 7800, 450));
     Command1->setGeometry(twRect(1800, below + 650, 2100, 700));
     Command2->setGeometry(twRect(4500, below + 650, 2100, 700));
@@ -110,8 +109,9 @@ void NameChangeWindow::buildRows(int count) {
 }
 
 void NameChangeWindow::load() {
-    const std::vector<RosterLine> lines = readRosterFile(rosterPath());
-    buildRows(nameChangeRowCount(static_cast<int>(lines.size())));
+    sheet_ = NameChangeSheet::read(rosterPath());
+    const std::vector<RosterLine> lines = sheet_->rowLines();
+    buildRows(static_cast<int>(lines.size()));
     showLines(lines);
 }
 
@@ -132,13 +132,14 @@ void NameChangeWindow::writeNames() {
     for (size_t i = 0; i < nameBoxes_.size(); ++i)
         rows.push_back({birthYearBoxes_[i]->text(), nameBoxes_[i]->text()});
     savedNote_->clear();
-    const QString refusal = changeNames(rows);
+    if (!sheet_) return;
+    const QString refusal = sheet_->save(rows, schoolYearToday());
     if (!refusal.isEmpty()) {
         platform::msgBox(refusal);
         return;
     }
     // The boxes show what the roster now holds ("２０１５" as 2015, "〜" as "～").
-    showLines(readRosterFile(rosterPath()));
+    showLines(sheet_->rowLines());
     savedNote_->setText(QStringLiteral("名簿を保存しました（%1）")
                             .arg(platform::clock().now().time().toString(u"H:mm:ss")));
 }

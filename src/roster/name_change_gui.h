@@ -1,15 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
+
+#include "roster/name_change.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct RosterLine;
 
-// The home-use name change window: one row per roster line (up to the home-use limit),
-// each with a birth year and a name. "変更" rewrites the roster; "もどる" and closing the
+// The home-use name change window: one row per active roster line (up to the home-use
+// limit), each with a birth year and a name. "変更" rewrites the roster; "もどる" and closing the
 // window go back to the name selection.
 class NameChangeWindow : public QWidget {
     Q_OBJECT
@@ -20,7 +22,8 @@ class NameChangeWindow : public QWidget {
     // run-time error.
     void load();
     // "変更": writes the roster with the rows' names and birth years and says so in the
-    // window, or shows which rows cannot be stored and why (nothing is written then).
+    // window, or shows which rows cannot be stored and why, or which rows' lines another
+    // program changed since the window was filled (nothing is written then).
     void writeNames();
     // "もどる".
     void goBack();
@@ -34,6 +37,7 @@ class NameChangeWindow : public QWidget {
     void buildRows(int count);
     void showLines(const std::vector<RosterLine>& lines);
 
+    std::optional<NameChangeSheet> sheet_;  // the roster as the rows were filled
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

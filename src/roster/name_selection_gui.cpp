@@ -146,6 +146,8 @@ void NameSelection::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("file"));
     file->setObjectName(QStringLiteral("menufile"));
     addAction(file, "menuname", QStringLiteral("名前の変更"), [this] { changeNames(); });
+    addAction(file, "menureport", QStringLiteral("成績の記録…"),
+              [this] { screenFlow().showProgressReport(0, this); });
     addAction(file, "menuend", QStringLiteral("終了"), [this] { endToLauncher(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));

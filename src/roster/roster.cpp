@@ -156,8 +156,8 @@ void storeStudent(const RosterEntry& entry) {
     const int no = entry.studentNo;
     roster.studentNames[no] = trimSpaces(entry.studentName);
     roster.studentBirthYears[no] = entry.birthYear;
-    const int grade = gradeOf(entry.birthYear);
-    if (hasFullWidthGradeLabel(grade)) roster.studentGradeLabels[no] = fullWidthGradeLabel(grade);
+    // From this line alone: a birth year corrected to a grade without a label leaves none.
+    roster.studentGradeLabels[no] = fullWidthGradeLabel(gradeOf(entry.birthYear));
 }
 
 bool loadRoster(const std::function<void(const RosterEntry&, const QString&)>& active) {

@@ -42,7 +42,8 @@ std::vector<RosterLine> readRosterFile(const QString& path);
 bool isActiveStatus(double status);
 
 // Stores what a roster line says of its student (0..5000) in the roster state: the
-// trimmed name, the birth year and the full-width grade label of the current school year.
+// trimmed name, the birth year and the full-width grade label of the current school year
+// (empty for a grade without one).
 void storeStudent(const RosterEntry& entry);
 
 // Loads the roster into the roster state (currentSchoolYear, entries, per-student tables,

@@ -1,6 +1,7 @@
 #include "setup/setup_checks.h"
 
 #include "platform/errors.h"
+#include "roster/birth_year.h"
 #include "roster/roster.h"
 #include "roster/roster_input.h"
 #include "setup/setup_options.h"
@@ -26,15 +27,9 @@ NewStudent checkedStudent(const QString& name, const QString& yearText, const QS
                           const QString& yearWhat, int schoolYear) {
     const QString nameProblem = rosterNameProblem(name);
     if (!nameProblem.isEmpty()) refuseInput(QStringLiteral("%1: %2").arg(nameWhat, nameProblem));
-    bool ok = false;
-    const int year = yearText.trimmed().toInt(&ok);
-    if (!ok) {
-        refuseInput(
-            QStringLiteral("%1: 生まれた年「%2」は整数ではありません").arg(yearWhat, yearText));
-    }
-    const QString yearProblem = birthYearProblem(year, schoolYear);
-    if (!yearProblem.isEmpty()) refuseInput(QStringLiteral("%1: %2").arg(yearWhat, yearProblem));
-    return {storedRosterName(name), year};
+    const TypedBirthYear year = readBirthYear(yearText, schoolYear);
+    if (!year.problem.isEmpty()) refuseInput(QStringLiteral("%1: %2").arg(yearWhat, year.problem));
+    return {storedRosterName(name), year.year};
 }
 
 QString shown(const QString& path) {

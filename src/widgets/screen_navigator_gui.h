@@ -35,6 +35,12 @@ class ScreenFlow {
     virtual void showVersionDialog() {}
     // The name-change window; false when there is none to show.
     virtual bool showNameChange() { return false; }
+    // The window "成績の記録" over `over`, with `firstStudent` chosen when it is one of the
+    // roster's.
+    virtual void showProgressReport(int firstStudent, QWidget* over) {
+        (void)firstStudent;
+        (void)over;
+    }
 };
 
 // The installed flow.

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include "platform/geometry.h"
+#include "roster/name_change_gui.h"
 #include "support/whole_program_fixture.h"
 #include "widgets/screen_navigator_gui.h"
 
@@ -109,6 +111,27 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     EXPECT_EQ(copy.level, 1);
     EXPECT_EQ(copy.time, 10);
     EXPECT_EQ(copy.date, log[0].date);
+}
+
+// A birth year corrected in the name change window shows at once, in the name list and in
+// the home screen's heading, also when the new grade has no label of its own.
+TEST_F(WholeProgramTest, ACorrectedBirthYearShowsInTheHomeScreensHeading) {
+    ASSERT_TRUE(started);
+    clickButton(NameSelection::current(), QStringLiteral("Command16"));
+    ASSERT_TRUE(waitFor([] { return NameChangeWindow::current() != nullptr; }));
+    NameChangeWindow* change = NameChangeWindow::current();
+    ASSERT_EQ(child<QLineEdit>(change, QStringLiteral("Text1_2"))->text(),
+              QStringLiteral("山田花子"));
+    child<QLineEdit>(change, QStringLiteral("Text2_2"))->setText(QStringLiteral("2002"));
+    clickButton(change, QStringLiteral("Command1"));
+    clickButton(change, QStringLiteral("Command2"));
+    ASSERT_TRUE(
+        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(nameRows().value(1).startsWith(QStringLiteral("大+ 山田花子")));
+    HomeScreen* home = signIn(1);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label12")), QStringLiteral("山田花子"));
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(WholeProgramTest, ClearingLevelOneOpensLevelTwo) {

@@ -80,22 +80,31 @@ TEST(ChartCard, TextBlockOfAStudentWithRuns) {
     EXPECT_EQ(card.lines, expected);
 }
 
-TEST(ChartCard, StudentWithoutRunsShowsBlanksAndNoAverages) {
+TEST(ChartCard, FiguresNobodyHasYetSayNoRecord) {
     Log log;
     log.add(8, 2, 41);
     log.add(8, 2, 42);  // everyone's average 41.5 goes to 42 (a half away from zero)
     const ChartCard card = makeChartCard(2, QString(), log.card(2, 7), CardRanks{});
+    const QString noRecord = QStringLiteral("記録なし");
     const QStringList expected{
-        QStringLiteral("回数") + kFull.repeated(7) + blanks(3) + QStringLiteral("回"),
+        QStringLiteral("回数") + kFull.repeated(7) + noRecord,
         QStringLiteral("タイム  　　 　    本人 / 全体"),
         kFull.repeated(2) + QStringLiteral("順位") + kFull.repeated(4) + QStringLiteral("  ---位"),
         kFull.repeated(2) + QStringLiteral("最高") + kFull.repeated(4) + blanks(6) +
             QStringLiteral(" /   41秒"),
         QStringLiteral("ポイント  　　　"),
         kFull.repeated(2) + QStringLiteral("順位") + kFull.repeated(4) + QStringLiteral("  ---位"),
-        kFull.repeated(2) + QStringLiteral("獲得ポイント") + blanks(5) + QStringLiteral("点"),
+        kFull.repeated(2) + QStringLiteral("獲得ポイント") + noRecord,
     };
     EXPECT_EQ(card.lines, expected);
+    // Nobody's run in time: no 99999 as a best; a ranked student's 0 points show as 0.
+    Log outOfTime;
+    outOfTime.add(8, 2, 99999);
+    CardRanks ranked;
+    ranked.pointsRank = QStringLiteral("  1");
+    const QStringList lines = makeChartCard(2, QString(), outOfTime.card(2, 8), ranked).lines;
+    EXPECT_EQ(lines[3], kFull.repeated(2) + QStringLiteral("最高") + kFull.repeated(4) + noRecord);
+    EXPECT_EQ(lines.last(), kFull.repeated(2) + QStringLiteral("獲得ポイント    0点"));
 
     Log withOwn = log;
     withOwn.add(7, 2, 40);

@@ -50,83 +50,94 @@ class NameChangeTest : public CoreFixture {
     QByteArray rosterOnDisk() { return testfiles::readBytes(rosterPath()); }
 };
 
-TEST_F(NameChangeTest, EveryLineIsWrittenBackWithOnlyNameAndBirthYearChanged) {
-    QStringList lines = threeLines();
-    lines << line(20, 2010, 1, 1, QStringLiteral("田中"), QStringLiteral("3"), QString())
-          << line(21, 2011, 0, 0, QStringLiteral("高橋"), QStringLiteral("1"), QString());
-    writeLines(lines);
-    EXPECT_EQ(nameChangeRowCount(static_cast<int>(readRosterFile(rosterPath()).size())), 4);
-
-    const std::vector<NameChangeRow> rows = {
-        {QStringLiteral("2015"), QStringLiteral("佐藤")},
-        {QStringLiteral(" 2001.6 "), QStringLiteral("  山田花子 ")},
-        {QStringLiteral("2018"), QStringLiteral("鈴木一郎")},
-        {QStringLiteral("2010.5"), QStringLiteral("田中")}};
-    EXPECT_EQ(changeNames(rows), QString());
-    QStringList expected = lines;
-    expected[1] = line(7, 2002, -3, 9, QStringLiteral("山田花子"), QStringLiteral("1"),
-                       QStringLiteral("メモ"));
-    expected[3] = line(20, 2010, 1, 1, QStringLiteral("田中"), QStringLiteral("3"), QString());
-    EXPECT_EQ(rosterOnDisk(), bytesOf(expected));
-    EXPECT_FALSE(QFile::exists(rosterTempPath()));
-
-    // The same press again writes the same bytes.
-    EXPECT_EQ(changeNames(rows), QString());
-    EXPECT_EQ(rosterOnDisk(), bytesOf(expected));
-}
-
-// What is typed into row 2, and what its line then holds, or the refusal naming the row
-// (nothing is written then).
-TEST_F(NameChangeTest, TypedYearsAndNamesAreStoredAsTypedOrRefusedNamingTheRow) {
-    const QString twenty = QStringLiteral("あいうえおかきくけこさしすせそたちつてと");
+// Rosters as the set-up command leaves them -> the rows shown, and what "変更" writes: each
+// row its own line only, every other line (and an unchanged row's line) byte for byte.
+TEST_F(NameChangeTest, RowsAreTheActiveLinesAndEachWritesItsOwnLineOnly) {
+    const QString ichiro = line(1, 2015, 0, 0, u"一郎"_s, u"0"_s, {});
+    const QString jiro = line(2, 2014, 4, 0, u"次郎"_s, u"0"_s, u"メモ"_s);
+    const QString saburo = line(5, 2016, 0, 0, u"三郎"_s, u"0"_s, {});
+    const QString shiro = line(6, 2017, 0, 0, u"四郎"_s, u"0"_s, {});
+    // Lines another program wrote its own way: texts not padded.
+    const QString retired = u"3,2010,0,0,\"田中\",1,\"\",\"x\""_s;
+    const QString unpadded = u"4,2013,0,0,\"花子\",0,\"\",\"\""_s;
     const struct {
-        QString year;
-        QString name;
-        int storedYear;
-        QString storedName;
-        QString refusal;  // empty: stored
+        const char* what;
+        QStringList before;
+        QStringList meanwhile;  // written between filling and "変更"; empty: nothing
+        QStringList shown;      // the names of the rows
+        std::vector<NameChangeRow> typed;
+        QStringList after;  // the roster then; empty: refused, the roster as it stood
+        QString refusal;
     } cases[] = {
-        {u"２０１５"_s, u"山田"_s, 2015, u"山田"_s, {}},
-        {u"　2001.6 年 "_s, u"　山田花子　"_s, 2002, u"山田花子"_s, {}},
-        {u"－３２７６８"_s, u"  "_s + twenty, -32768, twenty, {}},
-        {u"32766.5"_s, u"山田〜"_s, 32766, u"山田～"_s, {}},
-        {u"0"_s, u"髙橋①"_s, 0, u"髙橋①"_s, {}},
-        {u"abc"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「abc」は数として読めません"_s},
-        {u"年2015"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「年2015」"_s},
-        {u"20 15"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「20 15」"_s},
-        {u" "_s, u"山田"_s, 0, {}, u"2 行目の生まれた年が入っていません"_s},
-        {u"32768"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「32768」は名簿に書けません"_s},
-        {u"32767.5"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年「32767.5」"_s},
-        {u"99999999999999999999"_s, u"山田"_s, 0, {}, u"2 行目の生まれた年"_s},
-        {u"2015"_s, u"山\"田"_s, 0, {}, u"2 行目の名前「山\"田」には名簿に書けない文字「\"」"_s},
-        {u"2015"_s, twenty + u"な"_s, 0, {}, u"2 行目の名前「"_s + twenty + u"な」は 21 文字"_s},
-        {u"2015"_s, u"山田😀"_s, 0, {}, u"2 行目の名前「山田😀」には名簿に書けない文字「😀」"_s},
+        {"retired first, five lines with four active",
+         {retired, ichiro, unpadded, saburo, shiro},
+         {},
+         {u"一郎"_s, u"花子"_s, u"三郎"_s, u"四郎"_s},
+         {{u"2015"_s, u"一郎"_s},
+          {u"2013"_s, u"花子"_s},
+          {u"2016"_s, u"三郎"_s},
+          {u"２０１８"_s, u" 四郎太 "_s}},
+         {retired, ichiro, unpadded, saburo, line(6, 2018, 0, 0, u"四郎太"_s, u"0"_s, {})},
+         {}},
+        // A year another program stored outside the rule stays while it is not retyped.
+        {"retired last",
+         {ichiro, line(2, 1900, 4, 0, u"次郎"_s, u"0"_s, u"メモ"_s), retired},
+         {},
+         {u"一郎"_s, u"次郎"_s},
+         {{u"2001.6"_s, u"一郎"_s}, {u" 1900 "_s, u"次郎丸"_s}},
+         {line(1, 2002, 0, 0, u"一郎"_s, u"0"_s, {}),
+          line(2, 1900, 4, 0, u"次郎丸"_s, u"0"_s, u"メモ"_s), retired},
+         {}},
+        {"a line added meanwhile is kept",
+         {ichiro},
+         {ichiro, jiro},
+         {u"一郎"_s},
+         {{u"2014"_s, u"一郎"_s}},
+         {line(1, 2014, 0, 0, u"一郎"_s, u"0"_s, {}), jiro},
+         {}},
+        {"a row's line retired meanwhile",
+         {ichiro, jiro},
+         {ichiro, line(2, 2014, 4, 0, u"次郎"_s, u"1"_s, u"メモ"_s)},
+         {u"一郎"_s, u"次郎"_s},
+         {{u"2014"_s, u"一郎"_s}, {u"2014"_s, u"次郎"_s}},
+         {},
+         u"2 行目（次郎）の生徒の名簿の行が"_s},
+        {"a row's line gone meanwhile",
+         {ichiro, jiro},
+         {ichiro},
+         {u"一郎"_s, u"次郎"_s},
+         {{u"2014"_s, u"一郎"_s}, {u"2014"_s, u"次郎"_s}},
+         {},
+         u"2 行目（次郎）"_s},
+        {"a typo year",
+         {ichiro, jiro},
+         {},
+         {u"一郎"_s, u"次郎"_s},
+         {{u"216"_s, u"一郎"_s}, {u"2014"_s, u"次\"郎"_s}},
+         {},
+         u"1 行目の生まれた年 216 は 1926 から 2026 までにしてください。\n2 行目の名前"_s},
     };
     for (const auto& c : cases) {
-        writeLines(threeLines());
-        const QByteArray before = rosterOnDisk();
-        const QString refusal = changeNames({{QStringLiteral("2015"), QStringLiteral("佐藤")},
-                                             {c.year, c.name},
-                                             {QStringLiteral("2018"), QStringLiteral("鈴木一郎")}});
-        if (c.refusal.isEmpty()) {
-            EXPECT_EQ(refusal, QString()) << c.year.toStdString() << c.name.toStdString();
-            QStringList expected = threeLines();
-            expected[1] = line(7, c.storedYear, -3, 9, c.storedName, QStringLiteral("1"),
-                               QStringLiteral("メモ"));
-            EXPECT_EQ(rosterOnDisk(), bytesOf(expected)) << c.year.toStdString();
-        } else {
+        SCOPED_TRACE(c.what);
+        writeLines(c.before);
+        NameChangeSheet sheet = NameChangeSheet::read(rosterPath());
+        QStringList shown;
+        for (const RosterLine& row : sheet.rowLines()) shown << trimSpaces(row.entry.studentName);
+        EXPECT_EQ(shown, c.shown);
+        if (!c.meanwhile.isEmpty()) writeLines(c.meanwhile);
+        const QByteArray stood = rosterOnDisk();
+        const QString refusal = sheet.save(c.typed, 2026);
+        if (c.after.isEmpty()) {
             EXPECT_TRUE(refusal.startsWith(c.refusal)) << refusal.toStdString();
-            EXPECT_EQ(rosterOnDisk(), before) << c.year.toStdString() << c.name.toStdString();
+            EXPECT_EQ(rosterOnDisk(), stood);
+            continue;
         }
+        EXPECT_EQ(refusal, QString());
+        EXPECT_EQ(rosterOnDisk(), bytesOf(c.after));
+        // The window now holds the roster as written: the same press again writes the same.
+        EXPECT_EQ(sheet.save(c.typed, 2026), QString());
+        EXPECT_EQ(rosterOnDisk(), bytesOf(c.after));
     }
-    // One message names every refused row.
-    const QString refusal = changeNames({{QStringLiteral("abc"), QStringLiteral("佐藤")},
-                                         {QStringLiteral("2012"), QStringLiteral("山田")},
-                                         {QStringLiteral("2018"), QStringLiteral("鈴\"木")}});
-    EXPECT_EQ(refusal.count(u'\n'), 2) << refusal.toStdString();
-    EXPECT_TRUE(refusal.contains(QStringLiteral("1 行目の生まれた年「abc」")));
-    EXPECT_TRUE(refusal.contains(QStringLiteral("3 行目の名前「鈴\"木」")));
-    EXPECT_TRUE(refusal.endsWith(QStringLiteral("名簿は変更していません。")));
 }
 
 // A writer killed at random moments always leaves a roster that loads, with the old or

@@ -31,15 +31,4 @@ TEST(RosterInput, NamesAreTrimmedMappedAndRefusedByRule) {
     }
 }
 
-TEST(RosterInput, BirthYearsReachBackAHundredSchoolYears) {
-    EXPECT_EQ(birthYearProblem(2026, 2026), QString());
-    EXPECT_EQ(birthYearProblem(1926, 2026), QString());
-    EXPECT_EQ(birthYearProblem(1925, 2026),
-              QStringLiteral("生まれた年 1925 は 1926 から 2026 までにしてください"));
-    EXPECT_NE(birthYearProblem(2027, 2026), QString());
-    // The name is checked first.
-    EXPECT_EQ(rosterInputProblem(QString(), 1900, 2026), QStringLiteral("名前が空です"));
-    EXPECT_NE(rosterInputProblem(QStringLiteral("山田"), 1900, 2026), QString());
-}
-
 }  // namespace

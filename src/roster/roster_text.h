@@ -7,7 +7,7 @@
 #include "roster/roster.h"
 
 // A roster file held as its lines of bytes, so that adding a line or changing one line's
-// status rewrites that line alone and keeps the bytes of every other line (blank lines,
+// values or status rewrites that line alone and keeps the bytes of every other line (blank lines,
 // line ends and whatever follows an end-of-file mark included).
 class RosterText {
   public:
@@ -18,8 +18,13 @@ class RosterText {
     // The lines with values, in file order.
     const std::vector<RosterLine>& lines() const { return lines_; }
 
+    // The bytes of line `index` of lines() as they stand, without the line end.
+    const QByteArray& lineText(size_t index) const { return pieces_[pieceOfLine_.at(index)].text; }
+
     // Gives line `index` of lines() a new status; its other values are written back.
     void setStatus(size_t index, double status);
+    // Gives line `index` of lines() new values; its status is written back.
+    void setEntry(size_t index, const RosterEntry& entry);
     // Adds a line at the end.
     void append(const RosterEntry& entry, double status);
 

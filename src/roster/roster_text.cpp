@@ -1,4 +1,4 @@
-#include "setup/roster_edit.h"
+#include "roster/roster_text.h"
 
 #include <QFile>
 
@@ -62,6 +62,12 @@ void RosterText::setStatus(size_t index, double status) {
     RosterLine& line = lines_.at(index);
     line.status = status;
     pieces_[pieceOfLine_.at(index)].text = lineBytes(line.entry, status);
+}
+
+void RosterText::setEntry(size_t index, const RosterEntry& entry) {
+    RosterLine& line = lines_.at(index);
+    line.entry = entry;
+    pieces_[pieceOfLine_.at(index)].text = lineBytes(entry, line.status);
 }
 
 void RosterText::append(const RosterEntry& entry, double status) {
