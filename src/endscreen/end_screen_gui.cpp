@@ -27,8 +27,9 @@
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
+#include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -218,6 +219,7 @@ void EndScreen::evaluate() {
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
     todayAttempts_->setText(evaluation::todayAttemptText(course::todayTotal(
         course::TodayTotal::EndScreen, kMaxLevel, [&](int l) { return stats.todayCount(l, s); })));
+    widgets::nameResults(this);
 
     // 9. The verdict in words and sound.
     platform::doEvents();

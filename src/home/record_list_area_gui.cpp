@@ -18,7 +18,7 @@
 #include "records/record_lists.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 using records::PointsOrder;
 using records::RankingKind;
