@@ -65,7 +65,7 @@ bool setUp(const QTemporaryDir& dir) {
         r.timeOfDay = static_cast<double>(gen() % 86400) / 86400.0;
         r.studentNo = static_cast<qint16>(k % 10 == 0 ? kStudent : 1 + gen() % kStudents);
         r.level = static_cast<qint16>(1 + gen() % kMaxLevel);
-        r.time = gen() % 20 == 0 ? kNoTime : static_cast<qint32>(15 + gen() % 200);
+        r.time = gen() % 20 == 0 ? course::kNoRecord : static_cast<qint32>(15 + gen() % 200);
         bytes += r.toBytes();
     }
     QFile f(resultLogPath());

@@ -34,7 +34,7 @@ bool layOutFamily(const QTemporaryDir& dir, QString* programDir) {
         r.timeOfDay = static_cast<double>(gen() % 86400) / 86400.0;
         r.studentNo = static_cast<qint16>(1 + gen() % 3);
         r.level = static_cast<qint16>(1 + gen() % 4);
-        r.time = gen() % 20 == 0 ? kNoTime : static_cast<qint32>(15 + gen() % 200);
+        r.time = gen() % 20 == 0 ? course::kNoRecord : static_cast<qint32>(15 + gen() % 200);
         r.classroom = QStringLiteral("12345");
         bytes += r.toBytes();
     }

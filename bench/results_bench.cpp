@@ -45,7 +45,7 @@ void writeLog(int count) {
         r.timeOfDay = static_cast<double>(gen() % 86400) / 86400.0;
         r.studentNo = static_cast<qint16>(1 + gen() % 300);
         r.level = static_cast<qint16>(1 + gen() % 4);
-        r.time = gen() % 20 == 0 ? kNoTime : static_cast<qint32>(15 + gen() % 200);
+        r.time = gen() % 20 == 0 ? course::kNoRecord : static_cast<qint32>(15 + gen() % 200);
         r.classroom = state::settingsAtStartUp().classroomCode;
         bytes += r.toBytes();
     }

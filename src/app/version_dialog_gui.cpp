@@ -30,19 +30,19 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(twRect(0, 0, 5400, 3300).size());
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::Box);
-    Shape1->setLineWidth(2);
-    Shape1->setGeometry(twRect(150, 150, 5100, 2100));
-    Label1 = centredLabel(this, "Label1", twRect(300, 300, 4800, 700), 20, true);
-    Label2 = centredLabel(this, "Label2", twRect(300, 1050, 4800, 450), 12, false);
-    Label4 = centredLabel(this, "Label4", twRect(300, 1600, 4800, 450), 12, true);
-    Command1 = new QPushButton(QStringLiteral("O.K."), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twRect(1950, 2450, 1500, 600));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    frame_ = new QFrame(this);
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    frame_->setFrameShape(QFrame::Box);
+    frame_->setLineWidth(2);
+    frame_->setGeometry(twRect(150, 150, 5100, 2100));
+    title_ = centredLabel(this, "Label1", twRect(300, 300, 4800, 700), 20, true);
+    version_ = centredLabel(this, "Label2", twRect(300, 1050, 4800, 450), 12, false);
+    maker_ = centredLabel(this, "Label4", twRect(300, 1600, 4800, 450), 12, true);
+    okButton_ = new QPushButton(QStringLiteral("O.K."), this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    okButton_->setGeometry(twRect(1950, 2450, 1500, 600));
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QPoint VersionDialog::centredOn(const QRect& windowFrame) const {
@@ -58,9 +58,9 @@ void VersionDialog::showEvent(QShowEvent* event) {
 }
 
 void VersionDialog::fill() {
-    Label1->setText(state::settings().drillTitle);
-    Label2->setText(versionText(programVersion()));
-    Label4->setText(platform::kMakerName);
+    title_->setText(state::settings().drillTitle);
+    version_->setText(versionText(programVersion()));
+    maker_->setText(platform::kMakerName);
 }
 
 void VersionDialog::showOver(QWidget* owner) {

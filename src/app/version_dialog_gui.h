@@ -24,9 +24,9 @@ class VersionDialog : public QDialog {
   private:
     void fill();
 
-    QFrame* Shape1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label4;
-    QPushButton* Command1;
+    QFrame* frame_;          // Shape1
+    QLabel* title_;          // Label1
+    QLabel* version_;        // Label2
+    QLabel* maker_;          // Label4
+    QPushButton* okButton_;  // Command1
 };

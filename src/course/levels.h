@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "course/run_times.h"
 #include "state/course.h"
 
 // The levels of the drill: one table of every named level and the rules read from it.
@@ -12,9 +13,6 @@ namespace course {
 // on the Windows machines of the family, but lie beyond the course.
 constexpr int kCourseLevels = 4;
 constexpr int kNamedLevels = 20;
-
-// Practice levels run against this many seconds whatever the targets file says.
-constexpr qint32 kPracticeSeconds = 600;
 
 struct Level {
     QString name;     // as stored in the results and shown on the screens

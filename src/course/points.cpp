@@ -2,16 +2,10 @@
 
 #include <cmath>
 
+#include "course/run_times.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
 #include "state/course.h"
-
-namespace {
-
-// No result: the log's 99999 (ran out of time) and 99998.
-constexpr qint32 kNoResultFrom = 99998;
-
-}  // namespace
 
 int basePoints(qint32 t, qint32 p, int level) {
     // The targets file must give every level in use a positive pass time; the statistics
@@ -21,7 +15,7 @@ int basePoints(qint32 t, qint32 p, int level) {
             platform::errDivisionByZero, state::levelTargetsPath(),
             QStringLiteral("level %1: passTime %2 (must be positive)").arg(level).arg(p));
     }
-    if (t >= kNoResultFrom) return 0;
+    if (course::isNoResult(t)) return 0;
     const qint64 time = t;
     const qint64 pass = p;
     if (time <= pass) {
@@ -48,7 +42,7 @@ int timeKey(qint32 t) {
 }
 
 int logBasePoints(qint32 t, qint64 passTime) {
-    if (t >= kNoResultFrom) return 0;
+    if (course::isNoResult(t)) return 0;
     if (t <= passTime) {
         const double r = static_cast<double>(passTime - timeKey(t)) / static_cast<double>(passTime);
         return static_cast<int>(std::floor(r * r * r * 50.0 + 5.0));

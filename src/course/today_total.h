@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
 #include <algorithm>
 
+#include "platform/numeric.h"
 #include "state/course.h"
 
 namespace course {
@@ -29,6 +31,17 @@ constexpr int todayTotalLastLevel(TodayTotal screen, int levelCount) {
             return kMaxLevel;
     }
     return 0;
+}
+
+// Today's completed runs of a student as a screen shows them: the counts of levels 1 to
+// todayTotalLastLevel added up, as a whole number (an exact half goes to the even
+// neighbour, as the Windows programs convert). countAt(level) gives the count of a level.
+template <class CountAt>
+qint64 todayTotal(TodayTotal screen, int levelCount, CountAt countAt) {
+    double sum = 0;
+    const int lastLevel = todayTotalLastLevel(screen, levelCount);
+    for (int level = 1; level <= lastLevel; ++level) sum += countAt(level);
+    return platform::roundHalfEven(sum);
 }
 
 }  // namespace course

@@ -4,12 +4,13 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "course/run_times.h"
+
 // The judging and the clock of one drill run, without any window: the drill screen
 // feeds it presses and clock ticks and shows what it returns.
 namespace drill {
 
 constexpr int kProblemsPerDrill = 5;
-constexpr qint32 kTimedOut = 99999;  // recorded time of a run that reached the limit
 constexpr int kPenaltySeconds = 10;  // added per wrong press
 // The countdown squares sPicture3(10..39): 10..19 green, 20..29 yellow, 30..39 red.
 constexpr int kFirstSquare = 10;
@@ -78,7 +79,7 @@ class DrillRun {
     bool beginEnd();
     // The time recorded for the run: 99999 after the time limit, else the elapsed time
     // of the last tick.
-    qint32 resultTime() const { return endReason == 1 ? kTimedOut : elapsedSeconds; }
+    qint32 resultTime() const { return endReason == 1 ? course::kNoRecord : elapsedSeconds; }
 
     int problemsPerDrill = kProblemsPerDrill;
     int problemsSolved = 0;

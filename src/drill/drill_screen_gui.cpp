@@ -172,11 +172,9 @@ void DrillScreen::prepareScreen() {
 
     ResultsTables& tables = resultsTables();
     const float levelCount = tables.todayCount(level, student);
-    float total = 0;
-    const int lastLevel =
-        course::todayTotalLastLevel(course::TodayTotal::DrillScreen, state::course().levelCount);
-    for (int lv = 1; lv <= lastLevel; ++lv) total += tables.todayCount(lv, student);
-    const qint64 todayTotal = platform::roundHalfEven(total);
+    const qint64 todayTotal =
+        course::todayTotal(course::TodayTotal::DrillScreen, state::course().levelCount,
+                           [&](int lv) { return tables.todayCount(lv, student); });
 
     classroom_->setText(state::settings().classroomName);
     minutesSignedIn_->setText(QString::number(minutesSinceSignIn()));

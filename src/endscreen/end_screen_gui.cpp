@@ -13,6 +13,7 @@
 
 #include "course/level_locks.h"
 #include "course/points.h"
+#include "course/run_times.h"
 #include "course/today_total.h"
 #include "endscreen/evaluation.h"
 #include "platform/errors.h"
@@ -79,7 +80,7 @@ QLabel* endLabel(QWidget* parent, const QString& name, const QString& text, QRec
 
 bool anyClearCount9999() {
     for (int level = 1; level <= kMaxLevel; ++level)
-        if (state::course().levelTargets[level].clearCount == 9999) return true;
+        if (course::hasNoClearTarget(state::course().levelTargets[level].clearCount)) return true;
     return false;
 }
 
@@ -216,10 +217,8 @@ void EndScreen::evaluate() {
     title_->setText(state::settings().drillTitle);
     levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
-    double todayAll = 0;
-    const int lastLevel = course::todayTotalLastLevel(course::TodayTotal::EndScreen, kMaxLevel);
-    for (int l = 1; l <= lastLevel; ++l) todayAll += stats.todayCount(l, s);
-    todayAttempts_->setText(evaluation::todayAttemptText(todayAll));
+    todayAttempts_->setText(evaluation::todayAttemptText(course::todayTotal(
+        course::TodayTotal::EndScreen, kMaxLevel, [&](int l) { return stats.todayCount(l, s); })));
     widgets::nameResults(this);
 
     // 9. The verdict in words and sound.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "course/run_times.h"
 #include "platform/errors.h"
 #include "platform/numeric.h"
 #include "state/settings.h"
@@ -15,7 +16,7 @@ QString pointsLine(int base, double pointWeight, qint64 points) {
 }
 
 QString resultLine(qint32 t) {
-    if (t >= 99998) return QStringLiteral("記録なし");
+    if (course::isNoResult(t)) return QStringLiteral("記録なし");
     return QStringLiteral("今の成績：") + QString::number(t) + QStringLiteral("秒");
 }
 
@@ -28,8 +29,8 @@ QString levelAttemptText(double todayCount) {
            QStringLiteral("回目)");
 }
 
-QString todayAttemptText(double todayTotal) {
-    return QStringLiteral("（") + platform::numberText(todayTotal) + QStringLiteral("回目)");
+QString todayAttemptText(qint64 todayTotal) {
+    return QStringLiteral("（") + QString::number(todayTotal) + QStringLiteral("回目)");
 }
 
 Verdict verdictFor(int endReason, int levelBestFlag, int personalBestFlag, qint32 t,

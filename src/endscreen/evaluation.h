@@ -15,7 +15,7 @@ QString attemptBeforeText(double todayCount);
 // Label13: " (このレベル　3回目)".
 QString levelAttemptText(double todayCount);
 // Label14: "（7回目)".
-QString todayAttemptText(double todayTotal);
+QString todayAttemptText(qint64 todayTotal);
 
 enum class VerdictSound {
     None,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "course/points.h"
+#include "course/run_times.h"
 #include "platform/ansi.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -119,7 +120,7 @@ QStringList csvRow(const ResultRecord& record, const RunsLookup& lookup) {
         lookup.gradeLabels[student],
         QString::number(level),
         lookup.levelNames[level],
-        t >= kFailedFrom ? QString() : QString::number(t),
+        course::isFailedRun(t) ? QString() : QString::number(t),
         QString::number(basePointsFor(t, lookup.passTimes[level])),
         classroomCode(record.classroom),
     };

@@ -34,9 +34,6 @@ struct RunsFilter {
     int studentNo = 0;
 };
 
-// A run is failed (ran out of time, or gave up) from this time on; its time cell stays empty.
-constexpr qint32 kFailedFrom = 90000;
-
 // The runs of a log file's bytes, in file order.
 struct LogRuns {
     std::vector<ResultRecord> records;

@@ -119,82 +119,80 @@ HelpBrowser::HelpBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
     resize(platform::twRect(0, 0, 13500, 10500).size());
 
-    tbToolBar = new QToolBar(this);
-    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolButton& button : kToolButtons) {
         const QString key = QString::fromLatin1(button.key);
-        QAction* action = tbToolBar->addAction(help::browserIcon(button.icon), key);
+        QAction* action = toolBar_->addAction(help::browserIcon(button.icon), key);
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(button.tip));
         connect(action, &QAction::triggered, this, [this, key] { toolButton(key); });
     }
 
-    picAddress = new QWidget(this);
-    picAddress->setObjectName(QStringLiteral("picAddress"));
-    lblAddress = new QLabel(QStringLiteral("ｱﾄﾞﾚｽ(&A):"), picAddress);
-    lblAddress->setObjectName(QStringLiteral("lblAddress"));
-    cboAddress = new QComboBox(picAddress);
-    cboAddress->setObjectName(QStringLiteral("cboAddress"));
-    cboAddress->setEditable(true);
-    cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    cboAddress->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    lblAddress->setBuddy(cboAddress);
-    auto* addressLayout = new QVBoxLayout(picAddress);
+    addressPanel_ = new QWidget(this);
+    addressPanel_->setObjectName(QStringLiteral("picAddress"));
+    addressLabel_ = new QLabel(QStringLiteral("ｱﾄﾞﾚｽ(&A):"), addressPanel_);
+    addressLabel_->setObjectName(QStringLiteral("lblAddress"));
+    addressBox_ = new QComboBox(addressPanel_);
+    addressBox_->setObjectName(QStringLiteral("cboAddress"));
+    addressBox_->setEditable(true);
+    addressBox_->setInsertPolicy(QComboBox::NoInsert);
+    addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    addressLabel_->setBuddy(addressBox_);
+    auto* addressLayout = new QVBoxLayout(addressPanel_);
     addressLayout->setContentsMargins(3, 0, 3, 0);
     addressLayout->setSpacing(1);
-    addressLayout->addWidget(lblAddress);
-    addressLayout->addWidget(cboAddress);
+    addressLayout->addWidget(addressLabel_);
+    addressLayout->addWidget(addressBox_);
 
-    brwWebBrowser = new HelpPageView(this);
-    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    page_ = new HelpPageView(this);
+    page_->setObjectName(QStringLiteral("brwWebBrowser"));
 
-    timTimer = new QTimer(this);
-    timTimer->setObjectName(QStringLiteral("timTimer"));
-    timTimer->setInterval(1500);
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setObjectName(QStringLiteral("timTimer"));
+    statusTimer_->setInterval(1500);
 
-    Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Command1 = new QPushButton(QStringLiteral("名前選択に戻る"), Picture1);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    auto* buttonLayout = new QHBoxLayout(Picture1);
+    buttonPanel_ = new QWidget(this);
+    buttonPanel_->setObjectName(QStringLiteral("Picture1"));
+    backButton_ = new QPushButton(QStringLiteral("名前選択に戻る"), buttonPanel_);
+    backButton_->setObjectName(QStringLiteral("Command1"));
+    auto* buttonLayout = new QHBoxLayout(buttonPanel_);
     buttonLayout->setContentsMargins(3, 3, 3, 3);
     buttonLayout->addStretch();
-    buttonLayout->addWidget(Command1);
+    buttonLayout->addWidget(backButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(tbToolBar);
-    layout->addWidget(picAddress);
-    layout->addWidget(brwWebBrowser, 1);
-    layout->addWidget(Picture1);
+    layout->addWidget(toolBar_);
+    layout->addWidget(addressPanel_);
+    layout->addWidget(page_, 1);
+    layout->addWidget(buttonPanel_);
 
-    connect(cboAddress, &QComboBox::activated, this, [this](int index) {
+    connect(addressBox_, &QComboBox::activated, this, [this](int index) {
         if (updatingList_) return;
-        quietly([&] { navigate(cboAddress->itemText(index)); });
+        quietly([&] { navigate(addressBox_->itemText(index)); });
     });
     // Enter in the address box goes to the typed address (see eventFilter).
-    cboAddress->installEventFilter(this);
-    cboAddress->lineEdit()->installEventFilter(this);
-    connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        quietly([&] { go(brwWebBrowser->source().resolved(link)); });
-    });
-    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
-            [this] { quietly([&] { pageShown(); }); });
-    connect(timTimer, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    addressBox_->installEventFilter(this);
+    addressBox_->lineEdit()->installEventFilter(this);
+    connect(page_, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { quietly([&] { go(page_->source().resolved(link)); }); });
+    connect(page_, &QTextBrowser::sourceChanged, this, [this] { quietly([&] { pageShown(); }); });
+    connect(statusTimer_, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
+    connect(backButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
     // Taken here, once, whether the box or its line edit has the key: the line edit would
     // report Enter, then hand the key on to the box, which reports it again and also
     // chooses a list entry of the same text.
-    if ((watched == cboAddress || watched == cboAddress->lineEdit()) &&
+    if ((watched == addressBox_ || watched == addressBox_->lineEdit()) &&
         event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (!updatingList_) quietly([&] { navigate(cboAddress->currentText()); });
+            if (!updatingList_) quietly([&] { navigate(addressBox_->currentText()); });
             return true;
         }
     }
@@ -220,20 +218,20 @@ HelpBrowser* HelpBrowser::current() {
 
 QStringList HelpBrowser::addressList() const {
     QStringList list;
-    for (int i = 0; i < cboAddress->count(); ++i) list << cboAddress->itemText(i);
+    for (int i = 0; i < addressBox_->count(); ++i) list << addressBox_->itemText(i);
     return list;
 }
 
 QString HelpBrowser::locationName() const {
-    const QString title = brwWebBrowser->documentTitle();
-    return title.isEmpty() ? brwWebBrowser->source().toDisplayString() : title;
+    const QString title = page_->documentTitle();
+    return title.isEmpty() ? page_->source().toDisplayString() : title;
 }
 
 void HelpBrowser::load() {
     if (address_.isEmpty()) return;
     updatingList_ = true;
-    if (cboAddress->findText(address_, Qt::MatchExactly) < 0) cboAddress->addItem(address_);
-    cboAddress->setEditText(address_);
+    if (addressBox_->findText(address_, Qt::MatchExactly) < 0) addressBox_->addItem(address_);
+    addressBox_->setEditText(address_);
     updatingList_ = false;
     navigate(address_);
 }
@@ -248,29 +246,29 @@ void HelpBrowser::go(const QUrl& url) {
         platform::openInBrowser(url.toString());
         return;
     }
-    timTimer->start();
+    statusTimer_->start();
     busy_ = true;
     setWindowTitle(kConnecting);
-    brwWebBrowser->setSource(url);
+    page_->setSource(url);
     busy_ = false;
     pageShown();
 }
 
 void HelpBrowser::toolButton(const QString& key) {
     quietly([&] {
-        timTimer->start();
+        statusTimer_->start();
         if (key == QStringLiteral("Back")) {
-            brwWebBrowser->backward();
+            page_->backward();
         } else if (key == QStringLiteral("Forward")) {
-            brwWebBrowser->forward();
+            page_->forward();
         } else if (key == QStringLiteral("Refresh")) {
-            brwWebBrowser->reload();
+            page_->reload();
         } else if (key == QStringLiteral("Home")) {
             go(QUrl(catalogue::helpHomePage()));
         } else if (key == QStringLiteral("Search")) {
             findOnPage();
         } else if (key == QStringLiteral("Stop")) {
-            timTimer->stop();
+            statusTimer_->stop();
             busy_ = false;
             setWindowTitle(locationName());
         }
@@ -286,9 +284,9 @@ void HelpBrowser::findOnPage() {
                               QLineEdit::Normal, QString(), &ok);
     if (!self || !ok || word.isEmpty()) return;
     // From the place shown on, then once more from the top of the page.
-    if (brwWebBrowser->find(word)) return;
-    brwWebBrowser->moveCursor(QTextCursor::Start);
-    if (!brwWebBrowser->find(word)) QApplication::beep();
+    if (page_->find(word)) return;
+    page_->moveCursor(QTextCursor::Start);
+    if (!page_->find(word)) QApplication::beep();
 }
 
 void HelpBrowser::timerTick() {
@@ -296,22 +294,22 @@ void HelpBrowser::timerTick() {
         setWindowTitle(kConnecting);
         return;
     }
-    timTimer->stop();
+    statusTimer_->stop();
     setWindowTitle(locationName());
 }
 
 void HelpBrowser::pageShown() {
     if (busy_) return;
     setWindowTitle(locationName());
-    const QUrl url = brwWebBrowser->source();
+    const QUrl url = page_->source();
     if (url.isValid() && !url.isEmpty()) putAddressFirst(url.toString());
 }
 
 void HelpBrowser::putAddressFirst(const QString& address) {
     updatingList_ = true;
-    const int found = cboAddress->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (found >= 0) cboAddress->removeItem(found);
-    cboAddress->insertItem(0, address);
-    cboAddress->setCurrentIndex(0);
+    const int found = addressBox_->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found >= 0) addressBox_->removeItem(found);
+    addressBox_->insertItem(0, address);
+    addressBox_->setCurrentIndex(0);
     updatingList_ = false;
 }

@@ -48,14 +48,14 @@ class HelpBrowser : public QWidget {
     void findOnPage();
     QString locationName() const;
 
-    QToolBar* tbToolBar;
-    QWidget* picAddress;
-    QLabel* lblAddress;
-    QComboBox* cboAddress;
-    HelpPageView* brwWebBrowser;
-    QTimer* timTimer;
-    QWidget* Picture1;
-    QPushButton* Command1;
+    QToolBar* toolBar_;        // tbToolBar
+    QWidget* addressPanel_;    // picAddress
+    QLabel* addressLabel_;     // lblAddress
+    QComboBox* addressBox_;    // cboAddress
+    HelpPageView* page_;       // brwWebBrowser
+    QTimer* statusTimer_;      // timTimer
+    QWidget* buttonPanel_;     // Picture1
+    QPushButton* backButton_;  // Command1
     bool updatingList_ = false;
     bool busy_ = false;
     QString address_;

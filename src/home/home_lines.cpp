@@ -1,5 +1,6 @@
 #include "home/home_lines.h"
 
+#include "course/run_times.h"
 #include "platform/numeric.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
@@ -50,7 +51,7 @@ QStringList explanationLines() {
 
 QString targetsLine(const LevelTarget& t) {
     QString text = QStringLiteral("目標=") + num(t.passTime) + QStringLiteral("秒");
-    if (t.clearPoints == 9999) return text + QStringLiteral(" --------");
+    if (course::hasNoClearTarget(t.clearPoints)) return text + QStringLiteral(" --------");
     return text + QStringLiteral(" ") + num(t.clearCount) + QStringLiteral("回/") +
            num(t.clearPoints) + QStringLiteral("点(×") + num(t.pointWeight) + QStringLiteral(")");
 }
@@ -94,14 +95,6 @@ QString classroomLine(const QString& classroom, int studentNo) {
 
 QString signInLine(qint64 minutes) {
     return QStringLiteral("起動後") + QString::number(minutes) + QStringLiteral("分");
-}
-
-qint64 todayTotal(const ResultsTables& stats, int lastLevel, int student) {
-    if (student < 0 || student > kMaxStudent) return 0;
-    double sum = 0;
-    for (int level = 1; level <= std::min(lastLevel, kMaxLevel); ++level)
-        sum += stats.todayCount_[ResultsTables::at(level, student)];
-    return platform::roundHalfEven(sum);
 }
 
 QString todayTotalLine(qint64 total) {

@@ -29,8 +29,6 @@ QString studentLine(const QString& gradeLabel, const QString& studentName);
 QString classroomLine(const QString& classroom, int studentNo);
 // Label17: "起動後" + minutes + "分".
 QString signInLine(qint64 minutes);
-// Today's completed drills of the student over levels 1..lastLevel, as a whole number.
-qint64 todayTotal(const ResultsTables& stats, int lastLevel, int student);
 // Label18: "本日総回数＝" + total + "回".
 QString todayTotalLine(qint64 total);
 

@@ -170,8 +170,9 @@ void HomeScreen::activate() {
     const int s = state::session().currentStudentNo;
 
     // 5.
-    todayTotal_->setText(homelines::todayTotalLine(homelines::todayTotal(
-        stats, course::todayTotalLastLevel(course::TodayTotal::HomeScreen, levelCount), s)));
+    todayTotal_->setText(homelines::todayTotalLine(
+        course::todayTotal(course::TodayTotal::HomeScreen, levelCount,
+                           [&](int level) { return stats.todayCount(level, s); })));
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();

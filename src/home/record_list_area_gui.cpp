@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,141 +11,18 @@
 #include <algorithm>
 #include <limits>
 
-#include "course/grades.h"
-#include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
 #include "home/record_list_view_gui.h"
-#include "platform/clock.h"
-#include "platform/dates.h"
 #include "platform/errors.h"
-#include "platform/geometry.h"
 #include "platform/program.h"
+#include "records/record_lists.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
-#include "state/course.h"
-#include "state/session.h"
-#include "widgets/controls_gui.h"
 #include "widgets/screen_navigator_gui.h"
 
-using namespace homelayout;
 using records::PointsOrder;
 using records::RankingKind;
 using records::RunList;
-
-RecordListArea::RecordListArea(QWidget* screen, LevelColumns* columns)
-    : QObject(screen), screen_(screen), columns_(columns) {
-    using platform::twRect;
-
-    // Wait panel shown while a record list is built.
-    waitPanel_ = new QFrame(screen);
-    waitPanel_->setObjectName(QStringLiteral("Picture6"));
-    waitPanel_->setFrameShape(QFrame::Box);
-    waitPanel_->setGeometry(
-        twRect(kColumnLeft, kRecordListTop, kVisibleColumns * kColumnWidth, 1200));
-    waitPanel_->setAutoFillBackground(true);
-    makeLabel(waitPanel_, QStringLiteral("Label6"), QStringLiteral("Just a moment, please."),
-              twRect(240, 120, 6000, 360));
-    waitProgress_ = new QProgressBar(waitPanel_);
-    waitProgress_->setObjectName(QStringLiteral("ProgressBar2"));
-    waitProgress_->setGeometry(twRect(240, 600, 9000, 300));
-    waitPanel_->hide();
-}
-
-void RecordListArea::buildChoices() {
-    using platform::twRect;
-    choicePanel_ = new QFrame(screen_);
-    choicePanel_->setObjectName(QStringLiteral("Picture1"));
-    choicePanel_->setGeometry(twRect(kColumnLeft, 8580, kVisibleColumns * kColumnWidth, 2760));
-
-    const char* kinds[3] = {"ﾀｲﾑ表示", "ﾎﾟｲﾝﾄ表示", "個人ﾀｲﾑ"};
-    auto* kindGroup = new QWidget(choicePanel_);
-    kindGroup->setObjectName(QStringLiteral("Option2Group"));
-    kindGroup->setGeometry(twRect(0, 60, 9600, 360));
-    for (int k = 0; k < 3; ++k) {
-        listKind_[k] = new QRadioButton(QString::fromUtf8(kinds[k]), kindGroup);
-        listKind_[k]->setObjectName(indexed("Option2", k));
-        listKind_[k]->setFont(widgets::gothicFont(10.5));
-        listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
-        // However the option is chosen (mouse, keys, accessibility), its handler runs once.
-        connect(listKind_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseKind(k); });
-        });
-    }
-    const char* choices[4] = {"", "BEST表示", "本日のみ", "すべて"};
-    auto* choiceGroup = new QWidget(choicePanel_);
-    choiceGroup->setObjectName(QStringLiteral("Option1Group"));
-    choiceGroup->setGeometry(twRect(0, 480, 9600, 360));
-    for (int k = 1; k <= 3; ++k) {
-        listChoice_[k] = new QRadioButton(QString::fromUtf8(choices[k]), choiceGroup);
-        listChoice_[k]->setObjectName(indexed("Option1", k));
-        listChoice_[k]->setFont(widgets::gothicFont(10.5));
-        listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
-        connect(listChoice_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseList(k); });
-        });
-    }
-
-    gradeGroup_ = new QComboBox(choicePanel_);
-    gradeGroup_->setObjectName(QStringLiteral("Combo1"));
-    gradeGroup_->setToolTip(QStringLiteral("表示する学年を選びます"));
-    gradeGroup_->setGeometry(twRect(0, 960, 2400, 360));
-    gradeGroup_->addItems(rankingGradeGroups());
-    gradeGroup_->setCurrentIndex(0);
-    connect(gradeGroup_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            QPointer<RecordListArea> self(this);
-            rerunCurrent();
-            if (!self) return;
-            if (QPushButton* first = columns_->startButton(1)) first->setFocus();
-        });
-    });
-
-    studentChoice_ = new QComboBox(choicePanel_);
-    studentChoice_->setObjectName(QStringLiteral("Combo2"));
-    studentChoice_->setGeometry(twRect(2640, 960, 2400, 360));
-    studentChoice_->hide();
-    connect(studentChoice_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            if (listChoice_[3]->isChecked()) chooseList(3);
-        });
-    });
-
-    chartButton_ = makeButton(choicePanel_, QStringLiteral("Command17"), QStringLiteral("グラフ"),
-                              twRect(5280, 960, 1680, 420));
-    chartButton_->hide();
-
-    // The list builders run by the option buttons.
-    todayButton_ = makeButton(choicePanel_, QStringLiteral("Command5"),
-                              QStringLiteral("本日成績表示"), twRect(0, 1500, 2160, 420), 9);
-    bestButton_ = makeButton(choicePanel_, QStringLiteral("Command6"),
-                             QStringLiteral("過去最高表示"), twRect(2280, 1500, 2160, 420), 9);
-    allButton_ = makeButton(choicePanel_, QStringLiteral("Command7"), QStringLiteral("全成績"),
-                            twRect(4560, 1500, 2160, 420), 9);
-    personalButton_ = makeButton(choicePanel_, QStringLiteral("Command16"),
-                                 QStringLiteral("個人別ﾀｲﾑ"), twRect(6840, 1500, 2160, 420), 9);
-    printButton_ = makeButton(choicePanel_, QStringLiteral("Command20"), QStringLiteral("印刷"),
-                              twRect(0, 2040, 1440, 420), 9);
-    showOneButton_ = makeButton(choicePanel_, QStringLiteral("Command26"), QStringLiteral("表示１"),
-                                twRect(1560, 2040, 1440, 420), 9);
-    for (QPushButton* b :
-         {todayButton_, bestButton_, allButton_, personalButton_, printButton_, showOneButton_})
-        b->hide();
-    const auto run = [this](QPushButton* button, void (RecordListArea::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
-    };
-    run(todayButton_, &RecordListArea::showToday);
-    run(bestButton_, &RecordListArea::showBestTimes);
-    run(allButton_, &RecordListArea::showAllRuns);
-    run(personalButton_, &RecordListArea::showOwnRuns);
-    for (int level = 1; level <= columns_->levelCount(); ++level) {
-        if (auto* ranking = screen_->findChild<QPushButton*>(indexed("Command3", level))) {
-            connect(ranking, &QPushButton::clicked, this,
-                    [this, level] { platform::guarded([this, level] { showRankingOf(level); }); });
-        }
-    }
-    studentRow_.assign(static_cast<size_t>(columns_->levelCount()) + 1, -1);
-}
 
 void RecordListArea::captionRankingChoices() {
     listChoice_[1]->setText(QStringLiteral("累計順"));
@@ -346,20 +222,13 @@ bool RecordListArea::buildRanking(int level) {
     if (kept_->displayKind == 0) kept_->displayKind = 1;
     const RankingKind kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
-    const std::vector<records::RankingRow> rows = records::buildRanking(
-        resultsTables(), {level, kind, order, records::sharedRosterView(),
-                          records::gradeGroupPredicate(gradeGroup_->currentText()),
-                          state::session().currentStudentNo});
-    const QStringList lines = records::rankingLines(rows, kind, records::sharedStudents());
+    const records::RankingList ranking =
+        records::rankingList(resultsTables(), level, kind, order, gradeGroup_->currentText());
 
     list->clear();
     if (!letEventsRun()) return false;
-    list->setLines(lines);
-    int& studentRow = studentRow_[static_cast<size_t>(level)];
-    studentRow = -1;
-    for (int row = 0; row < lines.size() && studentRow < 0; ++row) {
-        if (lines[row].contains(QStringLiteral("●"))) studentRow = row;
-    }
+    list->setLines(ranking.lines);
+    studentRow_[static_cast<size_t>(level)] = ranking.studentRow;
     columns_->clearSelection(level);
     return true;
 }
@@ -412,24 +281,13 @@ bool RecordListArea::buildRunList(RunList kind) {
     QPointer<RecordListArea> self(this);
     if (!readResultLog(&bytes, lockedLogWait()) || !self || mustStop(self->screen_)) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
-    const std::vector<records::LogRun> runs =
-        records::decodeLogTail(bytes, records::runListWindow(kind));
-    const int start = static_cast<int>(total - static_cast<qint64>(runs.size()));
     waitProgress_->setValue(0);
     waitProgress_->setRange(0, static_cast<int>(std::min<qint64>((total + 1) * 11 / 10,
                                                                  std::numeric_limits<int>::max())));
-
-    records::RunListRequest request;
-    request.list = kind;
-    request.kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
-    request.levelCount = columns_->levelCount();
-    request.today = platform::dayCountFromDate(platform::clock().now().date());
-    request.currentStudentNo = state::session().currentStudentNo;
-    request.inGradeGroup = records::gradeGroupPredicate(gradeGroup_->currentText());
-    request.students = records::sharedStudents();
-    request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };
-    const std::vector<QStringList> lines = records::runListLines(
-        runs, request, [this, start](int handled) { waitProgress_->setValue(start + handled); });
+    const std::vector<QStringList> lines = records::runLists(
+        bytes, kind, kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times,
+        columns_->levelCount(), gradeGroup_->currentText(),
+        [this](int recordNo) { waitProgress_->setValue(recordNo); });
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)
         columns_->recordList(level)->setLines(lines[static_cast<size_t>(level)]);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "course/run_times.h"
 #include "platform/numeric.h"
 #include "results/statistics.h"
 
@@ -31,7 +32,7 @@ CardRuns collectCardRuns(std::span<const records::LogRun> runs, int level, int s
     for (const records::LogRun& e : runs) {
         if (e.level != level || e.date <= from) continue;
         out.everyoneBest = std::min(out.everyoneBest, e.time);
-        if (e.time >= kChartTimeBelow) continue;
+        if (!course::countsOnChart(e.time)) continue;
         ++out.everyoneCount;
         out.everyoneSum += e.time;
         if (e.studentNo != studentNo) continue;

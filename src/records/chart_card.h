@@ -8,14 +8,13 @@
 #include <span>
 #include <vector>
 
+#include "course/run_times.h"
 #include "records/run_lists.h"
 
 // The per-level time charts: one card per level with the student's count, ranks, best and
 // average times against everyone, points, and a dot plot of the student's runs. Cards are
 // placed three to a screen or printed page.
 
-// Runs at or above this time are left out of counts, sums and the plot.
-constexpr qint32 kChartTimeBelow = 1800;
 // Highest time scale of the plot, in seconds.
 constexpr int kChartScaleLimit = 1000;
 // Look-back of the runs a card reads, in days.
@@ -34,7 +33,7 @@ struct CardRuns {
     qint32 ownSlowest = 0;
     int everyoneCount = 0;  // everyone's runs below 1800 s
     qint64 everyoneSum = 0;
-    qint32 everyoneBest = 99999;  // lowest time of any run
+    qint32 everyoneBest = course::kNoRecord;  // lowest time of any run
     // The student's runs below 1800 s, in log order; empty when the student's grade is
     // outside the chosen grade group.
     std::vector<ChartRun> plotRuns;

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "course/grades.h"
+#include "course/run_times.h"
 #include "records/line_pieces.h"
 #include "results/statistics.h"
 #include "state/course.h"
@@ -86,7 +87,7 @@ QString rank2(int rank) {
 }
 
 QString rankText3(const RankingRow& row) {
-    if (row.bestTime == kNoTime) return QStringLiteral("---");
+    if (row.bestTime == course::kNoRecord) return QStringLiteral("---");
     return rightAligned(QStringLiteral(" ") + QString::number(row.rank), 3);
 }
 
@@ -117,7 +118,7 @@ QString rankingLine(const RankingRow& row, RankingKind kind, const QString& name
     using namespace pieces;
     QString line;
     line.reserve(24);
-    const bool noRecord = kind == RankingKind::Times && row.bestTime == kNoTime;
+    const bool noRecord = kind == RankingKind::Times && row.bestTime == course::kNoRecord;
     if (noRecord)
         line.append(QLatin1String("--"));
     else
@@ -132,7 +133,7 @@ QString rankingLine(const RankingRow& row, RankingKind kind, const QString& name
     }
     if (noRecord)
         line.append(QLatin1String("------"));
-    else if (row.bestTime == kNoTime - 1)
+    else if (row.bestTime == course::kFailedBest)
         line.append(QStringLiteral("*失敗*"));
     else
         appendRight(line, row.bestTime, 6);

@@ -1,11 +1,10 @@
 #include "records/run_lists.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "course/points.h"
+#include "course/run_times.h"
 #include "platform/dates.h"
 #include "records/line_pieces.h"
 #include "results/result_log.h"
@@ -19,13 +18,6 @@ namespace records {
 namespace {
 
 const QString kFailedHead = QStringLiteral("　　× ");
-
-double readF64(const char* at) {
-    const quint64 bits = qFromLittleEndian<quint64>(at);
-    double v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
 
 // Date texts of the runs, remembered for the last date seen (runs of one day follow one
 // another in the log).
@@ -64,14 +56,13 @@ std::vector<LogRun> decodeLogTail(const QByteArray& bytes, int window) {
     runs.reserve(static_cast<size_t>(n - start));
     for (qint64 rec = start; rec < n; ++rec) {
         const char* r = bytes.constData() + rec * kResultRecordSize;
-        runs.push_back({readF64(r), readF64(r + 8), qFromLittleEndian<qint16>(r + 16),
-                        qFromLittleEndian<qint16>(r + 18), qFromLittleEndian<qint32>(r + 20)});
+        runs.push_back(decodeLoggedRun(r));
     }
     return runs;
 }
 
 int runPoints(qint32 time, qint32 passTime) {
-    if (time >= kNoTime - 1 || passTime <= 0) return 0;
+    if (course::isNoResult(time) || passTime <= 0) return 0;
     return basePointsFor(time, passTime);
 }
 
@@ -133,7 +124,7 @@ std::vector<QStringList> runListLines(std::span<const LogRun> runs, const RunLis
         }
         if (request.inGradeGroup && !request.inGradeGroup(run.studentNo)) continue;
 
-        const bool failed = run.time >= kFailedFrom;
+        const bool failed = course::isFailedRun(run.time);
         QString line;
         line.reserve(32);
         if (request.list == RunList::Own) {

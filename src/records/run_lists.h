@@ -11,19 +11,14 @@
 #include <vector>
 
 #include "records/rankings.h"
+#include "results/log_record.h"
 
 // The run lists of the home screen, read from the results log: today's runs, all runs of the
 // last 3650 days, and the signed-in student's own runs, one list of lines per level.
 namespace records {
 
 // One run of the log.
-struct LogRun {
-    double date = 0;       // whole day count
-    double timeOfDay = 0;  // fraction of a day
-    int studentNo = 0;
-    int level = 0;
-    qint32 time = 0;
-};
+using LogRun = LoggedRun;
 
 enum class RunList { Today, All, Own };
 
@@ -32,8 +27,6 @@ enum class RunList { Today, All, Own };
 int runListWindow(RunList list);
 // How far back the all-runs and own-runs lists look, in days.
 constexpr int kLookBackDays = 3650;
-// A run at or above this time is shown as a failed run, without points.
-constexpr qint32 kFailedFrom = 90000;
 
 // The runs of the last `window` whole 44-byte records of the log bytes, in log order. A torn
 // record at the end is ignored.

@@ -6,37 +6,10 @@
 #include <QString>
 #include <QTime>
 
+#include "results/log_record.h"
+
 // The results log "成績累積データ.dat" (44-byte records) and its home-use copy
-// "成績累積データ家庭用.dat" (66-byte records).
-
-constexpr int kResultRecordSize = 44;
-constexpr int kHomeResultRecordSize = 66;
-
-struct ResultRecord {
-    double date = 0;       // day count from 1899-12-30, whole
-    double timeOfDay = 0;  // fraction of a day
-    qint16 studentNo = 0;
-    qint16 level = 0;
-    qint32 time = 0;
-    QString classroom;  // classroom code, up to 5 bytes
-
-    QByteArray toBytes() const;  // 44 bytes
-    static ResultRecord fromBytes(const char* bytes);
-};
-
-struct HomeResultRecord {
-    QString folderName;  // last folder of the data folder with its closing backslash
-    qint16 contentTag = 0;
-    double date = 0;
-    double timeOfDay = 0;
-    qint16 studentNo = 0;
-    qint16 level = 0;
-    qint32 time = 0;
-    QString classroom;
-
-    QByteArray toBytes() const;  // 66 bytes
-    static HomeResultRecord fromBytes(const char* bytes);
-};
+// "成績累積データ家庭用.dat" (66-byte records): where they lie and how a run is appended.
 
 // The folderName of the home-use copy for a data folder ("…/ならびタッチ/" gives
 // "ならびタッチ\", as the Windows machines of the family write it).

@@ -1,9 +1,7 @@
 #include "results/statistics.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "course/points.h"
@@ -24,13 +22,6 @@ namespace {
 constexpr int kNotFoundRetryMs = 5000;
 constexpr int kLockRetryMs = 1000;
 constexpr int kNotFoundFailuresBeforeGivingUp = 4;
-
-double readF64(const char* at) {
-    const quint64 bits = qFromLittleEndian<quint64>(at);
-    double v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
 
 // Whole day count and the present moment (whole seconds, as the Windows clock gives).
 void presentMoment(double* todayDays, double* nowDays) {
@@ -130,7 +121,7 @@ void addPoints(qint32& cell, qint32 p, int level) {
 
 }  // namespace
 
-ResultsTables::ResultsTables() : levelBestTime_(kMaxLevel + 1, kNoTime) {
+ResultsTables::ResultsTables() : levelBestTime_(kMaxLevel + 1, course::kNoRecord) {
     records.resize(kMaxRecords + 1);
 }
 
@@ -156,9 +147,9 @@ void loadResults(const LockedLogWait& wait) {
 
     step = 4;
     // Every best time back to 99999.
-    resetTable(tb.bestTime_, tb.studentsInUse(), kNoTime);
+    resetTable(tb.bestTime_, tb.studentsInUse(), course::kNoRecord);
     qint32 levelBest[kMaxLevel + 1];
-    std::fill(std::begin(levelBest), std::end(levelBest), kNoTime);
+    std::fill(std::begin(levelBest), std::end(levelBest), course::kNoRecord);
 
     const qint64 n = bytes.size() / kResultRecordSize;
     qint64 rec = n > kMaxRecords ? n - kMaxRecords : 0;
@@ -169,11 +160,7 @@ void loadResults(const LockedLogWait& wait) {
         const char* r = data + rec * kResultRecordSize;
         ++i;
         ResultEntry& e = tb.records[i];
-        e.date = readF64(r + 0);
-        e.timeOfDay = readF64(r + 8);
-        e.studentNo = qFromLittleEndian<qint16>(r + 16);
-        e.level = qFromLittleEndian<qint16>(r + 18);
-        e.time = qFromLittleEndian<qint32>(r + 20);
+        e = decodeLoggedRun(r);
 
         step = 6;
         if (e.level < 0 || e.level > kMaxLevel || e.studentNo < 0 || e.studentNo > kMaxStudent) {
@@ -248,7 +235,7 @@ void buildStatistics(const LockedLogWait& wait) {
         if (level < 1 || level > kMaxLevel) continue;
         const int cell = ResultsTables::at(level, e.studentNo);
         const qint32 t = e.time;
-        const bool completed = t < kCompletedBelow;
+        const bool completed = course::isCompleted(t);
         const LevelTarget& target = state::course().levelTargets[level];
 
         if (completed) ++tb.attempts_[cell];

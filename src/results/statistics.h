@@ -11,20 +11,15 @@
 #include <vector>
 
 #include "course/level_locks.h"
+#include "course/run_times.h"
+#include "results/log_record.h"
 #include "state/course.h"
 #include "state/roster.h"
 
 // One entry of the record list read from the results log.
-struct ResultEntry {
-    double date = 0;
-    double timeOfDay = 0;
-    qint16 studentNo = 0;
-    qint16 level = 0;
-    qint32 time = 0;
-};
+using ResultEntry = LoggedRun;
 
 constexpr int kMaxRecords = 20000;
-constexpr qint32 kNoTime = 99999;
 
 // One statistic of every level and student: 5001 x 36 cells, a student's levels side by
 // side. The cells start at zero and the pages of the table are touched only where they are
@@ -85,7 +80,7 @@ class ResultsTables {
     static int at(int level, int student) { return student * (kMaxLevel + 1) + level; }
     // The best time without marking the student in use: 99999 for a student never used.
     qint32 bestTimeOf(int level, int student) const {
-        return student < studentsInUse_ ? bestTime_[at(level, student)] : kNoTime;
+        return student < studentsInUse_ ? bestTime_[at(level, student)] : course::kNoRecord;
     }
 
     // The best times of students from studentsInUse() on are not set yet: read them with
@@ -102,7 +97,7 @@ class ResultsTables {
   private:
     int use(int level, int student) {
         if (student >= studentsInUse_) {
-            bestTime_.fillStudents(studentsInUse_, student + 1, kNoTime);
+            bestTime_.fillStudents(studentsInUse_, student + 1, course::kNoRecord);
             studentsInUse_ = student + 1;
         }
         return at(level, student);
@@ -115,9 +110,6 @@ ResultsTables& resultsTables();
 // The figures of a level and student that the level locks are decided from; unknown
 // outside levels 1..35 and students 0..5000.
 LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student);
-
-// A drill counts as completed below this time.
-constexpr qint32 kCompletedBelow = 6000;
 
 // What a reader of the log shows while another machine holds the log locked: `begin`
 // once the wait starts, `end` when the reader is done (either may be empty).

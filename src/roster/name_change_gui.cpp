@@ -34,13 +34,13 @@ NameChangeWindow::NameChangeWindow() {
     widgets::setProgramTitle(this);
     widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
 
-    Label4 = makeLabel(this, "Label4", QStringLiteral("名前変更"), twRect(360, 150, 6000, 700), 22,
+    title_ = makeLabel(this, "Label4", QStringLiteral("名前変更"), twRect(360, 150, 6000, 700), 22,
                        true);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("生まれた年"), twRect(360, 950, 2000, 450),
-                       12, true);
-    Label2 =
+    birthYearHeading_ = makeLabel(this, "Label1", QStringLiteral("生まれた年"),
+                                  twRect(360, 950, 2000, 450), 12, true);
+    nameHeading_ =
         makeLabel(this, "Label2", QStringLiteral("名前"), twRect(2700, 950, 2000, 450), 12, true);
-    Label3 =
+    earlyBirthNote_ =
         makeLabel(this, "Label3", QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"),
                   QRect(), 11);
     emptyHint_ = widgets::makeLabel(this, QStringLiteral("EmptyHint"),
@@ -50,13 +50,13 @@ NameChangeWindow::NameChangeWindow() {
                                     twRect(360, kRowTop, 7800, 2 * kRowPitch), 11);
     emptyHint_->setWordWrap(true);
     savedNote_ = widgets::makeLabel(this, QStringLiteral("SavedNote"), QString(), QRect(), 11);
-    Command1 = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
-                                   QRect(), 14, true);
-    Command2 = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
-                                   QRect(), 14, true);
-    connect(Command1, &QPushButton::clicked, this,
+    changeButton_ = widgets::makeButton(this, QStringLiteral("Command1"), QStringLiteral("変更"),
+                                        QRect(), 14, true);
+    backButton_ = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
+                                      QRect(), 14, true);
+    connect(changeButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { writeNames(); }); });
-    connect(Command2, &QPushButton::clicked, this,
+    connect(backButton_, &QPushButton::clicked, this,
             [this] { platform::guarded([this] { goBack(); }); });
     buildRows(0);
 }
@@ -92,9 +92,9 @@ void NameChangeWindow::buildRows(int count) {
     }
     emptyHint_->setVisible(count == 0);
     const int below = kRowTop + (count == 0 ? 2 : count) * kRowPitch + 100;
-    Label3->setGeometry(twRect(360, below, 7800, 450));
-    Command1->setGeometry(twRect(1800, below + 650, 2100, 700));
-    Command2->setGeometry(twRect(4500, below + 650, 2100, 700));
+    earlyBirthNote_->setGeometry(twRect(360, below, 7800, 450));
+    changeButton_->setGeometry(twRect(1800, below + 650, 2100, 700));
+    backButton_->setGeometry(twRect(4500, below + 650, 2100, 700));
     savedNote_->setGeometry(twRect(360, below + 1500, 7800, 400));
     setFixedSize(twRect(0, 0, 8700, below + 2050).size());
     // Tab runs through each row's birth year and name, then the buttons.
@@ -104,8 +104,8 @@ void NameChangeWindow::buildRows(int count) {
         setTabOrder(birthYearBoxes_[i], nameBoxes_[i]);
         previous = nameBoxes_[i];
     }
-    if (previous) setTabOrder(previous, Command1);
-    setTabOrder(Command1, Command2);
+    if (previous) setTabOrder(previous, changeButton_);
+    setTabOrder(changeButton_, backButton_);
 }
 
 void NameChangeWindow::load() {

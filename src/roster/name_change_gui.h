@@ -38,14 +38,14 @@ class NameChangeWindow : public QWidget {
     void showLines(const std::vector<RosterLine>& lines);
 
     std::optional<NameChangeSheet> sheet_;  // the roster as the rows were filled
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* birthYearHeading_ = nullptr;      // Label1
+    QLabel* nameHeading_ = nullptr;           // Label2
+    QLabel* earlyBirthNote_ = nullptr;        // Label3
+    QLabel* title_ = nullptr;                 // Label4
     QLabel* emptyHint_ = nullptr;             // shown instead of rows when the roster has no line
     QLabel* savedNote_ = nullptr;             // when the last "変更" wrote the roster
     std::vector<QLineEdit*> birthYearBoxes_;  // Text2 (1), (2), ...
     std::vector<QLineEdit*> nameBoxes_;       // Text1 (1), (2), ...
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QPushButton* changeButton_ = nullptr;     // Command1
+    QPushButton* backButton_ = nullptr;       // Command2
 };

@@ -7,6 +7,8 @@
 #include <QVariantList>
 #include <functional>
 
+#include "course/levels.h"
+#include "course/run_times.h"
 #include "platform/errors.h"
 #include "platform/sequential_text.h"
 #include "roster/roster.h"
@@ -100,8 +102,9 @@ QByteArray defaultTargetsBytes() {
         {45, 70, 100, 3, 4, 5, 0, 7, 7, 0, 0, 0},
     };
     for (int level = 5; level <= 20; ++level) {
-        const bool practice = level % 2 == 1;
-        targets.append({60, 90, practice ? 9999 : 100, 3, 1, 0, 0, 7, 7, 0, 0, 0});
+        const bool practice = course::level(level).practice;
+        targets.append(
+            {60, 90, practice ? course::kNoClearTarget : 100, 3, 1, 0, 0, 7, 7, 0, 0, 0});
     }
     return textBytes(targets);
 }

@@ -13,14 +13,14 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     widgets::setProgramTitle(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
     widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
-    Label19 = new QLabel(QStringLiteral("Just a moment, please."), this);
-    Label19->setObjectName(QStringLiteral("Label19"));
-    Label19->setFont(widgets::gothicFont(14, true));
-    Label19->setAlignment(Qt::AlignCenter);
+    message_ = new QLabel(QStringLiteral("Just a moment, please."), this);
+    message_->setObjectName(QStringLiteral("Label19"));
+    message_->setFont(widgets::gothicFont(14, true));
+    message_->setAlignment(Qt::AlignCenter);
     // The message in the middle of the design, which stands centred on the screen.
     constexpr int width = 4800, height = 1200;
-    Label19->setGeometry(platform::twRect((widgets::kScreenWidth - width) / 2,
-                                          (widgets::kScreenHeight - height) / 2, width, height));
+    message_->setGeometry(platform::twRect((widgets::kScreenWidth - width) / 2,
+                                           (widgets::kScreenHeight - height) / 2, width, height));
     // It stands in for the screens of the main flow between two of them, on the same screen.
     platform::coverScreen(this);
 }

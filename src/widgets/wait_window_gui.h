@@ -12,7 +12,7 @@ class WaitWindow : public QWidget {
     explicit WaitWindow(QWidget* parent = nullptr);
 
   private:
-    QLabel* Label19;
+    QLabel* message_;  // Label19
 
   protected:
     // The window system's close (Alt+F4) is refused: the window goes when its wait is over.

@@ -6,17 +6,6 @@
 
 namespace {
 
-TEST(LevelTable, StepLevelsExplainTheirStep) {
-    for (int level = 1; level <= 4; ++level) {
-        EXPECT_EQ(course::level(level).maxStep, level);
-        EXPECT_FALSE(course::level(level).practice);
-    }
-    EXPECT_EQ(course::level(2).explanation, QStringLiteral("レベル2＝１～２ずつ増えています"));
-    EXPECT_EQ(course::level(4).explanation, QStringLiteral("レベル4＝１～４ずつ増えています"));
-    for (int level : {0, 5, 21}) EXPECT_TRUE(course::level(level).explanation.isEmpty());
-    EXPECT_EQ(course::level(7).maxStep, 1);
-}
-
 TEST(LevelTable, PracticeLevelsOfTheCountRunAgainst600Seconds) {
     std::array<LevelTarget, kMaxLevel + 1> targets{};
     for (auto& t : targets) {

@@ -104,8 +104,8 @@ class DrillScreenTest : public CoreFixture {
         delete kept.data();
         QCoreApplication::processEvents();
         for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
-        resultsTables().bestTime(1, 7) = kNoTime;
-        resultsTables().levelBestTime(1) = kNoTime;
+        resultsTables().bestTime(1, 7) = course::kNoRecord;
+        resultsTables().levelBestTime(1) = course::kNoRecord;
         soundTable() = SoundTable{};
         platform::setRandom(nullptr);
         platform::setMedia(nullptr);
@@ -245,11 +245,11 @@ TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
     EXPECT_FALSE(child<QWidget>(frm, "sPicture2")->isVisible());
     for (int k = 10; k <= 39; ++k)
         EXPECT_TRUE(child<QWidget>(frm, QStringLiteral("sPicture3_%1").arg(k))->isVisible());
-    // Time bar: the pass and second times at their share of the limit (300 s).
-    const int frame = child<QWidget>(frm, "sShape5")->width();
-    EXPECT_EQ(frame, platform::tw(DrillScreen::kFrameWidth));
-    EXPECT_EQ(child<QWidget>(frm, "sShape3")->width(), platform::tw(DrillScreen::kFrameWidth / 10));
-    EXPECT_EQ(child<QWidget>(frm, "sShape4")->width(), platform::tw(DrillScreen::kFrameWidth / 5));
+    // Time bar: the pass (30 s) and second (60 s) times at their share of the 300 s limit in
+    // the 280-pixel frame.
+    EXPECT_EQ(child<QWidget>(frm, "sShape5")->width(), 280);
+    EXPECT_EQ(child<QWidget>(frm, "sShape3")->width(), 28);
+    EXPECT_EQ(child<QWidget>(frm, "sShape4")->width(), 56);
     EXPECT_EQ(child<QWidget>(frm, "sShape2")->width(), 0);
 
     auto* t1 = child<QTimer>(frm, "sTimer1");

@@ -4,24 +4,12 @@
 
 #include <memory>
 
+#include "course/today_total.h"
 #include "records/chart_students.h"
 #include "results/statistics.h"
 #include "state/course.h"
 
 namespace {
-
-TEST(HomeLines, ExplanationLines) {
-    const QStringList lines = homelines::explanationLines();
-    ASSERT_EQ(lines.size(), 23);
-    EXPECT_EQ(lines[0], QStringLiteral("①の指示で計算します"));
-    EXPECT_EQ(lines[2],
-              QString(QChar(0x3000)) + QStringLiteral("スペースキーで次のますへ移動できます"));
-    EXPECT_EQ(lines[5], QString(2, QChar(0x3000)) + QStringLiteral("DELETEキー"));
-    EXPECT_EQ(lines[20], QStringLiteral("　また判定ボタンをします"));
-    EXPECT_TRUE(lines[21].isEmpty());
-    EXPECT_EQ(lines[22], QStringLiteral("では、スタートボタンを押してはじめよう"));
-    for (const QString& line : lines) EXPECT_FALSE(line.startsWith(u' ')) << line.toStdString();
-}
 
 TEST(HomeLines, TargetsOfALevel) {
     LevelTarget t;
@@ -52,8 +40,14 @@ TEST(HomeLines, FiguresOfTheStudent) {
     stats->todayCount(3, 5) = 4;  // beyond the course of 2 levels
     EXPECT_EQ(homelines::allTimeLine(*stats, 1, 5), QStringLiteral("3回/45点"));
     EXPECT_EQ(homelines::todayLine(*stats, 1, 5), QStringLiteral("1回/15点"));
-    EXPECT_EQ(homelines::todayTotalLine(homelines::todayTotal(*stats, 2, 5)),
+    // Each screen adds up its own range of levels.
+    const auto countAt = [&](int level) { return stats->todayCount(level, 5); };
+    using course::TodayTotal;
+    EXPECT_EQ(homelines::todayTotalLine(course::todayTotal(TodayTotal::HomeScreen, 2, countAt)),
               QStringLiteral("本日総回数＝3回"));
+    stats->todayCount(16, 5) = 8;
+    EXPECT_EQ(course::todayTotal(TodayTotal::DrillScreen, 2, countAt), 7);
+    EXPECT_EQ(course::todayTotal(TodayTotal::EndScreen, 2, countAt), 15);
 }
 
 TEST(HomeLines, StudentAndClassroomLabels) {

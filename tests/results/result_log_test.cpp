@@ -181,8 +181,8 @@ class RecordResultTest : public ResultLogTest {
         state::course().levelTargets[3].clearPoints = 100;
     }
     void TearDown() override {
-        resultsTables().bestTime(3, 123) = kNoTime;
-        resultsTables().levelBestTime(3) = kNoTime;
+        resultsTables().bestTime(3, 123) = course::kNoRecord;
+        resultsTables().levelBestTime(3) = course::kNoRecord;
         resultsTables().attempts(3, 123) = 0;
         resultsTables().totalPoints(3, 123) = 0;
         ResultLogTest::TearDown();

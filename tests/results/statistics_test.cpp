@@ -107,10 +107,10 @@ TEST_F(StatisticsTest, BadEntriesAreDroppedButStillCountAsBestTimes) {
     EXPECT_EQ(tb.bestTime(2, 8), 6);
     EXPECT_EQ(tb.bestTime(0, 9), 7);
     EXPECT_EQ(tb.bestTime(2, 7), 300);
-    EXPECT_EQ(tb.bestTime(3, 7), kNoTime);
+    EXPECT_EQ(tb.bestTime(3, 7), course::kNoRecord);
     // The level best looks at students 1..5000 only.
     EXPECT_EQ(tb.levelBestTime(2), 6);
-    EXPECT_EQ(tb.levelBestTime(3), kNoTime);
+    EXPECT_EQ(tb.levelBestTime(3), course::kNoRecord);
     EXPECT_FALSE(ended());
 }
 
@@ -173,7 +173,7 @@ TEST_F(StatisticsTest, ARebuildLeavesNothingOfRunsNoLongerInTheLog) {
     EXPECT_EQ(after.totalPoints_[gone], 0);
     EXPECT_EQ(after.todayCount_[gone], 0.0f);
     EXPECT_EQ(after.clearWindowPoints_[gone], 0);
-    EXPECT_EQ(after.bestTime_[gone], kNoTime);
+    EXPECT_EQ(after.bestTime_[gone], course::kNoRecord);
     EXPECT_EQ(after.bestTime_[ResultsTables::at(1, 2)], 50);
     EXPECT_EQ(after.attempts_[ResultsTables::at(1, 2)], 1);
 }
