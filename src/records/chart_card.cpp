@@ -108,7 +108,7 @@ QStringList cardTextLines(const CardRuns& runs, const CardRanks& ranks, const Ch
                  QStringLiteral("位");
     // The student's best is left empty without a run of their own; without a timed run of
     // anyone's the line says so.
-    if (runs.everyoneBest >= kNoTime) {
+    if (course::isNoResult(runs.everyoneBest)) {
         lines << QStringLiteral("　　最高　　　　") + kNoRecordText;
     } else {
         lines << QStringLiteral("　　最高　　　　") + rightAligned(bestText, 6) +

@@ -16,7 +16,7 @@ namespace records {
 namespace {
 
 bool failed(qint32 time) {
-    return time >= kFailedFrom;
+    return course::isFailedRun(time);
 }
 
 bool validLevel(int level) {
@@ -119,7 +119,7 @@ LevelReport levelReport(std::span<const LogRun> runs, int level, const DayRange&
         report.recentMedian =
             n % 2 ? last[n / 2] : (static_cast<double>(last[n / 2 - 1]) + last[n / 2]) / 2;
     }
-    qint32 lowest = kNoTime;
+    qint32 lowest = course::kNoRecord;
     for (DayBest& best : dayBests) {
         best.newBest = best.time < lowest;
         lowest = std::min(lowest, best.time);
@@ -394,7 +394,7 @@ QStringList levelHeadings() {
 }
 
 QStringList levelCells(const LevelReport& level, const QString& levelName) {
-    const bool best = level.bestTime < kFailedFrom;
+    const bool best = !course::isFailedRun(level.bestTime);
     return {QString::number(level.level) + u' ' + levelName,
             QString::number(level.runs) + QStringLiteral("回"),
             best ? QString::number(level.bestTime) + QStringLiteral("秒") : QStringLiteral("--"),

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "course/run_times.h"
 #include "records/run_lists.h"
 #include "results/statistics.h"
 #include "state/course.h"
@@ -77,7 +78,7 @@ struct DayBest {
 struct LevelReport {
     int level = 0;
     int runs = 0;
-    qint32 bestTime = kNoTime;  // kNoTime: no completed run in the period
+    qint32 bestTime = course::kNoRecord;  // course::kNoRecord: no completed run in the period
     int bestDay = 0;
     double recentMedian = -1;  // of the last ten completed runs; -1: none
     int firstPassDay = 0;      // the first passed run ever (up to the period's end); 0: none

@@ -101,7 +101,7 @@ void drawDayBestLine(QPainter& painter, const QRectF& box, const records::LevelR
                      const records::DayRange& range) {
     if (level.dayBests.empty()) return;
     qint32 slowest = 0;
-    qint32 fastest = kNoTime;
+    qint32 fastest = course::kNoRecord;
     for (const records::DayBest& b : level.dayBests) {
         slowest = std::max(slowest, b.time);
         fastest = std::min(fastest, b.time);
