@@ -16,6 +16,7 @@ struct ExportRequest {
     CsvEncoding encoding = CsvEncoding::Utf8WithBom;
     QString outputPath;  // empty: standard output
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments (without the program's own name). False, with the reason, on a

@@ -28,7 +28,7 @@
 #include "platform/program.h"
 #include "records/chart_card.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 using records::ReportPeriod;
 

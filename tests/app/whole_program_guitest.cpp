@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include "platform/geometry.h"
 #include "support/whole_program_fixture.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -23,6 +25,11 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
         QStringLiteral("小1 佐藤太郎") + kFull.repeated(2) + noFigures,
     };
     EXPECT_EQ(nameRows(), before);
+    // The program's icon: every window's, and beside "O.K.".
+    EXPECT_EQ(NameSelection::current()->windowIcon().availableSizes().size(), 3);
+    auto* image = NameSelection::current()->findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_FALSE(image->pixmap().isNull());
 
     QPointer<NameSelection> firstList(NameSelection::current());
     HomeScreen* home = signIn(2);

@@ -11,7 +11,7 @@
 #include "platform/printer_gui.h"
 #include "records/progress_report_gui.h"
 #include "support/whole_program_fixture.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
