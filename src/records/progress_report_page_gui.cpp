@@ -40,7 +40,8 @@ double drawCalendar(QPainter& painter, const QRectF& area, const ReportPage& con
     const records::ProgressReport& r = content.report;
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double cell = std::min(area.width() / 8.5, metrics.lineSpacing() * 1.8);
-    const double labelWidth = area.width() - 7 * cell;
+    const double labelWidth =
+        std::min(area.width() - 7 * cell, metrics.horizontalAdvance(QStringLiteral("12/28")) * 1.4);
     const int firstMonday = r.range.first - (records::dateOfDay(r.range.first).dayOfWeek() - 1);
     const int weeks = (r.range.last - firstMonday) / 7 + 1;
     const int shown = std::min(weeks, kPaperWeeks);
