@@ -10,6 +10,7 @@
 #include "platform/record_file.h"
 #include "platform/wait.h"
 #include "results/level_targets.h"
+#include "results/pending_runs.h"
 #include "results/result_log.h"
 #include "roster/roster.h"
 #include "state/course.h"
@@ -61,6 +62,13 @@ bool takeValue(const QStringList& args, qsizetype* i, QString* value, QString* e
     return true;
 }
 
+// The runs this computer keeps for the family that are not in the log yet.
+LogRuns pendingRunsOf(QByteArray logBytes, const QString& logPath) {
+    const qsizetype whole = logBytes.size() / kResultRecordSize * kResultRecordSize;
+    addPendingToLog(&logBytes, familyLogs());
+    return decodeRuns(logBytes.mid(whole), logPath);
+}
+
 }  // namespace
 
 bool parseExportArguments(const QStringList& args, ExportRequest* request, QString* error) {
@@ -101,6 +109,8 @@ bool parseExportArguments(const QStringList& args, ExportRequest* request, QStri
                 *error = QStringLiteral("--encoding %1: utf-8 か cp932 を指定します").arg(value);
                 return false;
             }
+        } else if (arg == QStringLiteral("--pending")) {
+            r.pending = true;
         } else if (arg == QStringLiteral("-o")) {
             if (!takeValue(args, &i, &value, error)) return false;
             if (value.isEmpty()) {
@@ -134,7 +144,8 @@ bool parseExportArguments(const QStringList& args, ExportRequest* request, QStri
 QString exportUsage() {
     return QStringLiteral(
         "使い方: narabitouch-export プログラムフォルダ [--from yyyy-mm-dd] [--to yyyy-mm-dd]\n"
-        "                          [--student N] [--encoding utf-8|cp932] [-o ファイル]\n"
+        "                          [--student N] [--encoding utf-8|cp932] [--pending]\n"
+        "                          [-o ファイル]\n"
         "\n"
         "プログラムフォルダ (例: …/ならびタッチ) の成績累積データ.dat を、1 回の記録を 1 行にした\n"
         "CSV にして書き出します (表計算ソフト用)。設定.txt、共通データ.txt、生徒用名簿.txt、\n"
@@ -147,6 +158,7 @@ QString exportUsage() {
         "の表計算ソフトでそのまま開けます\n"
         "  --encoding cp932    シフト JIS (CP932)\n"
         "  -o ファイル          このファイルに書き出します (ないときは標準出力)\n"
+        "  --pending           このパソコンに保存待ちの成績も書き出し、列「保存待ち」に ○\n"
         "  --help              この説明\n"
         "\n"
         "列: 日付, 時刻, 生徒番号, 名前, 学年 (今日の学年), レベル, レベル名,\n"
@@ -230,7 +242,8 @@ int runExport(const QStringList& args, const ExportOutput& out) {
         }
 
         const QString logPath = resultLogPath();
-        const LogRuns runs = decodeRuns(readLogShared(logPath, kLockAttempts), logPath);
+        const QByteArray logBytes = readLogShared(logPath, kLockAttempts);
+        const LogRuns runs = decodeRuns(logBytes, logPath);
         if (runs.tornBytes > 0) {
             say(QStringLiteral("%1: 最後の記録が途中で切れています (%2 バイト)。読み飛ばしました")
                     .arg(shownPath(logPath))
@@ -242,7 +255,16 @@ int runExport(const QStringList& args, const ExportOutput& out) {
                     .arg(runs.leftOut));
         }
 
-        const QByteArray csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
+        QByteArray csv;
+        if (request.pending) {
+            std::vector<ResultRecord> all = runs.records;
+            const size_t logged = all.size();
+            for (const ResultRecord& r : pendingRunsOf(logBytes, logPath).records)
+                all.push_back(r);
+            csv = runsCsv(all, lookup, request.filter, request.encoding, logged);
+        } else {
+            csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
+        }
         if (!request.outputPath.isEmpty()) {
             platform::replaceFile(request.outputPath, csv);
         } else if (!out.standardOutput(csv)) {

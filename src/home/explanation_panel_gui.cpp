@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "platform/rewrite_failures.h"
 #include "widgets/controls_gui.h"
 
 using namespace homelayout;
@@ -38,7 +39,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
     connect(resetStepFile_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { clearStepFile(); }); });
+            [] { platform::guarded([] { platform::rewriteTold(clearStepFile); }); });
 }
 
 void ExplanationPanel::showExplanation() {

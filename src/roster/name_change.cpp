@@ -5,6 +5,7 @@
 
 #include "platform/ansi.h"
 #include "platform/numeric.h"
+#include "platform/rewrite_failures.h"
 #include "roster/entry_rules.h"
 #include "state/roster.h"
 
@@ -49,6 +50,10 @@ QString changeNames(const std::vector<NameChangeRow>& rows) {
     std::vector<RosterLine> lines = readRosterFile(path);
     const QString refusal = applyNameChanges(&lines, rows);
     if (!refusal.isEmpty()) return refusal;
-    writeRosterLines(path, lines);
+    try {
+        writeRosterLines(path, lines);
+    } catch (const platform::RuntimeError& e) {
+        return platform::rewriteFailureText(e);
+    }
     return {};
 }
