@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/screen_flow_gui.h"
+#include "app/program_flow_gui.h"
 #include "bench_support.h"
 #include "course/catalogue.h"
 #include "help/help_browser_gui.h"

@@ -33,7 +33,7 @@
 #include "results/statistics.h"
 #include "roster/name_selection_gui.h"
 #include "state/session.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // "設定.txt" and "共通データ.txt" (the input's two parts), read by the start-up.
-#include "app/settings.h"
+#include "app/start_up.h"
 #include "course/grades.h"
 #include "fuzz_support.h"
 #include "platform/errors.h"

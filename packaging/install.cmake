@@ -9,10 +9,35 @@ install(TARGETS narabitouch-sound narabitouch-print
 # The data folder narabitouch-setup lays out new families from: sounds, pictures, help.
 install(DIRECTORY ${NARABI_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/narabitouch
         PATTERN ".stamp" EXCLUDE)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/narabitouch.desktop
+# The menu entry and the software centres' description, under the program's one id.
+set(NARABI_APP_ID org.example.narabitouch)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${NARABI_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${NARABI_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The icon: the drawing, and the pictures of it the build drew.
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/narabitouch.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 48 128 256)
+  install(FILES ${NARABI_ICON_DIR}/${size}/narabitouch.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+# Manual pages of the three commands, made from their own --help and --version, compressed.
+set(NARABI_MAN_PAGES)
+foreach(command narabitouch narabitouch-setup narabitouch-export)
+  set(page ${CMAKE_BINARY_DIR}/packaging/man/${command}.1)
+  add_custom_command(
+    OUTPUT ${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/man
+    COMMAND sh ${CMAKE_SOURCE_DIR}/packaging/man_page.sh $<TARGET_FILE:${command}> ${page}
+    DEPENDS ${command} ${CMAKE_SOURCE_DIR}/packaging/man_page.sh
+    VERBATIM)
+  list(APPEND NARABI_MAN_PAGES ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(narabi_man_pages ALL DEPENDS ${NARABI_MAN_PAGES})
 
 # Debian's documentation files: copyright and a compressed changelog.
 set(NARABI_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/narabitouch)
@@ -42,7 +67,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Qt's own dialogs in Japanese; a sound server, without which the program ends after
+# repeated sound failures as on the Windows machines.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

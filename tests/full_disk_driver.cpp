@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -20,10 +21,12 @@ namespace {
 
 QString g_shots;
 int g_shot = 0;
+bool g_pressing = false;  // a problem's presses are under way
 
 void shoot(const char* what) {
-    const QString path = QStringLiteral("%1/%2-%3.png").arg(g_shots).arg(++g_shot, 2, 10,
-                                                                         QLatin1Char('0'))
+    const QString path = QStringLiteral("%1/%2-%3.png")
+                             .arg(g_shots)
+                             .arg(++g_shot, 2, 10, QLatin1Char('0'))
                              .arg(QLatin1String(what));
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("shot: %s\n", path.toUtf8().constData());
@@ -60,8 +63,10 @@ void step() {
         std::printf("box: %s\n", text.toUtf8().constData());
         shoot("message");
         ticks = 0;
-        if (QAbstractButton* ok = box->defaultButton()) ok->click();
-        else box->accept();
+        if (QAbstractButton* ok = box->defaultButton())
+            ok->click();
+        else
+            box->accept();
         return;
     }
     if (ticks < 8) return;  // let each screen settle and paint
@@ -81,12 +86,21 @@ void step() {
             phase = 4;
         }
     } else if (auto* card = shown<QLabel>(QStringLiteral("Label1_1")); card && phase == 2) {
-        QList<QLabel*> cards;
-        for (int i = 1; i <= 10; ++i) cards << shown<QLabel>(QStringLiteral("Label1_%1").arg(i));
-        if (cards.contains(nullptr)) return;
-        std::sort(cards.begin(), cards.end(),
+        if (g_pressing) return;
+        QList<QLabel*> found;
+        for (int i = 1; i <= 10; ++i) found << shown<QLabel>(QStringLiteral("Label1_%1").arg(i));
+        if (found.contains(nullptr)) return;
+        std::sort(found.begin(), found.end(),
                   [](QLabel* a, QLabel* b) { return a->text().toInt() < b->text().toInt(); });
-        for (QLabel* c : cards) press(c);
+        QList<QPointer<QLabel>> cards(found.begin(), found.end());
+        // Pressed from a call of its own: the last press may open a message box, whose loop
+        // must let this timer run again.
+        g_pressing = true;
+        QTimer::singleShot(0, [cards] {
+            for (const QPointer<QLabel>& c : cards)
+                if (c) press(c);
+            g_pressing = false;
+        });
     } else if (auto* menu = shown<QPushButton>(QStringLiteral("Command4")); menu && phase == 2) {
         shoot("end-screen");
         menu->click();

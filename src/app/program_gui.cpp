@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/program_flow_gui.h"
 #include "app/program_options.h"
-#include "app/screen_flow_gui.h"
-#include "app/settings.h"
+#include "app/start_up.h"
 #include "app/version.h"
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
@@ -19,6 +19,7 @@
 #include "platform/program.h"
 #include "platform/translations.h"
 #include "state/session.h"
+#include "widgets/controls_gui.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -78,6 +79,7 @@ class WindowWatcher : public QObject {
 void installProgram(bool installPlatform) {
     if (installPlatform) platform::installWidgetPlatform();
     platform::installInputHabits();
+    QApplication::setWindowIcon(widgets::programIcon());
     // A new flow each time: nothing a screen kept (the list choices) outlives an install.
     static std::unique_ptr<ProgramFlow> flow;
     setScreenFlow(nullptr);

@@ -12,6 +12,7 @@
 
 #include "course/levels.h"
 #include "course/today_total.h"
+#include "drill/wrong_press_mark_gui.h"
 #include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/file_names.h"
@@ -27,8 +28,9 @@
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
+#include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -55,6 +57,7 @@ DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
     buildStrip();
     buildCardArea();
     buildOverlay();
+    widgets::describeDrillTexts(this);
     platform::coverScreen(this);
 
     drillClock_ = new QTimer(this);
@@ -233,6 +236,7 @@ void DrillScreen::Command1Click() {
     for (int i = 1; i <= drill::kCardCount; ++i) {
         cardPictures_[i]->setPixmap(cardPixmap_);
         cardNumbers_[i]->setText(QString::number(problem_.cards[i].value));
+        widgets::describeCard(cards_[i], problem_.cards[i].value, false);
     }
 }
 
@@ -248,10 +252,12 @@ void DrillScreen::handlePress(int i) {
     QPointer<DrillScreen> self(this);
     const drill::PressResult result = run_.press(problem_.cards[i].rank);
     if (result == drill::PressResult::Wrong) {
+        WrongPressMark::showOn(cards_[i], elapsedSeconds_);
         playSection(soundWrong);
         return;
     }
     cardPictures_[i]->setPixmap(donePixmap_);
+    widgets::describeCard(cards_[i], problem_.cards[i].value, true);
     platform::doEvents();
     // A clock tick that ran meanwhile may have ended the run at the time limit.
     if (mustStop(self) || run_.endHandled) return;

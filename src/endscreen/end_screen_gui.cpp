@@ -26,8 +26,9 @@
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
+#include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -219,6 +220,7 @@ void EndScreen::evaluate() {
     const int lastLevel = course::todayTotalLastLevel(course::TodayTotal::EndScreen, kMaxLevel);
     for (int l = 1; l <= lastLevel; ++l) todayAll += stats.todayCount(l, s);
     todayAttempts_->setText(evaluation::todayAttemptText(todayAll));
+    widgets::nameResults(this);
 
     // 9. The verdict in words and sound.
     platform::doEvents();

@@ -5,6 +5,7 @@
 
 #include "course/grades.h"
 #include "course/levels.h"
+#include "platform/command_line.h"
 #include "platform/errors.h"
 #include "platform/file_replace.h"
 #include "platform/record_file.h"
@@ -14,6 +15,7 @@
 #include "results/result_log.h"
 #include "roster/roster.h"
 #include "state/course.h"
+#include "state/folder_guess.h"
 #include "state/roster.h"
 #include "state/settings.h"
 #include "state/settings_file.h"
@@ -53,13 +55,44 @@ bool isFamilyFile(const QString& outputPath) {
     return false;
 }
 
-bool takeValue(const QStringList& args, qsizetype* i, QString* value, QString* error) {
-    if (*i + 1 >= args.size()) {
-        *error = QStringLiteral("%1 の後に値がありません").arg(args[*i]);
-        return false;
-    }
-    *value = args[++*i];
-    return true;
+platform::CommandLine exportCommandLine() {
+    platform::CommandLine line(
+        {kProgramName,
+         {QStringLiteral("プログラムフォルダ [--from yyyy-mm-dd] [--to yyyy-mm-dd]"),
+          QStringLiteral(
+              "                    [--student N] [--encoding utf-8|cp932] [--pending]\n"
+              "                    [-o ファイル]")},
+         QStringLiteral(
+             "プログラムフォルダ (例: …/ならびタッチ) の成績累積データ.dat を、1 回の記録を 1 "
+             "行にした\n"
+             "CSV にして書き出します (表計算ソフト用)。設定.txt、共通データ.txt、生徒用名簿.txt、\n"
+             "タイム回数データ.txt "
+             "はプログラムと同じように読み、家族のファイルには何も書きません。\n"
+             "家族フォルダを指定すると、その中のプログラムフォルダが 1 つならそれを使います。"),
+         QStringLiteral(
+             "列: 日付, 時刻, 生徒番号, 名前, 学年 (今日の学年), レベル, レベル名,\n"
+             "    タイム(秒) (時間切れなど失敗した回は空), 得点 (レベルの重みをかけない点), "
+             "教室コード\n"
+             "区切りはコンマ、行末は CR LF、コンマや \" を含む値は \" で囲みます。\n"
+             "最後の記録が途中で切れていれば読み飛ばし、標準エラーに知らせます。"),
+         QStringLiteral("0 書き出した / 1 ファイルがない・読めない・書けない / 2 使い方の誤り")});
+    const QString day = QStringLiteral("yyyy-mm-dd");
+    line.addOption(
+        {QStringLiteral("from"), QStringLiteral("この日からの記録 (その日を含む)"), day});
+    line.addOption({QStringLiteral("to"), QStringLiteral("この日までの記録 (その日を含む)"), day});
+    line.addOption(
+        {QStringLiteral("student"), QStringLiteral("生徒番号 N の記録だけ"), QStringLiteral("N")});
+    line.addOption(
+        {QStringLiteral("encoding"),
+         QStringLiteral("utf-8 (既定): UTF-8、BOM 付き (日本語の Windows の表計算ソフト用)\n"
+                        "cp932: シフト JIS (CP932)"),
+         QStringLiteral("utf-8|cp932")});
+    line.addOption({QStringLiteral("pending"),
+                    QStringLiteral("このパソコンに保存待ちの成績も書き出し、列「保存待ち」に ○")});
+    line.addOption({QStringLiteral("o"),
+                    QStringLiteral("このファイルに書き出します (ないときは標準出力)"),
+                    QStringLiteral("ファイル")});
+    return line;
 }
 
 // The runs this computer keeps for the family that are not in the log yet.
@@ -73,66 +106,83 @@ LogRuns pendingRunsOf(QByteArray logBytes, const QString& logPath) {
 
 bool parseExportArguments(const QStringList& args, ExportRequest* request, QString* error) {
     ExportRequest r;
-    bool haveFolder = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString value;
-        if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+    platform::CommandLine line = exportCommandLine();
+    switch (line.parse(args)) {
+        case platform::CommandLine::Outcome::Help:
             r.help = true;
-        } else if (arg == QStringLiteral("--from") || arg == QStringLiteral("--to")) {
-            if (!takeValue(args, &i, &value, error)) return false;
-            const QDate day = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            if (!day.isValid()) {
-                *error = QStringLiteral("%1 %2: 日付は yyyy-mm-dd の形で書きます").arg(arg, value);
-                return false;
-            }
-            (arg == QStringLiteral("--from") ? r.filter.from : r.filter.to) = day;
-        } else if (arg == QStringLiteral("--student")) {
-            if (!takeValue(args, &i, &value, error)) return false;
-            bool ok = false;
-            const int no = value.toInt(&ok);
-            if (!ok || no < 1 || no > kMaxStudent) {
-                *error = QStringLiteral("--student %1: 生徒番号は 1 から %2 までです")
-                             .arg(value)
-                             .arg(kMaxStudent);
-                return false;
-            }
-            r.filter.studentNo = no;
-        } else if (arg == QStringLiteral("--encoding")) {
-            if (!takeValue(args, &i, &value, error)) return false;
-            const QString name = value.toLower();
-            if (name == QStringLiteral("utf-8") || name == QStringLiteral("utf8")) {
-                r.encoding = CsvEncoding::Utf8WithBom;
-            } else if (name == QStringLiteral("cp932")) {
-                r.encoding = CsvEncoding::Cp932;
-            } else {
-                *error = QStringLiteral("--encoding %1: utf-8 か cp932 を指定します").arg(value);
-                return false;
-            }
-        } else if (arg == QStringLiteral("--pending")) {
-            r.pending = true;
-        } else if (arg == QStringLiteral("-o")) {
-            if (!takeValue(args, &i, &value, error)) return false;
-            if (value.isEmpty()) {
-                *error = QStringLiteral("-o の後のファイル名が空です");
-                return false;
-            }
-            r.outputPath = value;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            *error = QStringLiteral("%1: 知らないオプションです").arg(arg);
+            *request = r;
+            return true;
+        case platform::CommandLine::Outcome::Version:
+            r.version = true;
+            *request = r;
+            return true;
+        case platform::CommandLine::Outcome::UsageError:
+            *error = line.error();
             return false;
-        } else if (haveFolder) {
-            *error = QStringLiteral("%1: プログラムフォルダは 1 つだけ指定します").arg(arg);
+        case platform::CommandLine::Outcome::Run:
+            break;
+    }
+    const QCommandLineParser& parser = line.parser();
+    // Every option once at most: a second value would silently replace the first.
+    for (const QString& name : parser.optionNames()) {
+        if (parser.values(name).size() > 1) {
+            *error = QStringLiteral("%1%2 は 1 回だけ指定します")
+                         .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
             return false;
-        } else {
-            r.programDir = arg;
-            haveFolder = true;
         }
     }
-    if (!r.help && !haveFolder) {
+    for (const QString& name : {QStringLiteral("from"), QStringLiteral("to")}) {
+        if (!parser.isSet(name)) continue;
+        const QString value = parser.value(name);
+        const QDate day = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+        if (!day.isValid()) {
+            *error = QStringLiteral("--%1 %2: 日付は yyyy-mm-dd の形で書きます").arg(name, value);
+            return false;
+        }
+        (name == QStringLiteral("from") ? r.filter.from : r.filter.to) = day;
+    }
+    if (parser.isSet(QStringLiteral("student"))) {
+        const QString value = parser.value(QStringLiteral("student"));
+        bool ok = false;
+        const int no = value.toInt(&ok);
+        if (!ok || no < 1 || no > kMaxStudent) {
+            *error = QStringLiteral("--student %1: 生徒番号は 1 から %2 までです")
+                         .arg(value)
+                         .arg(kMaxStudent);
+            return false;
+        }
+        r.filter.studentNo = no;
+    }
+    if (parser.isSet(QStringLiteral("encoding"))) {
+        const QString value = parser.value(QStringLiteral("encoding"));
+        const QString name = value.toLower();
+        if (name == QStringLiteral("utf-8") || name == QStringLiteral("utf8")) {
+            r.encoding = CsvEncoding::Utf8WithBom;
+        } else if (name == QStringLiteral("cp932")) {
+            r.encoding = CsvEncoding::Cp932;
+        } else {
+            *error = QStringLiteral("--encoding %1: utf-8 か cp932 を指定します").arg(value);
+            return false;
+        }
+    }
+    r.pending = parser.isSet(QStringLiteral("pending"));
+    if (parser.isSet(QStringLiteral("o"))) {
+        r.outputPath = parser.value(QStringLiteral("o"));
+        if (r.outputPath.isEmpty()) {
+            *error = QStringLiteral("-o の後のファイル名が空です");
+            return false;
+        }
+    }
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() > 1) {
+        *error = QStringLiteral("%1: プログラムフォルダは 1 つだけ指定します").arg(folders[1]);
+        return false;
+    }
+    if (folders.isEmpty()) {
         *error = QStringLiteral("プログラムフォルダを指定してください");
         return false;
     }
+    r.programDir = folders.first();
     if (r.filter.from.isValid() && r.filter.to.isValid() && r.filter.from > r.filter.to) {
         *error = QStringLiteral("--from の日付が --to の日付より後です");
         return false;
@@ -142,31 +192,7 @@ bool parseExportArguments(const QStringList& args, ExportRequest* request, QStri
 }
 
 QString exportUsage() {
-    return QStringLiteral(
-        "使い方: narabitouch-export プログラムフォルダ [--from yyyy-mm-dd] [--to yyyy-mm-dd]\n"
-        "                          [--student N] [--encoding utf-8|cp932] [--pending]\n"
-        "                          [-o ファイル]\n"
-        "\n"
-        "プログラムフォルダ (例: …/ならびタッチ) の成績累積データ.dat を、1 回の記録を 1 行にした\n"
-        "CSV にして書き出します (表計算ソフト用)。設定.txt、共通データ.txt、生徒用名簿.txt、\n"
-        "タイム回数データ.txt はプログラムと同じように読み、家族のファイルには何も書きません。\n"
-        "\n"
-        "  --from yyyy-mm-dd   この日からの記録 (その日を含む)\n"
-        "  --to yyyy-mm-dd     この日までの記録 (その日を含む)\n"
-        "  --student N         生徒番号 N の記録だけ\n"
-        "  --encoding utf-8    UTF-8、BOM 付き (既定): 日本語の Windows "
-        "の表計算ソフトでそのまま開けます\n"
-        "  --encoding cp932    シフト JIS (CP932)\n"
-        "  -o ファイル          このファイルに書き出します (ないときは標準出力)\n"
-        "  --pending           このパソコンに保存待ちの成績も書き出し、列「保存待ち」に ○\n"
-        "  --help              この説明\n"
-        "\n"
-        "列: 日付, 時刻, 生徒番号, 名前, 学年 (今日の学年), レベル, レベル名,\n"
-        "    タイム(秒) (時間切れなど失敗した回は空), 得点 (レベルの重みをかけない点), 教室コード\n"
-        "区切りはコンマ、行末は CR LF、コンマや \" を含む値は \" で囲みます。\n"
-        "最後の記録が途中で切れていれば読み飛ばし、標準エラーに知らせます。\n"
-        "\n"
-        "終了コード: 0 書き出した / 1 ファイルがない・読めない・書けない / 2 使い方の誤り\n");
+    return exportCommandLine().helpText();
 }
 
 RunsLookup loadRunsLookup(const QString& programDir, QStringList* notes) {
@@ -218,18 +244,26 @@ int runExport(const QStringList& args, const ExportOutput& out) {
     QString usageError;
     if (!parseExportArguments(args, &request, &usageError)) {
         say(usageError);
-        say(QStringLiteral("使い方は %1 --help で見られます").arg(kProgramName));
+        say(exportCommandLine().helpHint());
         return kExportUsageError;
     }
-    if (request.help) {
-        return out.standardOutput(exportUsage().toLocal8Bit()) ? kExportOk : kExportFileError;
+    if (request.help || request.version) {
+        const QString text = request.help ? exportUsage() : exportCommandLine().versionText();
+        return out.standardOutput((text + u'\n').toLocal8Bit()) ? kExportOk : kExportFileError;
     }
     if (!QFileInfo(request.programDir).isDir()) {
         say(QStringLiteral("%1: プログラムフォルダがありません")
                 .arg(shownPath(request.programDir)));
         return kExportFileError;
     }
-    const QString programDir = QDir::cleanPath(QDir(request.programDir).absolutePath());
+    // Given the family folder, the one program folder in it.
+    const FolderGuess guess = programFolderFor(request.programDir);
+    if (!guess.problem.isEmpty()) {
+        say(guess.problem);
+        return kExportFileError;
+    }
+    if (!guess.note.isEmpty()) say(guess.note);
+    const QString programDir = guess.folder;
 
     try {
         QStringList notes;

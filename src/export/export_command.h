@@ -17,6 +17,7 @@ struct ExportRequest {
     QString outputPath;  // empty: standard output
     bool pending = false;  // also the runs this computer keeps for the family
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments (without the program's own name). False, with the reason, on a

@@ -25,7 +25,7 @@
 #include "platform/geometry.h"
 #include "platform/shell.h"
 #include "state/settings.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 

@@ -32,7 +32,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 #include "widgets/wait_window_gui.h"
 
 using namespace homelayout;

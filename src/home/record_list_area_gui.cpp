@@ -26,7 +26,7 @@
 #include "state/course.h"
 #include "state/session.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 using namespace homelayout;
 using records::PointsOrder;

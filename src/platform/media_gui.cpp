@@ -65,28 +65,31 @@ SoundOutput* SoundEffectMedia::output() {
 }
 
 QString SoundEffectMedia::errorString(int code) {
-    return code == mediaNoDriver && !outputError_.isEmpty() ? outputError_ : mediaErrorText(code);
+    if (code == mediaNoDriver && !outputError_.isEmpty()) return outputError_;
+    if ((code == mediaFileNotFound || code == mediaCannotLoad) && !failedFile_.isEmpty())
+        return failedFile_ + QStringLiteral(": ") + mediaErrorText(code);
+    return mediaErrorText(code);
 }
 
 SoundEffectMedia::Clip* SoundEffectMedia::load(const QString& path, int* error) {
     auto it = clips_.find(path);
-    if (it != clips_.end()) {
-        if (!it->second.sound) *error = mediaCannotLoad;
-        return it->second.sound ? &it->second : nullptr;
-    }
+    if (it != clips_.end()) return &it->second;
+    // Failures are not kept: the next play tries again (the file may appear or be mended,
+    // a slow sound server may have come up).
     if (!QFileInfo::exists(path)) {
+        failedFile_ = path;
         *error = mediaFileNotFound;
-        return nullptr;  // not cached: the file may appear later
+        return nullptr;
     }
     Clip clip;
     clip.durationMs = waveDurationMs(path);
     if (clip.durationMs >= 0) clip.sound = output_->load(path, kLoadTimeoutMs);
-    Clip& stored = clips_.insert_or_assign(path, std::move(clip)).first->second;
-    if (!stored.sound) {
+    if (!clip.sound) {
+        failedFile_ = path;
         *error = mediaCannotLoad;
         return nullptr;
     }
-    return &stored;
+    return &clips_.insert_or_assign(path, std::move(clip)).first->second;
 }
 
 int SoundEffectMedia::sendString(const QString& command) {

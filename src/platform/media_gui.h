@@ -17,7 +17,8 @@ namespace platform {
 // came within the length and two seconds.
 int waitForSoundEnd(qint64 durationMs, const std::function<bool()>& failed);
 
-// Plays wave files through the sound module (QSoundEffect), one preloaded clip per file.
+// Plays wave files through the sound module (QSoundEffect), one preloaded clip per file;
+// a file that could not be loaded is tried again at its next play.
 // "play <path> wait" returns when the sound has ended; user input waits meanwhile, timers
 // keep running. The module is loaded by the first play, or earlier by prepare(); one that
 // cannot be loaded makes every play fail with mediaNoDriver, whose text names the file.
@@ -41,6 +42,7 @@ class SoundEffectMedia : public Media {
     bool outputLooked_ = false;
     SoundOutput* output_ = nullptr;
     QString outputError_;
+    QString failedFile_;  // the file of the last play that could not be loaded
 };
 
 }  // namespace platform

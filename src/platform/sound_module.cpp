@@ -10,11 +10,16 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/wave_decoding_module.h"
+
 namespace {
 
 class EffectClip : public platform::SoundClip {
   public:
-    explicit EffectClip(const QString& path) { effect_.setSource(QUrl::fromLocalFile(path)); }
+    explicit EffectClip(const QString& path) : wave_(path) {
+        effect_.setSource(QUrl::fromLocalFile(wave_.path()));
+    }
+    bool decoded() const { return !wave_.path().isEmpty(); }
     void play() override { effect_.play(); }
     void stop() override { effect_.stop(); }
     bool failed() const override { return effect_.status() == QSoundEffect::Error; }
@@ -39,6 +44,7 @@ class EffectClip : public platform::SoundClip {
     bool settled() const {
         return effect_.status() == QSoundEffect::Ready || effect_.status() == QSoundEffect::Error;
     }
+    platform::PlayableWave wave_;
     QSoundEffect effect_;
 };
 
@@ -47,7 +53,7 @@ class EffectOutput : public platform::SoundOutput {
     bool hasDevice() override { return !QMediaDevices::audioOutputs().isEmpty(); }
     std::unique_ptr<platform::SoundClip> load(const QString& path, int timeoutMs) override {
         auto clip = std::make_unique<EffectClip>(path);
-        if (!clip->waitReady(timeoutMs)) return nullptr;
+        if (!clip->decoded() || !clip->waitReady(timeoutMs)) return nullptr;
         return clip;
     }
 };

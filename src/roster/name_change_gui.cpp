@@ -17,7 +17,7 @@
 #include "state/roster.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 

@@ -44,7 +44,11 @@ class NameSelection : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The controls and their places (name_selection_layout_gui.cpp).
     void buildControls();
+    void colourBackground();
+    static QString prompt();
+    void connectControls();
     void buildMenus();
     void onListClick(int row);
     void onListDoubleClick(int row);

@@ -106,11 +106,15 @@ QByteArray defaultTargetsBytes() {
     return textBytes(targets);
 }
 
+bool isDataFolder(const QString& folder) {
+    return QFileInfo::exists(folder + QStringLiteral("/sounds/") + kSoundTableFile);
+}
+
 QString findDataFolder(const QString& programsDir) {
     for (const QString& relative :
          {QStringLiteral("/share/narabitouch"), QStringLiteral("/../share/narabitouch")}) {
         const QString folder = QDir::cleanPath(programsDir + relative);
-        if (QFileInfo::exists(folder + QStringLiteral("/sounds/") + kSoundTableFile)) return folder;
+        if (isDataFolder(folder)) return folder;
     }
     return {};
 }

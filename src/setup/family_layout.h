@@ -44,6 +44,8 @@ QByteArray defaultTargetsBytes();
 // The data folder beside the programs in `programsDir`: "share/narabitouch" in the build
 // folder, "../share/narabitouch" when installed. Empty when neither holds the sounds.
 QString findDataFolder(const QString& programsDir);
+// Whether a folder holds the sounds of a data folder.
+bool isDataFolder(const QString& folder);
 
 // Writes every file of the family folder, replacing files of the same name; an existing
 // results log is kept. Returns an empty text, or what failed, naming the file.

@@ -25,13 +25,6 @@ constexpr int kSetupOk = 0;
 constexpr int kSetupRefused = 1;
 constexpr int kSetupUsageError = 2;
 
-// The text of --help.
-QString setupUsage();
-
 // The whole command: arguments (without the program's own name) in, messages out, an exit
 // code back.
 int runSetup(const QStringList& args, const SetupPlaces& places, const SetupOutput& out);
-
-// The desktop launcher of a family: starts `programPath` on the program folder.
-QByteArray launcherBytes(const QString& programPath, const QString& programDir,
-                         const QString& classroomName);

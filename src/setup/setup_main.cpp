@@ -12,7 +12,13 @@ int main(int argc, char** argv) {
     args.removeFirst();
     const QString programsDir = QCoreApplication::applicationDirPath();
     SetupPlaces places;
+    // Beside the program (built or installed), then the folders the build put it in and
+    // would install it to: a program copied elsewhere still finds its data.
     places.dataFolder = findDataFolder(programsDir);
+    for (const QString& built :
+         {QStringLiteral(NARABI_BUILT_DATA_DIR), QStringLiteral(NARABI_INSTALLED_DATA_DIR)}) {
+        if (places.dataFolder.isEmpty() && isDataFolder(built)) places.dataFolder = built;
+    }
     // Not found: messages name the folder of an installation.
     if (places.dataFolder.isEmpty())
         places.dataFolder = QDir::cleanPath(programsDir + QStringLiteral("/../share/narabitouch"));

@@ -13,6 +13,13 @@ QFont gothicFont(double points, bool bold) {
     return platform::programFont(kGothic, points, bold);
 }
 
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/narabitouch.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void setProgramTitle(QWidget* window) {
     window->setWindowTitle(platform::kMakerName);
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -24,6 +25,9 @@ constexpr int kScreenHeight = 11520;
 
 // The gothic font at a point size (scaled with the screen).
 QFont gothicFont(double points, bool bold = false);
+
+// The program's icon (48, 128 and 256 pixels), the icon of every window.
+QIcon programIcon();
 
 // Gives a window the program's title (the maker's name).
 void setProgramTitle(QWidget* window);

@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <cerrno>
 
 #include "platform/errors.h"
 #include "platform/geometry.h"
 #include "platform/shared_files.h"
 #include "support/whole_program_fixture.h"
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -59,6 +60,11 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
         QStringLiteral("小1 佐藤太郎") + kFull.repeated(2) + noFigures,
     };
     EXPECT_EQ(nameRows(), before);
+    // The program's icon: every window's, and beside "O.K.".
+    EXPECT_EQ(NameSelection::current()->windowIcon().availableSizes().size(), 3);
+    auto* image = NameSelection::current()->findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_FALSE(image->pixmap().isNull());
 
     QPointer<NameSelection> firstList(NameSelection::current());
     HomeScreen* home = signIn(2);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <optional>
 
 #include "drill/drill_screen_gui.h"
+#include "drill/wrong_press_mark_gui.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/media.h"
@@ -499,3 +501,49 @@ TEST_F(DrillScreenTest, MissingPictureFileEndsWithAMessageNamingIt) {
 }
 
 }  // namespace
+
+TEST_F(DrillScreenTest, WrongPressIsSeenOnTheCardAndTheTimeForHalfASecond) {
+    DrillScreen* frm = open();
+    child<QTimer>(frm, "sTimer1")->stop();  // the shown time stays as it is
+    const QList<int> order = ascendingCards(frm);
+    auto look = [&](const QString& name) {
+        const QWidget* w = child<QWidget>(frm, name);
+        return frm->grab(QRect(w->mapTo(frm, QPoint(0, 0)), w->size())).toImage();
+    };
+    const QString card = QStringLiteral("Picture1_%1").arg(order[5]);
+    const QImage cardBefore = look(card);
+    const QImage timeBefore = look("sLabel10");
+    click(frm, order[5]);
+    EXPECT_EQ(playCount(3), 1);
+    EXPECT_NE(look(card), cardBefore);
+    EXPECT_NE(look("sLabel10"), timeBefore);
+    QTest::qWait(WrongPressMark::kShownMs + 300);
+    EXPECT_EQ(look(card), cardBefore);
+    EXPECT_EQ(look("sLabel10"), timeBefore);
+}
+
+TEST_F(DrillScreenTest, ScreenReadersTellTheCardsAndWhichArePressed) {
+    DrillScreen* frm = open();
+    auto read = [&](const QString& name, QAccessible::Text what) {
+        QAccessibleInterface* widget =
+            QAccessible::queryAccessibleInterface(child<QWidget>(frm, name));
+        return widget ? widget->text(what) : QStringLiteral("(none)");
+    };
+    EXPECT_EQ(read("sLabel10", QAccessible::Description), QStringLiteral("タイム（秒）"));
+    for (int problem = 1; problem <= 2; ++problem) {
+        const QList<int> order = ascendingCards(frm);
+        for (int k = 0; k < 10; ++k) {
+            SCOPED_TRACE(k);
+            const QString card = QStringLiteral("Picture1_%1").arg(order[k]);
+            const QString name =
+                QStringLiteral("カード ") + text(frm, QStringLiteral("Label1_%1").arg(order[k]));
+            EXPECT_EQ(read(card, QAccessible::Name), name);
+            EXPECT_EQ(read(QStringLiteral("Image1_%1").arg(order[k]), QAccessible::Name), name);
+            EXPECT_EQ(read(card, QAccessible::Description), QString());
+            if (k == 9) break;  // the last press brings the next problem
+            click(frm, order[k]);
+            EXPECT_EQ(read(card, QAccessible::Description), QStringLiteral("押した"));
+        }
+        click(frm, order[9]);
+    }
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -72,6 +73,18 @@ TEST_F(EndScreenTest, PersonalBestRun) {
     EXPECT_EQ(text(screen, "Label16"), QStringLiteral("１ずつ増加"));
     EXPECT_EQ(text(screen, "Label13"), QStringLiteral(" (このレベル　2回目)"));
     EXPECT_EQ(text(screen, "Label14"), QStringLiteral("（2回目)"));
+    // Screen readers are told what the results are.
+    const struct {
+        const char* label;
+        QString name;
+    } named[] = {{"Label17", QStringLiteral("名前：山田花子")},
+                 {"Label16", QStringLiteral("レベル：１ずつ増加")},
+                 {"Label18", QStringLiteral("今の成績：10秒")}};
+    for (const auto& n : named) {
+        QAccessibleInterface* result =
+            QAccessible::queryAccessibleInterface(child<QLabel>(screen, n.label));
+        EXPECT_EQ(result ? result->text(QAccessible::Name) : QString(), n.name);
+    }
     EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("self.wav"))});
     // Level 1 cleared (2 drills, 4 + 19 base points x 2), not the goal level.
     EXPECT_TRUE(shown(screen, "Label2"));

@@ -147,4 +147,21 @@ TEST_F(ExportCommandTest, NeverReplacesAFileOfTheFamily) {
     EXPECT_FALSE(QFile::exists(basePath(QStringLiteral("生徒用名簿.txt"))));
 }
 
+TEST_F(ExportCommandTest, AFamilyFolderStandsForItsOneProgramFolder) {
+    EXPECT_EQ(run({tmp.path(), QStringLiteral("--student"), QStringLiteral("5")}), kExportOk)
+        << qPrintable(stderrText);
+    EXPECT_TRUE(QString::fromUtf8(stdoutBytes).contains(QStringLiteral("佐藤, 次郎")));
+
+    // With two program folders the message names both and nothing is exported.
+    ASSERT_TRUE(testfiles::writeAnsiLines(tmp.path() + QStringLiteral("/other/設定.txt"),
+                                          {QStringLiteral("0,0,0,0,0,0,0,0,0,0")}));
+    stdoutBytes.clear();
+    stderrText.clear();
+    EXPECT_EQ(run({tmp.path()}), kExportFileError);
+    EXPECT_TRUE(stderrText.contains(QStringLiteral("drill")) &&
+                stderrText.contains(QStringLiteral("other")))
+        << qPrintable(stderrText);
+    EXPECT_TRUE(stdoutBytes.isEmpty());
+}
+
 }  // namespace

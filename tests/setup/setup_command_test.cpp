@@ -1,6 +1,7 @@
 #include "setup/setup_command.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <map>
 
 #include "platform/ansi.h"
@@ -95,6 +96,34 @@ TEST_F(SetupCommandTest, ANewFamilyHoldsItsFilesAndTheStudentsNumberedInOrder) {
                                          "2\t佐藤, 太郎\t2015\t小5\t有効\n"));
 }
 
+TEST_F(SetupCommandTest, AHomeGetsACodeAndACommandToPasteIntoAShell) {
+    // The data folder is given, not found beside the program; the folder has a blank.
+    const QString data = places.dataFolder;
+    places.dataFolder = tmp.path() + QStringLiteral("/nowhere");
+    const QString home = family(QStringLiteral("t est's"));
+    ASSERT_EQ(run({"new", home, "--classroom", "山田家", "--data", data}), kSetupOk)
+        << stderrText.toStdString();
+    const QString common =
+        platform::fromAnsi(testfiles::readBytes(home + QStringLiteral("/共通データ.txt")));
+    const QRegularExpression code(QStringLiteral("^4\r\n\"([0-9]{5})山田家\"\r\n"));
+    const QRegularExpressionMatch match = code.match(common);
+    ASSERT_TRUE(match.hasMatch()) << common.toStdString();
+    EXPECT_NE(match.captured(1), QStringLiteral("00000"));
+    EXPECT_TRUE(
+        stdoutText.contains(QStringLiteral("教室コードは %1 にしました").arg(match.captured(1))))
+        << stdoutText.toStdString();
+    EXPECT_TRUE(stdoutText.endsWith(
+        QStringLiteral(
+            "始めるには: /opt/ならびタッチ/narabitouch --folder '%1/t est'\\''s/ならびタッチ'\n")
+            .arg(tmp.path())))
+        << stdoutText.toStdString();
+
+    // The program folder given where the family folder is wanted.
+    ASSERT_EQ(run({"student", "list", home + QStringLiteral("/ならびタッチ")}), kSetupOk)
+        << stderrText.toStdString();
+    EXPECT_EQ(stdoutText, QStringLiteral("番号\t名前\t生まれた年\t学年\t状態\n"));
+}
+
 TEST_F(SetupCommandTest, AddRetireRestoreRewriteOnlyTheirOwnLine) {
     // Lines as other programs may leave them: spare values set, a blank line, a bare LF,
     // odd blanks, a retired student and no line end at the very end.
@@ -179,6 +208,8 @@ TEST_F(SetupCommandTest, RefusedInputsWriteNothingAndNameWhatIsWrong) {
         {{"student", "list", family("torn")}, 1, "1 行目"},
         {{"student", "list", family("none")}, 1, "フォルダがありません"},
         {{"student", "remove", family(), "1"}, 2, "remove"},
+        {newFamily + QStringList{"--data", tmp.path()}, 1, "--data"},
+        {{"student", "list", family(), "--data", tmp.path()}, 2, "--data: student list では"},
     };
     const std::map<QString, QByteArray> files = filesUnder(tmp.path());
     for (const Case& c : cases) {

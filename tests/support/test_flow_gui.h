@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/screen_flow_gui.h"
+#include "app/program_flow_gui.h"
 
 // The program's own flow, with the calls a test sets replaced (counted, or checked) and
 // the rest shown as the program shows them. Installed for its lifetime.

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 struct RecordListChoices;
 class WaitWindow;

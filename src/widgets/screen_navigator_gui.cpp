@@ -1,4 +1,4 @@
-#include "widgets/screen_flow_gui.h"
+#include "widgets/screen_navigator_gui.h"
 
 #include <QCloseEvent>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "app/screen_flow_gui.h"
+#include "app/program_flow_gui.h"
 
 #include <QTimer>
 
