@@ -18,6 +18,7 @@
 #include "platform/file_names.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
+#include "platform/messages.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
 #include "results/run_recording.h"
@@ -330,10 +331,14 @@ void DrillScreen::endDrill() {
         return;
     }
     drillClock_->stop();
-    // A failure to write the record ends the program at the handler (no result screen).
+    // A run the family's files cannot take is kept on this computer: told, then on.
     outcome_ = recordResult(FinishedRun{state::session().currentStudentNo,
                                         static_cast<qint16>(level_), run_.resultTime()});
     outcome_.endReason = run_.endReason;
+    if (!outcome_.keeping.message.isEmpty())
+        platform::msgBox(outcome_.keeping.message, platform::kMakerName,
+                         platform::MsgIcon::Exclamation);
+    if (mustStop(self)) return;
     screenFlow().showWaitWindow();
     platform::doEvents();
     if (mustStop(self)) return;

@@ -11,6 +11,7 @@
 #include "platform/record_file.h"
 #include "platform/wait.h"
 #include "results/level_targets.h"
+#include "results/pending_runs.h"
 #include "results/result_log.h"
 #include "roster/roster.h"
 #include "state/course.h"
@@ -59,7 +60,8 @@ platform::CommandLine exportCommandLine() {
         {kProgramName,
          {QStringLiteral("プログラムフォルダ [--from yyyy-mm-dd] [--to yyyy-mm-dd]"),
           QStringLiteral(
-              "                    [--student N] [--encoding utf-8|cp932] [-o ファイル]")},
+              "                    [--student N] [--encoding utf-8|cp932] [--pending]\n"
+              "                    [-o ファイル]")},
          QStringLiteral(
              "プログラムフォルダ (例: …/ならびタッチ) の成績累積データ.dat を、1 回の記録を 1 "
              "行にした\n"
@@ -85,10 +87,19 @@ platform::CommandLine exportCommandLine() {
          QStringLiteral("utf-8 (既定): UTF-8、BOM 付き (日本語の Windows の表計算ソフト用)\n"
                         "cp932: シフト JIS (CP932)"),
          QStringLiteral("utf-8|cp932")});
+    line.addOption({QStringLiteral("pending"),
+                    QStringLiteral("このパソコンに保存待ちの成績も書き出し、列「保存待ち」に ○")});
     line.addOption({QStringLiteral("o"),
                     QStringLiteral("このファイルに書き出します (ないときは標準出力)"),
                     QStringLiteral("ファイル")});
     return line;
+}
+
+// The runs this computer keeps for the family that are not in the log yet.
+LogRuns pendingRunsOf(QByteArray logBytes, const QString& logPath) {
+    const qsizetype whole = logBytes.size() / kResultRecordSize * kResultRecordSize;
+    addPendingToLog(&logBytes, familyLogs());
+    return decodeRuns(logBytes.mid(whole), logPath);
 }
 
 }  // namespace
@@ -154,6 +165,7 @@ bool parseExportArguments(const QStringList& args, ExportRequest* request, QStri
             return false;
         }
     }
+    r.pending = parser.isSet(QStringLiteral("pending"));
     if (parser.isSet(QStringLiteral("o"))) {
         r.outputPath = parser.value(QStringLiteral("o"));
         if (r.outputPath.isEmpty()) {
@@ -264,7 +276,8 @@ int runExport(const QStringList& args, const ExportOutput& out) {
         }
 
         const QString logPath = resultLogPath();
-        const LogRuns runs = decodeRuns(readLogShared(logPath, kLockAttempts), logPath);
+        const QByteArray logBytes = readLogShared(logPath, kLockAttempts);
+        const LogRuns runs = decodeRuns(logBytes, logPath);
         if (runs.tornBytes > 0) {
             say(QStringLiteral("%1: 最後の記録が途中で切れています (%2 バイト)。読み飛ばしました")
                     .arg(shownPath(logPath))
@@ -276,7 +289,16 @@ int runExport(const QStringList& args, const ExportOutput& out) {
                     .arg(runs.leftOut));
         }
 
-        const QByteArray csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
+        QByteArray csv;
+        if (request.pending) {
+            std::vector<ResultRecord> all = runs.records;
+            const size_t logged = all.size();
+            for (const ResultRecord& r : pendingRunsOf(logBytes, logPath).records)
+                all.push_back(r);
+            csv = runsCsv(all, lookup, request.filter, request.encoding, logged);
+        } else {
+            csv = runsCsv(runs.records, lookup, request.filter, request.encoding);
+        }
         if (!request.outputPath.isEmpty()) {
             platform::replaceFile(request.outputPath, csv);
         } else if (!out.standardOutput(csv)) {

@@ -15,6 +15,7 @@ struct ExportRequest {
     RunsFilter filter;
     CsvEncoding encoding = CsvEncoding::Utf8WithBom;
     QString outputPath;  // empty: standard output
+    bool pending = false;  // also the runs this computer keeps for the family
     bool help = false;
     bool version = false;
 };

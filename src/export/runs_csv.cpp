@@ -150,11 +150,14 @@ QByteArray encodeCsv(const QString& text, CsvEncoding encoding) {
 }
 
 QByteArray runsCsv(const std::vector<ResultRecord>& records, const RunsLookup& lookup,
-                   const RunsFilter& filter, CsvEncoding encoding) {
-    QString text = csvLine(csvHeader());
+                   const RunsFilter& filter, CsvEncoding encoding, size_t pendingFrom) {
+    const bool pendingColumn = pendingFrom != kNoPending;
+    QString text = csvLine(csvHeader() + (pendingColumn ? QStringList{QStringLiteral("保存待ち")}
+                                                        : QStringList{}));
     // A row is about 60 characters; names and level names make some longer.
     text.reserve(static_cast<qsizetype>(records.size()) * 96 + text.size());
-    for (const ResultRecord& r : records) {
+    for (size_t i = 0; i < records.size(); ++i) {
+        const ResultRecord& r = records[i];
         if (!isWanted(r, filter)) continue;
         const qint32 passTime = lookup.passTimes[r.level];
         if (passTime <= 0) {
@@ -164,7 +167,9 @@ QByteArray runsCsv(const std::vector<ResultRecord>& records, const RunsLookup& l
                     .arg(r.level)
                     .arg(passTime));
         }
-        text += csvLine(csvRow(r, lookup));
+        QStringList row = csvRow(r, lookup);
+        if (pendingColumn) row << (i >= pendingFrom ? QStringLiteral("○") : QString());
+        text += csvLine(row);
     }
     return encodeCsv(text, encoding);
 }

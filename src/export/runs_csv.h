@@ -63,6 +63,10 @@ QString csvLine(const QStringList& fields);
 QByteArray encodeCsv(const QString& text, CsvEncoding encoding);
 
 // The header and the rows of the wanted runs, encoded. A wanted run at a level without a
-// positive pass time raises error 11 naming the targets file and the level.
+// positive pass time raises error 11 naming the targets file and the level. With
+// `pendingFrom`, a last column "保存待ち" marks the records from that index on with "○"
+// (runs kept on this computer, not in the log yet).
+constexpr size_t kNoPending = size_t(-1);
 QByteArray runsCsv(const std::vector<ResultRecord>& records, const RunsLookup& lookup,
-                   const RunsFilter& filter, CsvEncoding encoding);
+                   const RunsFilter& filter, CsvEncoding encoding,
+                   size_t pendingFrom = kNoPending);

@@ -12,6 +12,7 @@
 #include "platform/geometry.h"
 #include "platform/messages.h"
 #include "platform/program.h"
+#include "platform/rewrite_failures.h"
 #include "widgets/controls_gui.h"
 
 using namespace homelayout;
@@ -40,8 +41,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
                    twRect(kRightLeft, 7560, 3000, 420), 9);
     connect(resetStepFile_, &QPushButton::clicked, this, [] {
         platform::guarded([] {
-            clearStepFile();
-            platform::msgBox(stepFileClearedText());
+            if (platform::rewriteTold(clearStepFile)) platform::msgBox(stepFileClearedText());
         });
     });
 }

@@ -26,6 +26,7 @@
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
+#include "results/run_keeping.h"
 #include "results/statistics.h"
 #include "state/course.h"
 #include "state/session.h"
@@ -145,6 +146,8 @@ void HomeScreen::activate() {
         self->recordLists_->setActivating(false);
     });
     const int levelCount = columns_->levelCount();
+    // Runs kept on this computer are added now when the family's files take them.
+    addPendingRuns();
 
     // 1. The explanation.
     explanation_->showExplanation();

@@ -1,6 +1,8 @@
 #include "platform/errors.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -39,6 +41,30 @@ QString errorDescription(int number) {
         default:
             return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
     }
+}
+
+int errorNumberOfSystemError(int code) {
+    switch (code) {
+        case ENOENT:
+            return errFileNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return errPermissionDenied;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return errDiskFull;
+        case ENOTDIR:
+            return errPathNotFound;
+        default:
+            return errDeviceIO;
+    }
+}
+
+QString systemErrorText(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
 }
 
 RuntimeError::RuntimeError(int number, QString file, QString detail)

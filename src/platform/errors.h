@@ -29,6 +29,11 @@ QString displayPath(const QString& path);
 // Standard description of an error number ("ファイルが見つかりません。" for 53, ...).
 QString errorDescription(int number);
 
+// The error number of a failed system call's errno (ENOSPC 61, EROFS and EACCES 70, ...), and
+// the system's own text for it.
+int errorNumberOfSystemError(int code);
+QString systemErrorText(int code);
+
 // A run-time error: it ends the current operation, is shown in a message box at the
 // event boundary and then ends the program.
 class RuntimeError : public std::exception {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace platform {
@@ -13,6 +14,14 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     virtual void show(const QString& text, const QString& title, MsgIcon icon) = 0;
+    // A box with the given buttons; returns the index of the one pressed. Without a window
+    // layer the text is shown as any message and the first button is taken.
+    virtual int choose(const QString& text, const QString& title, MsgIcon icon,
+                       const QStringList& buttons) {
+        Q_UNUSED(buttons);
+        show(text, title, icon);
+        return 0;
+    }
 };
 
 MessageBoxes& messageBoxes();
@@ -37,7 +46,13 @@ class RecordingMessageBoxes : public MessageBoxes {
         shown.append({text, title, icon});
         if (onShow) onShow(shown.last());
     }
+    int choose(const QString& text, const QString& title, MsgIcon icon,
+               const QStringList& buttons) override {
+        show(text, title, icon);
+        return choices.isEmpty() ? 0 : qBound(0, choices.takeFirst(), int(buttons.size()) - 1);
+    }
     QList<Shown> shown;
+    QList<int> choices;  // the buttons choose() presses, in turn; the first once used up
     std::function<void(const Shown&)> onShow;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include "platform/media_gui.h"
@@ -9,10 +10,9 @@
 
 namespace platform {
 
-void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon icon) {
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(text);
+namespace {
+
+void setIcon(QMessageBox& box, MsgIcon icon) {
     switch (icon) {
         case MsgIcon::Critical:
             box.setIcon(QMessageBox::Critical);
@@ -29,8 +29,36 @@ void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon
         case MsgIcon::None:
             break;
     }
+}
+
+}  // namespace
+
+void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon icon) {
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    setIcon(box, icon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+int WidgetMessageBoxes::choose(const QString& text, const QString& title, MsgIcon icon,
+                               const QStringList& buttons) {
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    setIcon(box, icon);
+    QList<QAbstractButton*> pressed;
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton* button = box.addButton(buttons[i], QMessageBox::AcceptRole);
+        button->setObjectName(QStringLiteral("choice%1").arg(i));
+        pressed.append(button);
+        if (i == buttons.size() - 1) box.setDefaultButton(button);
+    }
+    box.exec();
+    const qsizetype i = pressed.indexOf(box.clickedButton());
+    // Closed by the window manager: the default answer.
+    return i < 0 ? int(buttons.size()) - 1 : int(i);
 }
 
 namespace {

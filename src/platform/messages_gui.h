@@ -8,6 +8,9 @@ namespace platform {
 class WidgetMessageBoxes : public MessageBoxes {
   public:
     void show(const QString& text, const QString& title, MsgIcon icon) override;
+    // The last button is the default one (Enter presses it).
+    int choose(const QString& text, const QString& title, MsgIcon icon,
+               const QStringList& buttons) override;
 };
 
 // The window layer of the program: message boxes, sounds, and the end of the program

@@ -1,6 +1,7 @@
 #include "platform/record_file.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "platform/errors.h"
 
@@ -20,22 +21,9 @@ namespace platform {
 namespace {
 
 #ifndef _WIN32
-int errorFromErrno(int e) {
-    switch (e) {
-        case ENOENT:
-            return errFileNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return errPermissionDenied;
-        case ENOSPC:
-        case EDQUOT:
-            return errDiskFull;
-        case ENOTDIR:
-            return errPathNotFound;
-        default:
-            return errDeviceIO;
-    }
+// A failed system call as a run-time error naming the file and giving the system's text.
+RuntimeError systemError(int code, const QString& path) {
+    return RuntimeError(errorNumberOfSystemError(code), path, systemErrorText(code));
 }
 
 bool setLock(int fd, short type, bool wait) {
@@ -68,7 +56,7 @@ RecordFile::RecordFile(const QString& path, Access access) : path_(path) {
     do {
         fd_ = ::open(native.constData(), flags, 0666);
     } while (fd_ < 0 && errno == EINTR);
-    if (fd_ < 0) throw RuntimeError(errorFromErrno(errno), path_);
+    if (fd_ < 0) throw systemError(errno, path_);
 #endif
 }
 
@@ -89,9 +77,27 @@ void RecordFile::lockExclusive() {
     if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &ov))
         throw RuntimeError(errPermissionDenied, path_);
 #else
-    if (!setLock(fd_, F_WRLCK, true)) throw RuntimeError(errorFromErrno(errno), path_);
+    if (!setLock(fd_, F_WRLCK, true)) throw systemError(errno, path_);
 #endif
     locked_ = true;
+}
+
+bool RecordFile::tryLockExclusive() {
+#ifdef _WIN32
+    OVERLAPPED ov = {};
+    HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(fd_));
+    if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
+                    &ov))
+        return false;
+#else
+    if (!setLock(fd_, F_WRLCK, false)) {
+        // Only these two mean another holder; anything else is a failure of the file.
+        if (errno == EAGAIN || errno == EACCES) return false;
+        throw systemError(errno, path_);
+    }
+#endif
+    locked_ = true;
+    return true;
 }
 
 bool RecordFile::tryLockShared() {
@@ -102,7 +108,7 @@ bool RecordFile::tryLockShared() {
 #else
     if (!setLock(fd_, F_RDLCK, false)) {
         if (errno == EAGAIN || errno == EACCES) return false;
-        throw RuntimeError(errorFromErrno(errno), path_);
+        throw systemError(errno, path_);
     }
 #endif
     locked_ = true;
@@ -125,7 +131,7 @@ qint64 RecordFile::size() const {
     return _filelengthi64(fd_);
 #else
     struct stat st = {};
-    if (fstat(fd_, &st) != 0) throw RuntimeError(errorFromErrno(errno), path_);
+    if (fstat(fd_, &st) != 0) throw systemError(errno, path_);
     return static_cast<qint64>(st.st_size);
 #endif
 }
@@ -150,6 +156,28 @@ void RecordFile::readAll(QByteArray* out) const {
     out->resize(static_cast<qsizetype>(done));
 }
 
+QByteArray RecordFile::readTail(int recordSize, int records) const {
+    const qint64 whole = (size() / recordSize) * recordSize;
+    const qint64 from = std::max<qint64>(0, whole - qint64(recordSize) * records);
+    QByteArray out(static_cast<qsizetype>(whole - from), '\0');
+    qint64 done = 0;
+    while (done < out.size()) {
+#ifdef _WIN32
+        _lseeki64(fd_, from + done, SEEK_SET);
+        const int got = _read(fd_, out.data() + done, static_cast<unsigned>(out.size() - done));
+#else
+        const ssize_t got = ::pread(fd_, out.data() + done, static_cast<size_t>(out.size() - done),
+                                    static_cast<off_t>(from + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw systemError(errno, path_);
+#endif
+        if (got <= 0) break;
+        done += got;
+    }
+    out.resize(static_cast<qsizetype>(done));
+    return out;
+}
+
 void RecordFile::appendRecord(const QByteArray& record) {
     const qint64 recordSize = record.size();
     const qint64 offset = (size() / recordSize) * recordSize;
@@ -170,7 +198,7 @@ void RecordFile::appendRecord(const QByteArray& record) {
             // Leave no partial record behind.
             if (ftruncate(fd_, static_cast<off_t>(offset)) != 0) {
             }
-            throw RuntimeError(errorFromErrno(e), path_);
+            throw systemError(e, path_);
         }
 #endif
         done += put;
@@ -178,7 +206,7 @@ void RecordFile::appendRecord(const QByteArray& record) {
 #ifdef _WIN32
     if (_commit(fd_) != 0) throw RuntimeError(errDeviceIO, path_);
 #else
-    if (::fdatasync(fd_) != 0) throw RuntimeError(errorFromErrno(errno), path_);
+    if (::fdatasync(fd_) != 0) throw systemError(errno, path_);
 #endif
 }
 

@@ -21,6 +21,9 @@ class RecordFile {
 
     // Exclusive lock of the whole file, waiting while another holder keeps it.
     void lockExclusive();
+    // Exclusive lock without waiting: false when another process holds a lock of the file;
+    // any other failure raises a run-time error naming the file and the system's reason.
+    bool tryLockExclusive();
     // Shared lock without waiting: false when another process holds the exclusive lock.
     bool tryLockShared();
     void unlock();
@@ -28,6 +31,8 @@ class RecordFile {
     qint64 size() const;
     // The whole file into `out`, in the memory `out` already holds where it is large enough.
     void readAll(QByteArray* out) const;
+    // The last `records` whole records (fewer when the file holds fewer).
+    QByteArray readTail(int recordSize, int records) const;
     // Writes one record after the last whole record (a torn tail is overwritten) and
     // syncs it to disk; raises error 61 or 57 naming the file when it cannot.
     void appendRecord(const QByteArray& record);

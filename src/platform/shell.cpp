@@ -1,8 +1,10 @@
 #include "platform/shell.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -73,6 +75,7 @@ struct SingleInstance::Impl {
     explicit Impl(const QString& path) : lock(path) {}
     QLockFile lock;
     bool acquired = false;
+    QString failure;
 };
 
 SingleInstance::SingleInstance(const QString& key) {
@@ -83,6 +86,18 @@ SingleInstance::SingleInstance(const QString& key) {
     // Stale time 0: only a lock whose owner process is gone counts as stale.
     impl_->lock.setStaleLockTime(0);
     impl_->acquired = impl_->lock.tryLock(0);
+    if (!impl_->acquired && impl_->lock.error() != QLockFile::LockFailedError) {
+        // The lock file itself could not be made; a file of our own tells the system's reason.
+        QFile probe(QDir::temp().filePath(
+            QStringLiteral("narabitouch-%1.probe").arg(QCoreApplication::applicationPid())));
+        const QString reason =
+            probe.open(QIODevice::WriteOnly) && probe.write("x", 1) == 1 && probe.flush()
+                ? QStringLiteral("ロックファイルを作れません。")
+                : probe.errorString();
+        probe.remove();
+        impl_->failure =
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QDir::tempPath()), reason);
+    }
 }
 
 SingleInstance::~SingleInstance() {
@@ -91,6 +106,10 @@ SingleInstance::~SingleInstance() {
 
 bool SingleInstance::acquired() const {
     return impl_->acquired;
+}
+
+QString SingleInstance::failure() const {
+    return impl_->failure;
 }
 
 }  // namespace platform

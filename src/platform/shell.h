@@ -52,6 +52,9 @@ class SingleInstance {
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
     bool acquired() const;
+    // Not acquired because the lock file could not be made (a full or read-only temporary
+    // folder): the folder and the system's reason. Empty when another copy holds the key.
+    QString failure() const;
 
   private:
     struct Impl;

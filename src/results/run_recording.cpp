@@ -34,9 +34,13 @@ RunOutcome recordResult(const FinishedRun& run) {
                             tables.totalPoints(level, s) >= target.clearPoints;
 
     const QDateTime now = platform::clock().now();
-    appendResultRecord(run, now);
+    PendingRun records{resultRecordOf(run, now).toBytes(), {}};
+    if (run.student < kFirstStudentWithoutHomeCopy)
+        records.homeRecord = homeResultRecordOf(run, now).toBytes();
+    outcome.keeping = keepRun(records);
+    if (outcome.keeping.kept == RunKept::Lost) return outcome;
 
-    // The record is in the log: the bests it makes now stand.
+    // The record is in the log or kept for it: the bests it makes now stand.
     if (tables.bestTime(level, s) > t) {
         outcome.personalBest = true;
         tables.bestTime(level, s) = t;
@@ -45,7 +49,5 @@ RunOutcome recordResult(const FinishedRun& run) {
         tables.levelBestTime(level) = t;
         outcome.levelBest = true;
     }
-
-    appendHomeResultRecord(run, now);
     return outcome;
 }

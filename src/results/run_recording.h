@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "results/result_log.h"
+#include "results/run_keeping.h"
 
 // What a drill ended with and what its record made of it: the end screen's input.
 struct RunOutcome {
@@ -11,10 +12,11 @@ struct RunOutcome {
     bool clearedBefore = false;  // the level was cleared before this run
     bool personalBest = false;
     bool levelBest = false;
+    RunKeeping keeping;  // whether the record reached the family's files, and what to tell
 };
 
-// End-of-drill recording: appends the run, updates the in-memory best times and tells
-// what the run made. The bests change only once the record is in the log, so a run whose
-// record could not be written is never shown as a new best. A level outside 1..35 or a
-// student outside 0..5000 raises error 9.
+// End-of-drill recording: appends the run (or keeps it on this computer when the family's
+// files cannot take it, see keepRun), updates the in-memory best times and tells what the
+// run made. A kept run counts as recorded; a lost one makes no best. A level outside 1..35
+// or a student outside 0..5000 raises error 9.
 RunOutcome recordResult(const FinishedRun& run);

@@ -12,6 +12,7 @@
 #include "platform/program.h"
 #include "platform/record_file.h"
 #include "platform/wait.h"
+#include "results/pending_runs.h"
 #include "results/result_log.h"
 #include "state/course.h"
 #include "state/roster.h"
@@ -81,7 +82,11 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
     for (;;) {
         *step = 2;
         try {
-            if (platform::readRecordsShared(path, bytes)) return finish(true);
+            if (platform::readRecordsShared(path, bytes)) {
+                // Runs kept on this computer count as the family's until they are added.
+                addPendingToLog(bytes, familyLogs());
+                return finish(true);
+            }
             // Another machine is appending: wait a second and try again.
             *step = 3;
             if (!waitBegun) {

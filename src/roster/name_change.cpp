@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "platform/ansi.h"
+#include "platform/rewrite_failures.h"
 #include "roster/birth_year.h"
 #include "roster/entry_rules.h"
 #include "roster/roster_text.h"
@@ -76,7 +77,11 @@ QString NameChangeSheet::save(const std::vector<NameChangeRow>& typed, int schoo
         refusals << QStringLiteral("名簿は変更していません。");
         return refusals.join(u'\n');
     }
-    roster.save();
+    try {
+        roster.save();
+    } catch (const platform::RuntimeError& e) {
+        return platform::rewriteFailureText(e);
+    }
     for (Row& row : rows_) {
         row.text = roster.lineText(row.index);
         row.line = roster.lines()[row.index];

@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "course/catalogue.h"
@@ -25,6 +26,7 @@
 #include "platform/clock.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
+#include "platform/local_folders.h"
 #include "platform/messages.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
@@ -38,6 +40,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
+#include "widgets/pending_runs_line_gui.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -52,7 +55,8 @@ struct InstanceLock {
     std::unique_ptr<platform::SingleInstance> lock;
 };
 
-bool acquireInstanceLock() {
+// Empty when acquired; otherwise why not (the lock file's failure, or "" for another copy).
+std::optional<QString> acquireInstanceLock() {
     static InstanceLock held;
     const QString key = NameSelection::instanceKey();
     if (!held.lock || held.key != key) {
@@ -60,7 +64,8 @@ bool acquireInstanceLock() {
         held.lock = std::make_unique<platform::SingleInstance>(key);
         held.key = key;
     }
-    return held.lock->acquired();
+    if (held.lock->acquired()) return std::nullopt;
+    return held.lock->failure();
 }
 
 StudentFigures figuresOf(int studentNo) {
@@ -105,7 +110,8 @@ void NameSelection::closeEvent(QCloseEvent* event) {
 }
 
 QString NameSelection::instanceKey() {
-    return QDir::cleanPath(QFileInfo(state::settings().programFolder).absoluteFilePath());
+    // One folder reached by two paths (a symbolic link) is one program.
+    return platform::canonicalPath(state::settings().programFolder);
 }
 
 void NameSelection::connectControls() {
@@ -175,7 +181,15 @@ bool NameSelection::load() {
         waitPanel_->raise();
         platform::seedFromClock();
         // A second copy is refused before anything is shown or read.
-        if (!acquireInstanceLock()) {
+        const std::optional<QString> refused = acquireInstanceLock();
+        if (refused && !refused->isEmpty()) {
+            platform::msgBox(
+                QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
+                QStringLiteral("注意"), platform::MsgIcon::Critical);
+            platform::endProgram(1);
+            return;
+        }
+        if (refused) {
             platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
                                             "完全に終了されていません。同じプログラムを完全に"
                                             "終了させてから実行してください。"),
@@ -243,6 +257,8 @@ void NameSelection::activate() {
     QPointer<NameSelection> self(this);
     if (mustStop(self)) return;
     recoverRosterFile();
+    // Runs kept on this computer are added now when the family's files take them.
+    pendingLine_->refresh();
     names_->setCurrentRow(-1);
     names_->clearSelection();
     printButton_->hide();

@@ -77,6 +77,7 @@ class NameSelection : public QMainWindow {
     QLabel* help2Note_ = nullptr;
     QLabel* waitText_ = nullptr;
     QLabel* picture_ = nullptr;
+    class PendingRunsLine* pendingLine_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QPushButton* okButton_ = nullptr;

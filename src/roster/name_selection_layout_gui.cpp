@@ -10,6 +10,7 @@
 #include "roster/name_selection_gui.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
+#include "widgets/pending_runs_line_gui.h"
 
 // The name selection's controls and where they stand; what they do is in
 // name_selection_gui.cpp.
@@ -57,6 +58,7 @@ void NameSelection::buildControls() {
     rowTexts_ = makeList(central_, "List3");   // display text, "*" and student number
     spareList_ = makeList(central_, "List4");  // spare
     for (QListWidget* hidden : {sortKeys_, rowTexts_, spareList_}) hidden->hide();
+    pendingLine_ = new PendingRunsLine(central_, twRect(600, 10250, 8400, 450));
 
     helpHeading_ = makeLabel(central_, "Label13", QStringLiteral("オンラインヘルプ"),
                              twRect(10500, 200, 4500, 400), 12, true);

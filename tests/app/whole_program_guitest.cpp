@@ -6,13 +6,48 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <cerrno>
 
+#include "platform/errors.h"
 #include "platform/geometry.h"
+#include "platform/shared_files.h"
 #include "roster/name_change_gui.h"
 #include "support/whole_program_fixture.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
+
+// A family folder on a full disk.
+struct FullDisk : platform::SharedFiles {
+    std::unique_ptr<platform::AppendFile> openForAppend(const QString& path) override {
+        throw platform::RuntimeError(platform::errDiskFull, path, platform::systemErrorText(ENOSPC));
+    }
+    void pause(int) override {}
+};
+
+TEST_F(WholeProgramTest, ARunTheFolderCannotTakeIsToldThenShownAsRecorded) {
+    ASSERT_TRUE(started);
+    FullDisk full;
+    platform::setSharedFiles(&full);
+    HomeScreen* home = signIn(2);
+    EndScreen* screen = runDrill(startLevel(home, 1));
+    ASSERT_NE(screen, nullptr);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("このパソコンに保存しました")));
+    EXPECT_EQ(text(screen, QStringLiteral("Label20")), QStringLiteral("！！！最高新記録！！！"));
+    home = backToMenu(screen);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/19点"));
+    EXPECT_TRUE(records().empty());
+
+    clickButton(home, QStringLiteral("Command1"));
+    ASSERT_TRUE(
+        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    EXPECT_TRUE(nameRows()[2].endsWith(QStringLiteral("  19/     19")));
+    EXPECT_EQ(text(NameSelection::current(), QStringLiteral("pendingRunsLine")),
+              QStringLiteral("このパソコンに保存待ちの成績が 1 件あります"));
+    EXPECT_TRUE(endCodes.empty());
+}
 
 TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     ASSERT_TRUE(started) << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());

@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <map>
 
+#include "results/pending_runs.h"
 #include "support/core_fixture.h"
 #include "support/temp_files.h"
 
@@ -92,6 +93,21 @@ TEST_F(ExportCommandTest, ExportsEveryRunWithoutTouchingTheFamily) {
     EXPECT_EQ(familyFiles(), before);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_FALSE(ended());
+}
+
+TEST_F(ExportCommandTest, PendingListsTheRunsKeptHereOnceMarked) {
+    // One kept run already in the log (the program stopped before forgetting it), one not.
+    const QByteArray log = testfiles::readBytes(logPath());
+    ResultRecord kept = ResultRecord::fromBytes(log.constData());
+    kept.time = 70;
+    writePendingRuns(familyLogsOf(programDir, tmp.path()),
+                     {{log.left(kResultRecordSize), {}}, {kept.toBytes(), {}}});
+    ASSERT_EQ(run({programDir, QStringLiteral("--pending")}), kExportOk) << qPrintable(stderrText);
+    const QStringList lines = QString::fromUtf8(stdoutBytes.mid(3)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",教室コード,保存待ち")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",60,5,12345,")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral(",70,4,12345,○"))) << qPrintable(lines[3]);
 }
 
 TEST_F(ExportCommandTest, AMissingOrMalformedFileIsNamedAndNothingIsWritten) {

@@ -222,15 +222,25 @@ TEST_F(RecordResultTest, ClearedBeforeNeedsBothCountAndPoints) {
     EXPECT_FALSE(recordResult(run).clearedBefore);
 }
 
-TEST_F(RecordResultTest, AFailedAppendShowsNoNewBest) {
+TEST_F(RecordResultTest, AKeptRunMakesItsBestsALostOneNone) {
     QFile blocker(tmp.path() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/blocker/");
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", (tmp.path() + QStringLiteral("/blocker/state")).toUtf8());
     run.time = 10;
-    EXPECT_THROW(recordResult(run), platform::RuntimeError);
+    const RunOutcome lost = recordResult(run);
+    qputenv("XDG_STATE_HOME", stateHome);
+    EXPECT_EQ(lost.keeping.kept, RunKept::Lost);
+    EXPECT_FALSE(lost.personalBest);
     EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
     EXPECT_EQ(resultsTables().levelBestTime(3), 40);
+
+    const RunOutcome kept = recordResult(run);
+    EXPECT_EQ(kept.keeping.kept, RunKept::KeptHere);
+    EXPECT_TRUE(kept.personalBest && kept.levelBest);
+    EXPECT_EQ(resultsTables().levelBestTime(3), 10);
 }
 
 TEST_F(RecordResultTest, ALevelOutsideTheTablesIsAnError) {

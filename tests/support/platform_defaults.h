@@ -6,15 +6,17 @@
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/program.h"
+#include "platform/shared_files.h"
 #include "platform/shell.h"
 #include "platform/wait.h"
 
 // Puts back every injectable service of the platform layer (clock, random, media, message
-// boxes, shell, waits, the end of the program) as a test found them.
+// boxes, shell, shared files, waits, the end of the program) as a test found them.
 inline void restorePlatformDefaults() {
     platform::setEndHandler({});
     platform::setWaitHandler({});
     platform::setShell(nullptr);
+    platform::setSharedFiles(nullptr);
     platform::setRandom(nullptr);
     platform::setMessageBoxes(nullptr);
     platform::setMedia(nullptr);
