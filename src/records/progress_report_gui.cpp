@@ -27,6 +27,7 @@
 #include "platform/printer_gui.h"
 #include "platform/program.h"
 #include "records/chart_card.h"
+#include "results/pending_runs.h"
 #include "widgets/controls_gui.h"
 #include "widgets/screen_navigator_gui.h"
 
@@ -301,8 +302,11 @@ bool ProgressReportWindow::studentRuns(int student, std::vector<records::LogRun>
         logSize_ = logBytes_.size();
         logModified_ = log.lastModified();
     }
-    *runs = records::studentRunsInLog(logBytes_, student);
-    // The runs this computer keeps until the shared log can take them join the log's here.
+    // The runs this computer keeps until the shared log can take them join the log's here
+    // (the copy shares the log's bytes until a pending run is added to it).
+    QByteArray withPending = logBytes_;
+    addPendingToLog(&withPending, familyLogs());
+    *runs = records::studentRunsInLog(withPending, student);
     return true;
 }
 
