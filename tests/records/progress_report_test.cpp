@@ -109,7 +109,7 @@ TEST(ProgressReport, FiguresOfSmallLogs) {
         std::vector<LogRun> log;
         for (const Entry& r : c.log)
             log.push_back({platform::dayCountFromDate(r.date), platform::dayFraction(r.at),
-                           r.student, r.level, r.time});
+                           static_cast<qint16>(r.student), static_cast<qint16>(r.level), r.time});
         const std::vector<LogRun> own = runsOfStudent(log, 1);
         const DayRange range = periodRange(c.period, kToday, 4, {}, {}, firstRunDate(own));
         const ProgressReport report = buildProgressReport(
