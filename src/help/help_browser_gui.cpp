@@ -183,7 +183,7 @@ HelpBrowser::HelpBrowser() {
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
             [this] { quietly([&] { pageShown(); }); });
     connect(timTimer, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, [] { screenFlow().closeHelp(true); });
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -211,11 +211,8 @@ void HelpBrowser::showAndLoad(const QString& address) {
 
 void HelpBrowser::closeEvent(QCloseEvent* event) {
     event->accept();
-    retireWindow(this);
-}
-
-HelpBrowser* HelpBrowser::current() {
-    return openWindow<HelpBrowser>();
+    // The window system's close is the way back as well.
+    screenFlow().closeHelp(event->spontaneous());
 }
 
 QStringList HelpBrowser::addressList() const {
