@@ -74,6 +74,12 @@ class WindowWatcher : public QObject {
     QTimer check_;
 };
 
+// The flow of the program installed last; it holds the screens.
+std::unique_ptr<ProgramFlow>& installedFlow() {
+    static std::unique_ptr<ProgramFlow> flow;
+    return flow;
+}
+
 }  // namespace
 
 void installProgram(bool installPlatform) {
@@ -81,10 +87,9 @@ void installProgram(bool installPlatform) {
     platform::installInputHabits();
     QApplication::setWindowIcon(widgets::programIcon());
     // A new flow each time: nothing a screen kept (the list choices) outlives an install.
-    static std::unique_ptr<ProgramFlow> flow;
     setScreenFlow(nullptr);
-    flow = std::make_unique<ProgramFlow>();
-    setScreenFlow(flow.get());
+    installedFlow() = std::make_unique<ProgramFlow>();
+    setScreenFlow(installedFlow().get());
 }
 
 bool startProgram(const QString& programDir) {
@@ -125,7 +130,14 @@ int runProgram(int& argc, char** argv, const QString& programDir,
 
     const QString folder =
         programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    if (!startProgram(folder)) return platform::programExitCode();
+    if (!startProgram(folder)) {
+        setScreenFlow(nullptr);
+        installedFlow().reset();
+        return platform::programExitCode();
+    }
     const int code = app.exec();
+    // The screens go with their flow while the application is still there.
+    setScreenFlow(nullptr);
+    installedFlow().reset();
     return platform::programEnding() ? platform::programExitCode() : code;
 }

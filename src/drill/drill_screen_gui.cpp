@@ -73,10 +73,6 @@ DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
 
 DrillScreen::~DrillScreen() = default;
 
-DrillScreen* DrillScreen::current() {
-    return openWindow<DrillScreen>();
-}
-
 void DrillScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The drill starts once the screen is up, once per screen (a restore after
@@ -324,7 +320,6 @@ void DrillScreen::endDrill() {
     if (course::isPractice(level_)) {
         // Practice: nothing is recorded, straight back to the home screen.
         screenFlow().showWaitWindow();
-        retireWindow(this);
         screenFlow().showHomeScreen();
         platform::doEvents();
         return;
@@ -352,7 +347,6 @@ void DrillScreen::waitThenShowResult(double seconds) {
         if (diff > step) {
             ++ticks;
             if (ticks * step / 1000.0 >= seconds) {
-                retireWindow(this);
                 screenFlow().showEndScreen(outcome_);
                 return;
             }

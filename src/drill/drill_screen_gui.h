@@ -42,9 +42,6 @@ class DrillScreen : public QWidget {
     explicit DrillScreen(int level);
     ~DrillScreen() override;
 
-    // The open drill screen, if any.
-    static DrillScreen* current();
-
     // What runs when the screen has come up: "picture.txt", the screen and level
     // settings, the clock and the first problem.
     void activate();

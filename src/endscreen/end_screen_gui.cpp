@@ -86,10 +86,6 @@ bool anyClearCount9999() {
 
 }  // namespace
 
-EndScreen* EndScreen::current() {
-    return openWindow<EndScreen>();
-}
-
 void EndScreen::closeEvent(QCloseEvent* event) {
     // The window's close is its "メニューへ"; before the button shows it waits for it.
     handleClose(this, event, [this] {
@@ -302,7 +298,6 @@ void EndScreen::secondPhase() {
 
 void EndScreen::backToMenu() {
     menuButton_->setEnabled(false);
-    retireWindow(this);
     screenFlow().showHomeScreen();
     platform::doEvents();
 }
@@ -311,7 +306,6 @@ void EndScreen::retry() {
     menuButton_->setEnabled(false);
     retryButton_->setEnabled(false);
     screenFlow().showWaitWindow();
-    retireWindow(this);
     platform::doEvents();
     if (platform::programEnding()) return;
     screenFlow().startDrill(outcome_.run.level);

@@ -29,9 +29,6 @@ class EndScreen : public QWidget {
 
     bool evaluated() const { return evaluated_; }
 
-    // The open end screen, if any.
-    static EndScreen* current();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 

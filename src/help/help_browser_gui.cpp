@@ -181,7 +181,7 @@ HelpBrowser::HelpBrowser() {
             [this](const QUrl& link) { quietly([&] { go(page_->source().resolved(link)); }); });
     connect(page_, &QTextBrowser::sourceChanged, this, [this] { quietly([&] { pageShown(); }); });
     connect(statusTimer_, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
-    connect(backButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(backButton_, &QPushButton::clicked, this, [] { screenFlow().closeHelp(true); });
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -209,11 +209,8 @@ void HelpBrowser::showAndLoad(const QString& address) {
 
 void HelpBrowser::closeEvent(QCloseEvent* event) {
     event->accept();
-    retireWindow(this);
-}
-
-HelpBrowser* HelpBrowser::current() {
-    return openWindow<HelpBrowser>();
+    // The window system's close is the way back as well.
+    screenFlow().closeHelp(event->spontaneous());
 }
 
 QStringList HelpBrowser::addressList() const {

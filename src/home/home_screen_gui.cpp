@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 
 #include "course/today_total.h"
@@ -35,10 +33,6 @@
 #include "widgets/wait_window_gui.h"
 
 using namespace homelayout;
-
-HomeScreen* HomeScreen::current() {
-    return openWindow<HomeScreen>();
-}
 
 void HomeScreen::closeEvent(QCloseEvent* event) {
     // The window's close is its "戻る"; while the screen comes up it waits for the button.
@@ -85,9 +79,6 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     buildBusyPanel();
     recordLists_->setBusyProgress(busyProgress_);
     platform::coverScreen(this);
-
-    connect(qApp, &QGuiApplication::focusWindowChanged, this,
-            [this](QWindow* w) { focusWindowChanged(w); });
 }
 
 HomeScreen::~HomeScreen() = default;
@@ -203,7 +194,6 @@ void HomeScreen::activate() {
     // 12.
     busyPanel_->hide();
     busyProgress_->hide();
-    activatedOnce_ = true;
     if (closeAsked_) {
         closeAsked_ = false;
         backToNameSelection();
@@ -268,28 +258,4 @@ void HomeScreen::keepListChoicesIn(std::shared_ptr<RecordListChoices> kept) {
 
 void HomeScreen::fillStudentList() {
     charts_->fillStudentList();
-}
-
-// Coming back to the front from another window of the program runs the activation again;
-// coming back from another program does not.
-void HomeScreen::focusWindowChanged(QWindow* window) {
-    QWindow* own = windowHandle();
-    if (!window || !own || !isVisible()) return;
-    if (window == own) {
-        if (lostToOwnWindow_ && activatedOnce_ && !activating_) {
-            lostToOwnWindow_ = false;
-            QPointer<HomeScreen> self(this);
-            QTimer::singleShot(0, this, [self] {
-                if (self) platform::guarded([self] { self->activate(); });
-            });
-        }
-        return;
-    }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != window) continue;
-        // Dialogs (print, message boxes) and the please-wait window leave the screen as it is.
-        if (passingWindow(window)) return;
-        lostToOwnWindow_ = true;
-        return;
-    }
 }

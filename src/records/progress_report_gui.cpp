@@ -447,10 +447,11 @@ void ProgressReportWindow::saveCsv() {
     }
 }
 
-ProgressReportWindow* openProgressReport(const state::Settings& settings,
+ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
+                                         const state::Settings& settings,
                                          const state::Roster& roster, const state::Course& course,
                                          int firstStudent, QWidget* over) {
-    if (auto* open = openWindow<ProgressReportWindow>()) {
+    if (open) {
         const int index =
             open->findChild<QComboBox*>(QStringLiteral("studentPicker"))->findData(firstStudent);
         if (index >= 0)

@@ -61,10 +61,6 @@ NameChangeWindow::NameChangeWindow() {
     buildRows(0);
 }
 
-NameChangeWindow* NameChangeWindow::current() {
-    return openWindow<NameChangeWindow>();
-}
-
 void NameChangeWindow::buildRows(int count) {
     using platform::twRect;
     for (QLineEdit* box : birthYearBoxes_) delete box;
@@ -145,10 +141,9 @@ void NameChangeWindow::writeNames() {
 }
 
 void NameChangeWindow::goBack() {
-    // The name selection comes back and reads the roster again. This window makes way
-    // first: the name selection lets events run as it loads, and a press there may ask
-    // for a name-change window anew.
-    retireWindow(this);
+    // The name selection comes back and reads the roster again; the flow lets this window
+    // go first (the name selection lets events run as it loads, and a press there may ask
+    // for a name-change window anew).
     screenFlow().showNameSelection();
 }
 

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -15,7 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWindow>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -86,17 +84,12 @@ NameSelection::NameSelection() {
     buildMenus();
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     platform::coverScreen(this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &NameSelection::focusWindowChanged);
 }
 
 NameSelection::~NameSelection() = default;
 
 QString NameSelection::prompt() {
     return kPrompt;
-}
-
-NameSelection* NameSelection::current() {
-    return openWindow<NameSelection>();
 }
 
 void NameSelection::closeEvent(QCloseEvent* event) {
@@ -185,8 +178,6 @@ bool NameSelection::load() {
         }
         QPointer<NameSelection> self(this);
         show();
-        // Showing the window makes it active.
-        activatePending_ = false;
         activate();
         if (mustStop(self)) return;
         refreshNameList();
@@ -261,23 +252,6 @@ void NameSelection::activate() {
     platform::doEvents();
     if (mustStop(self)) return;
     waitPanel_->hide();
-}
-
-bool NameSelection::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && activatePending_ && !platform::programEnding()) {
-        activatePending_ = false;
-        platform::guarded([&] { activate(); });
-    }
-    return QMainWindow::event(e);
-}
-
-void NameSelection::focusWindowChanged(QWindow* window) {
-    // Another window of the program in front (help, name change) makes the next activation
-    // run the activation sequence again; menus, drop-down lists and dialogs do not.
-    if (!window || window == windowHandle()) return;
-    const Qt::WindowType type = window->type();
-    if (type == Qt::Popup || type == Qt::ToolTip || passingWindow(window)) return;
-    activatePending_ = true;
 }
 
 bool NameSelection::eventFilter(QObject* watched, QEvent* e) {

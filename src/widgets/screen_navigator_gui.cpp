@@ -1,13 +1,11 @@
 #include "widgets/screen_navigator_gui.h"
 
 #include <QCloseEvent>
-#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
 
 #include "platform/program.h"
-#include "widgets/wait_window_gui.h"
 
 namespace {
 
@@ -65,7 +63,6 @@ bool mustStop(const QWidget* window) {
 void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayOut) {
     if (!event->spontaneous()) {
         event->accept();
-        retireWindow(window);
         return;
     }
     event->ignore();
@@ -74,12 +71,4 @@ void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayO
     QTimer::singleShot(0, window, [self, wayOut = std::move(wayOut)] {
         if (!mustStop(self)) platform::guarded(wayOut);
     });
-}
-
-bool passingWindow(const QWindow* window) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != window) continue;
-        return qobject_cast<QDialog*>(w) || qobject_cast<WaitWindow*>(w);
-    }
-    return false;
 }

@@ -87,19 +87,12 @@ class DrillScreenTest : public CoreFixture {
         state::session().currentStudentName = QStringLiteral("  山田 花子  ");
         state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
         state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
-
-        flow.onShowEnd = [this](const RunOutcome& outcome) {
-            ++resultShown;
-            lastOutcome = outcome;
-        };
-        flow.onShowHome = [this] { ++homeShown; };
-        flow.onCloseHome = [] {};
-        flow.onShowWait = [] {};
-        flow.onCloseWait = [] {};
+        flow.holdBack({TestFlow::ShowEnd, TestFlow::ShowHome, TestFlow::CloseHome,
+                       TestFlow::ShowWait, TestFlow::CloseWait});
     }
 
     void TearDown() override {
-        if (DrillScreen* frm = DrillScreen::current()) frm->close();
+        if (DrillScreen* frm = programFlow().drillScreen()) frm->close();
         holdWindows.reset();
         delete kept.data();
         QCoreApplication::processEvents();
@@ -117,7 +110,7 @@ class DrillScreenTest : public CoreFixture {
     // the run (as if a handler were still running).
     DrillScreen* open(bool keepAfterClose = true) {
         flow.startDrill(level);
-        DrillScreen* frm = DrillScreen::current();
+        DrillScreen* frm = programFlow().drillScreen();
         EXPECT_NE(frm, nullptr);
         if (frm && keepAfterClose) {
             holdWindows.emplace();
@@ -186,11 +179,8 @@ class DrillScreenTest : public CoreFixture {
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
     TestFlow flow;
     int level = 1;
-    RunOutcome lastOutcome;
     std::optional<platform::HandlerScope> holdWindows;
     QPointer<DrillScreen> kept;
-    int resultShown = 0;
-    int homeShown = 0;
 };
 
 TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
@@ -351,10 +341,10 @@ TEST_F(DrillScreenTest, FiveProblemsSolvedInOrder) {
     EXPECT_EQ(log[0].time, 10);
     EXPECT_EQ(log[0].studentNo, 7);
     EXPECT_EQ(log[0].level, 1);
-    EXPECT_EQ(lastOutcome.run.time, 10);
-    EXPECT_EQ(lastOutcome.endReason, 0);
-    EXPECT_EQ(resultShown, 1);
-    EXPECT_EQ(homeShown, 0);
+    EXPECT_EQ(flow.lastOutcome.run.time, 10);
+    EXPECT_EQ(flow.lastOutcome.endReason, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
     EXPECT_FALSE(frm->isVisible());
     EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
     EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
@@ -397,7 +387,7 @@ TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
     tick(frm, 270);
     EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("299"));
     EXPECT_TRUE(records().isEmpty());
-    EXPECT_EQ(resultShown, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 0);
     tick(frm);
     EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("300"));
     EXPECT_EQ(child<QWidget>(frm, "sShape2")->width(), child<QWidget>(frm, "sShape5")->width());
@@ -408,14 +398,14 @@ TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 99999);
-    EXPECT_EQ(lastOutcome.endReason, 1);
-    EXPECT_EQ(resultShown, 1);
+    EXPECT_EQ(flow.lastOutcome.endReason, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
     // Later ticks and presses change nothing.
     tick(frm);
     for (int i = 1; i <= 10; ++i) frm->pressCard(i);
     frm->endDrill();
     EXPECT_EQ(records().size(), 1);
-    EXPECT_EQ(resultShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
 }
 
 TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
@@ -426,7 +416,7 @@ TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 299);
-    EXPECT_EQ(lastOutcome.endReason, 0);
+    EXPECT_EQ(flow.lastOutcome.endReason, 0);
     EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
     EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
 }
@@ -446,7 +436,7 @@ TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 99999);
-    EXPECT_EQ(resultShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
     EXPECT_EQ(playCount(1), 4);  // no solved sound after the end
     EXPECT_FALSE(ended());
 }
@@ -462,8 +452,8 @@ TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
     }
     EXPECT_FALSE(QFile::exists(resultLogPath()));
     EXPECT_FALSE(QFile::exists(homeResultLogPath()));
-    EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(resultShown, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 0);
     EXPECT_FALSE(frm->isVisible());
 }
 

@@ -27,7 +27,7 @@ class HomeScreenTest : public ScreenFixture {
     HomeScreen* openHome() {
         flow.showHomeScreen();
         settle();
-        HomeScreen* home = HomeScreen::current();
+        HomeScreen* home = programFlow().homeScreen();
         EXPECT_NE(home, nullptr);
         return home;
     }
@@ -49,7 +49,7 @@ TEST_F(HomeScreenTest, ShowsTheFiguresAndOpensTheClearedLevel) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(home->windowTitle(), QStringLiteral("Quillmark5"));
-    EXPECT_EQ(nameSelectionClosed, 1);
+    EXPECT_EQ(flow.count(TestFlow::CloseNameSelection), 1);
 
     EXPECT_EQ(text(home, "Label11"), QStringLiteral("ならびタッチ"));
     EXPECT_EQ(text(home, "Label12"), QStringLiteral("小2 山田花子"));
@@ -109,11 +109,11 @@ TEST_F(HomeScreenTest, StartButtonRunsTheDrillAndClosesTheScreen) {
     // A locked level does not start.
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 0);
-    EXPECT_EQ(DrillScreen::current(), nullptr);
+    EXPECT_EQ(programFlow().drillScreen(), nullptr);
 
     QTest::mouseClick(child<QPushButton>(home, "Command4_1"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 1);
-    EXPECT_NE(DrillScreen::current(), nullptr);
+    EXPECT_NE(programFlow().drillScreen(), nullptr);
     EXPECT_FALSE(home->isVisible());
 }
 
@@ -126,8 +126,8 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     EXPECT_EQ(flow.lastDrillLevel, 0);
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 2);
-    ASSERT_NE(DrillScreen::current(), nullptr);
-    DrillScreen::current()->close();
+    ASSERT_NE(programFlow().drillScreen(), nullptr);
+    programFlow().drillScreen()->close();
 
     home = openHome();
     ASSERT_NE(home, nullptr);
@@ -140,7 +140,26 @@ TEST_F(HomeScreenTest, BackButtonShowsTheNameSelection) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     QTest::mouseClick(child<QPushButton>(home, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(nameSelectionShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowNameSelection), 1);
+}
+
+// The screen runs its activation when the flow shows it, not again when the focus comes
+// back after another window (the print's, say) and the next click lands on it.
+TEST_F(HomeScreenTest, FocusComingBackDoesNotRunTheActivationAgain) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(home));
+    const int activations = flow.count(TestFlow::CloseNameSelection);  // one per activation
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.close();
+    home->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(home));
+    QTest::mouseClick(home, Qt::LeftButton, {}, QPoint(5, 5));
+    settle();
+    EXPECT_EQ(flow.count(TestFlow::CloseNameSelection), activations);
 }
 
 TEST_F(HomeScreenTest, StepFileIsWrittenBlank) {

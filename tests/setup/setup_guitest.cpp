@@ -22,6 +22,7 @@
 #include "state/session.h"
 #include "support/platform_defaults.h"
 #include "support/program_state.h"
+#include "support/test_flow_gui.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
         << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
     QStringList rows;
     const bool listed = QTest::qWaitFor([&] {
-        NameSelection* names = NameSelection::current();
+        NameSelection* names = programFlow().nameSelection();
         auto* list = names ? names->findChild<QListWidget*>(QStringLiteral("List1")) : nullptr;
         rows.clear();
         for (int i = 0; list && i < list->count(); ++i) rows << list->item(i)->text();
