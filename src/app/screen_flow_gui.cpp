@@ -22,12 +22,12 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-// Runs `then` on the window once the window system has shown it, unless it is gone by then.
+// Runs `then` on the window once the window system has shown it, unless it has made way
+// by then.
 template <class Window>
 void whenShown(Window* window, void (Window::*then)()) {
-    QPointer<Window> self(window);
-    QTimer::singleShot(0, window, [self, then] {
-        if (!windowGone(self)) platform::guarded([self, then] { (self.data()->*then)(); });
+    QTimer::singleShot(0, window, [window, then] {
+        if (!windowGone(window)) (window->*then)();
     });
 }
 
@@ -44,9 +44,8 @@ void ProgramFlow::showNameSelection() {
         bringToFront(open);
         return;
     }
-    QPointer<NameSelection> window = new NameSelection;
-    // A window closed while it loads may be retired already.
-    if (!window->load() && window && !window->isVisible()) retireWindow(window);
+    auto* window = new NameSelection;
+    if (!window->load() && !window->isVisible()) retireWindow(window);
     closeWaitWindow();
 }
 
@@ -83,7 +82,7 @@ void ProgramFlow::showWaitWindow() {
     if (!waitWindow_) waitWindow_ = new WaitWindow;
     waitWindow_->show();
     waitWindow_->raise();
-    platform::doEvents();
+    waitWindow_->repaint();
 }
 
 void ProgramFlow::closeWaitWindow() {

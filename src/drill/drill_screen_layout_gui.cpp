@@ -164,7 +164,7 @@ void DrillScreen::buildCardArea() {
     button->setObjectName(QStringLiteral("Command1"));
     button->hide();
     connect(button, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { Command1Click(); }); });
+            [this] { Command1Click(); });
     nextProblemButton_ = button;
 }
 

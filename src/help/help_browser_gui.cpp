@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -30,15 +29,6 @@
 namespace {
 
 const QString kConnecting = QStringLiteral("接続中...");
-
-// The browser's own failures never reach the student: a handler that fails stops there.
-template <class F>
-void quietly(F&& f) {
-    try {
-        f();
-    } catch (const std::exception&) {
-    }
-}
 
 struct ToolButton {
     const char* key;
@@ -172,17 +162,16 @@ HelpBrowser::HelpBrowser() {
 
     connect(cboAddress, &QComboBox::activated, this, [this](int index) {
         if (updatingList_) return;
-        quietly([&] { navigate(cboAddress->itemText(index)); });
+        navigate(cboAddress->itemText(index));
     });
     // Enter in the address box goes to the typed address (see eventFilter).
     cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
     connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        quietly([&] { go(brwWebBrowser->source().resolved(link)); });
+        go(brwWebBrowser->source().resolved(link));
     });
-    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this,
-            [this] { quietly([&] { pageShown(); }); });
-    connect(timTimer, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
+    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageShown);
+    connect(timTimer, &QTimer::timeout, this, &HelpBrowser::timerTick);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -194,7 +183,7 @@ bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
         event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (!updatingList_) quietly([&] { navigate(cboAddress->currentText()); });
+            if (!updatingList_) navigate(cboAddress->currentText());
             return true;
         }
     }
@@ -257,34 +246,31 @@ void HelpBrowser::go(const QUrl& url) {
 }
 
 void HelpBrowser::toolButton(const QString& key) {
-    quietly([&] {
-        timTimer->start();
-        if (key == QStringLiteral("Back")) {
-            brwWebBrowser->backward();
-        } else if (key == QStringLiteral("Forward")) {
-            brwWebBrowser->forward();
-        } else if (key == QStringLiteral("Refresh")) {
-            brwWebBrowser->reload();
-        } else if (key == QStringLiteral("Home")) {
-            go(QUrl(catalogue::helpHomePage()));
-        } else if (key == QStringLiteral("Search")) {
-            findOnPage();
-        } else if (key == QStringLiteral("Stop")) {
-            timTimer->stop();
-            busy_ = false;
-            setWindowTitle(locationName());
-        }
-    });
+    timTimer->start();
+    if (key == QStringLiteral("Back")) {
+        brwWebBrowser->backward();
+    } else if (key == QStringLiteral("Forward")) {
+        brwWebBrowser->forward();
+    } else if (key == QStringLiteral("Refresh")) {
+        brwWebBrowser->reload();
+    } else if (key == QStringLiteral("Home")) {
+        go(QUrl(catalogue::helpHomePage()));
+    } else if (key == QStringLiteral("Search")) {
+        findOnPage();
+    } else if (key == QStringLiteral("Stop")) {
+        timTimer->stop();
+        busy_ = false;
+        setWindowTitle(locationName());
+    }
 }
 
 void HelpBrowser::findOnPage() {
     // The help is on this machine, not on a site with a search page: search the page shown.
     bool ok = false;
-    QPointer<HelpBrowser> self(this);
     const QString word =
         QInputDialog::getText(this, QStringLiteral("ページ内を検索"), QStringLiteral("さがす言葉:"),
                               QLineEdit::Normal, QString(), &ok);
-    if (!self || !ok || word.isEmpty()) return;
+    if (!ok || word.isEmpty()) return;
     // From the place shown on, then once more from the top of the page.
     if (brwWebBrowser->find(word)) return;
     brwWebBrowser->moveCursor(QTextCursor::Start);

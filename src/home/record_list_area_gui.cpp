@@ -3,14 +3,15 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 #include "course/grades.h"
 #include "home/home_layout_gui.h"
@@ -29,6 +30,31 @@
 #include "widgets/screen_flow_gui.h"
 
 using namespace homelayout;
+
+namespace {
+
+// Runs `handler` once for each time the option is chosen: a click (mouse or keys, also on
+// the option already selected) at once; a toggle without a click (a screen reader's
+// toggle action) from the event loop, once the toggle is done.
+void onChosen(QRadioButton* option, QObject* context, std::function<void()> handler) {
+    auto toggledAlone = std::make_shared<bool>(false);
+    QObject::connect(option, &QAbstractButton::toggled, context,
+                     [context, handler, toggledAlone](bool on) {
+                         if (!on) return;
+                         *toggledAlone = true;
+                         QTimer::singleShot(0, context, [handler, toggledAlone] {
+                             if (!*toggledAlone) return;
+                             *toggledAlone = false;
+                             handler();
+                         });
+                     });
+    QObject::connect(option, &QAbstractButton::clicked, context, [handler, toggledAlone] {
+        *toggledAlone = false;
+        handler();
+    });
+}
+
+}  // namespace
 using records::PointsOrder;
 using records::RankingKind;
 using records::RunList;
@@ -67,10 +93,7 @@ void RecordListArea::buildChoices() {
         listKind_[k]->setObjectName(indexed("Option2", k));
         listKind_[k]->setFont(widgets::gothicFont(10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
-        // However the option is chosen (mouse, keys, accessibility), its handler runs once.
-        connect(listKind_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseKind(k); });
-        });
+        onChosen(listKind_[k], this, [this, k] { chooseKind(k); });
     }
     const char* choices[4] = {"", "BEST表示", "本日のみ", "すべて"};
     auto* choiceGroup = new QWidget(choicePanel_);
@@ -81,9 +104,7 @@ void RecordListArea::buildChoices() {
         listChoice_[k]->setObjectName(indexed("Option1", k));
         listChoice_[k]->setFont(widgets::gothicFont(10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
-        connect(listChoice_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseList(k); });
-        });
+        onChosen(listChoice_[k], this, [this, k] { chooseList(k); });
     }
 
     gradeGroup_ = new QComboBox(choicePanel_);
@@ -93,12 +114,8 @@ void RecordListArea::buildChoices() {
     gradeGroup_->addItems(rankingGradeGroups());
     gradeGroup_->setCurrentIndex(0);
     connect(gradeGroup_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            QPointer<RecordListArea> self(this);
-            rerunCurrent();
-            if (!self) return;
-            if (QPushButton* first = columns_->startButton(1)) first->setFocus();
-        });
+        rerunCurrent();
+        if (QPushButton* first = columns_->startButton(1)) first->setFocus();
     });
 
     studentChoice_ = new QComboBox(choicePanel_);
@@ -106,9 +123,7 @@ void RecordListArea::buildChoices() {
     studentChoice_->setGeometry(twRect(2640, 960, 2400, 360));
     studentChoice_->hide();
     connect(studentChoice_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            if (listChoice_[3]->isChecked()) chooseList(3);
-        });
+        if (listChoice_[3]->isChecked()) chooseList(3);
     });
 
     chartButton_ = makeButton(choicePanel_, QStringLiteral("Command17"), QStringLiteral("グラフ"),
@@ -132,8 +147,7 @@ void RecordListArea::buildChoices() {
          {todayButton_, bestButton_, allButton_, personalButton_, printButton_, showOneButton_})
         b->hide();
     const auto run = [this](QPushButton* button, void (RecordListArea::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this, handler);
     };
     run(todayButton_, &RecordListArea::showToday);
     run(bestButton_, &RecordListArea::showBestTimes);
@@ -141,8 +155,7 @@ void RecordListArea::buildChoices() {
     run(personalButton_, &RecordListArea::showOwnRuns);
     for (int level = 1; level <= columns_->levelCount(); ++level) {
         if (auto* ranking = screen_->findChild<QPushButton*>(indexed("Command3", level))) {
-            connect(ranking, &QPushButton::clicked, this,
-                    [this, level] { platform::guarded([this, level] { showRankingOf(level); }); });
+            connect(ranking, &QPushButton::clicked, this, [this, level] { showRankingOf(level); });
         }
     }
     studentRow_.assign(static_cast<size_t>(columns_->levelCount()) + 1, -1);
@@ -155,9 +168,7 @@ void RecordListArea::captionRankingChoices() {
 
 void RecordListArea::chooseDefaultLists() {
     checkQuietly(listChoice_[1]);
-    QPointer<RecordListArea> self(this);
     chooseList(1);
-    if (!self) return;
     hideListsForRecordDisplay();
     // The kind buttons show the kind of the list just built.
     checkQuietly(listKind_[kept_->displayKind == 2 ? 1 : 0]);
@@ -191,9 +202,8 @@ void RecordListArea::raiseWaitPanel() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Building the lists. Events run part-way through a build, so the handlers disable the
-// menu button and the choices, hide the lists behind the wait panel, refuse a second build
-// meanwhile, and stop when the screen went away.
+// Building the lists. The handlers disable the menu button and the choices and hide the
+// lists behind the wait panel, which is painted at once, while a list is built.
 
 bool RecordListArea::startBuild() {
     if (building_) return false;
@@ -201,24 +211,20 @@ bool RecordListArea::startBuild() {
     return true;
 }
 
-bool RecordListArea::letEventsRun() {
-    QPointer<RecordListArea> self(this);
-    platform::doEvents();
-    return self && !mustStop(self->screen_);
+void RecordListArea::paintWaitPanel() {
+    if (waitPanel_->isVisible()) waitPanel_->repaint();
 }
 
-#define RECORD_LIST_BUILD()                     \
-    if (!startBuild()) return;                  \
-    QPointer<RecordListArea> self(this);        \
-    const auto buildDone = qScopeGuard([self] { \
-        if (self) self->endBuild();             \
-    })
+#define RECORD_LIST_BUILD()    \
+    if (!startBuild()) return; \
+    const auto buildDone = qScopeGuard([this] { endBuild(); })
 
 void RecordListArea::chooseKind(int kind) {
     RECORD_LIST_BUILD();
     choicePanel_->setEnabled(false);  // no other choice while this one is built
     hideListsForRecordDisplay();
-    if (!letEventsRun() || activating_) return;
+    paintWaitPanel();
+    if (activating_) return;
 
     if (kind == 0) {
         listChoice_[1]->setText(QStringLiteral("BEST表示"));
@@ -239,7 +245,6 @@ void RecordListArea::chooseKind(int kind) {
         listChoice_[3]->setText(QStringLiteral("すべて"));
         listChoice_[3]->setEnabled(true);
         kept_->displayKind = 2;
-        if (!letEventsRun()) return;
         for (int k = 1; k <= 3; ++k) {
             if (!listChoice_[k]->isChecked()) continue;
             if (k != 3) pointsOrder_ = k;
@@ -314,7 +319,8 @@ bool RecordListArea::beginChoice() {
     waitPanel_->raise();
     studentChoice_->hide();
     choicePanel_->setEnabled(false);
-    return letEventsRun();
+    paintWaitPanel();
+    return true;
 }
 
 // The end of a list choice: the lists come back.
@@ -353,7 +359,6 @@ bool RecordListArea::buildRanking(int level) {
     const QStringList lines = records::rankingLines(rows, kind, records::sharedStudents());
 
     list->clear();
-    if (!letEventsRun()) return false;
     list->setLines(lines);
     int& studentRow = studentRow_[static_cast<size_t>(level)];
     studentRow = -1;
@@ -409,8 +414,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     if (kind == RunList::Own) columns_->setListHeading(QStringLiteral("個人別ﾀｲﾑ"));
 
     QByteArray bytes;
-    QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes, lockedLogWait()) || !self || mustStop(self->screen_)) return false;
+    if (!readResultLog(&bytes, lockedLogWait())) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     const std::vector<records::LogRun> runs =
         records::decodeLogTail(bytes, records::runListWindow(kind));
@@ -433,7 +437,6 @@ bool RecordListArea::buildRunList(RunList kind) {
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)
         columns_->recordList(level)->setLines(lines[static_cast<size_t>(level)]);
 
-    if (kind == RunList::All && !letEventsRun()) return false;
     columns_->clearSelections();
     choicePanel_->setEnabled(true);
     // Combo2 has nothing to offer while it has no entries.

@@ -56,9 +56,9 @@ NameChangeWindow::NameChangeWindow() {
     Command2 = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
                                    QRect(), 14, true);
     connect(Command1, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { writeNames(); }); });
+            [this] { writeNames(); });
     connect(Command2, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { goBack(); }); });
+            [this] { goBack(); });
     buildRows(0);
 }
 

@@ -195,7 +195,7 @@ void NameSelection::buildControls() {
     modeOptions_[1]->setChecked(true);
     for (int i = 0; i < 4; ++i) {
         connect(modeOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) platform::guarded([&] { onDisplayMode(i); });
+            if (on) onDisplayMode(i);
         });
     }
 
@@ -218,32 +218,32 @@ void NameSelection::buildControls() {
     waitPanel_->raise();
 
     connect(names_, &QListWidget::currentRowChanged, this,
-            [this](int row) { platform::guarded([&] { onListClick(row); }); });
+            [this](int row) { onListClick(row); });
     connect(names_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListClick(names_->row(item)); });
+        onListClick(names_->row(item));
     });
     connect(names_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListDoubleClick(names_->row(item)); });
+        onListDoubleClick(names_->row(item));
     });
     connect(gradeGroup_, &QComboBox::activated, this,
-            [this](int) { platform::guarded([&] { onGroupChosen(); }); });
+            [this](int) { onGroupChosen(); });
     connect(okButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { signIn(); }); });
+            [this] { signIn(); });
     connect(endButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { endToLauncher(); }); });
+            [this] { endToLauncher(); });
     connect(nameChangeButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { changeNames(); }); });
+            [this] { changeNames(); });
     connect(help1Button_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { showHelpPage("/helpmenu.htm"); }); });
+            [this] { showHelpPage("/helpmenu.htm"); });
     connect(help2Button_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { screenFlow().showHelp(catalogue::helpAddress()); }); });
+            [] { screenFlow().showHelp(catalogue::helpAddress()); });
 }
 
 void NameSelection::buildMenus() {
     auto addAction = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [handler] { platform::guarded(handler); });
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("file"));
@@ -268,42 +268,36 @@ void NameSelection::buildMenus() {
 }
 
 bool NameSelection::load() {
-    bool keep = false;
-    platform::guarded([&] {
-        setBackground(central_, state::settings().screenBackColor);
-        setBackground(waitPanel_, state::settings().screenBackColor);
-        waitPanel_->move(0, 0);
-        waitPanel_->show();
-        waitPanel_->raise();
-        platform::seedFromClock();
-        // A second copy is refused before anything is shown or read.
-        if (!acquireInstanceLock()) {
-            platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
-                                            "完全に終了されていません。同じプログラムを完全に"
-                                            "終了させてから実行してください。"),
-                             QStringLiteral("注意"), platform::MsgIcon::Critical);
-            platform::endProgram();
-            return;
-        }
-        QPointer<NameSelection> self(this);
-        show();
-        // Showing the window makes it active.
-        activatePending_ = false;
-        activate();
-        if (mustStop(self)) return;
-        refreshNameList();
-        if (mustStop(self)) return;
-        title_->setFont(widgets::gothicFont(48, true));
-        title_->setText(state::settings().drillTitle);
-        names_->setCurrentRow(0);
-        onListClick(0);
-        platform::doEvents();
-        if (mustStop(self)) return;
-        waitPanel_->hide();
-        names_->setFocus();
-        keep = true;
-    });
-    return keep;
+    setBackground(central_, state::settings().screenBackColor);
+    setBackground(waitPanel_, state::settings().screenBackColor);
+    waitPanel_->move(0, 0);
+    waitPanel_->show();
+    waitPanel_->raise();
+    platform::seedFromClock();
+    // A second copy is refused before anything is shown or read.
+    if (!acquireInstanceLock()) {
+        platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
+                                        "完全に終了されていません。同じプログラムを完全に"
+                                        "終了させてから実行してください。"),
+                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::endProgram();
+        return false;
+    }
+    show();
+    // Showing the window makes it active.
+    activatePending_ = false;
+    activate();
+    // A roster the home edition cannot take has ended the program.
+    if (platform::programEnding()) return false;
+    refreshNameList();
+    if (platform::programEnding()) return false;
+    title_->setFont(widgets::gothicFont(48, true));
+    title_->setText(state::settings().drillTitle);
+    names_->setCurrentRow(0);
+    onListClick(0);
+    waitPanel_->hide();
+    names_->setFocus();
+    return true;
 }
 
 void NameSelection::recoverRosterFile() {
@@ -311,10 +305,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    QPointer<NameSelection> self(this);
     buildStatistics(lockedLogWait());
-    platform::doEvents();
-    if (mustStop(self)) return;
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -342,8 +333,6 @@ void NameSelection::refreshNameList() {
 }
 
 void NameSelection::activate() {
-    QPointer<NameSelection> self(this);
-    if (mustStop(self)) return;
     recoverRosterFile();
     names_->setCurrentRow(-1);
     names_->clearSelection();
@@ -354,21 +343,18 @@ void NameSelection::activate() {
         modeOptions_[1]->setChecked(true);
     }
     onDisplayMode(1);
-    if (mustStop(self)) return;
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
     screenFlow().closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
-    platform::doEvents();
-    if (mustStop(self)) return;
     waitPanel_->hide();
 }
 
 bool NameSelection::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && activatePending_ && !platform::programEnding()) {
         activatePending_ = false;
-        platform::guarded([&] { activate(); });
+        activate();
     }
     return QMainWindow::event(e);
 }
@@ -389,15 +375,15 @@ bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
     auto* key = static_cast<QKeyEvent*>(e);
     if (watched == names_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                               key->key() == Qt::Key_Space)) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("1") && !okButton_->isHidden()) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("0") && !endButton_->isHidden()) {
-        platform::guarded([&] { endToLauncher(); });
+        endToLauncher();
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
@@ -435,7 +421,6 @@ void NameSelection::onDisplayMode(int mode) {
 }
 
 void NameSelection::signIn() {
-    if (platform::programEnding()) return;
     const QString selected = chosenName_->text();
     const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
@@ -453,9 +438,7 @@ void NameSelection::signIn() {
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
-    QPointer<NameSelection> self(this);
-    platform::doEvents();
-    if (mustStop(self)) return;
+    waitPanel_->repaint();
     // The home screen closes this window as it becomes active.
     catalogue::fillLevelTables();
     screenFlow().showHomeScreen();

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "course/catalogue.h"
 #include "platform/ansi.h"
@@ -130,8 +131,10 @@ class NameSelectionTest : public ::testing::Test {
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), log));
     }
 
+    // Shows the name selection from the event loop, as a handler of the program does.
     NameSelection* open() {
-        flow.showNameSelection();
+        QTimer::singleShot(0, [this] { flow.showNameSelection(); });
+        QCoreApplication::processEvents();
         return NameSelection::current();
     }
     template <class T>
