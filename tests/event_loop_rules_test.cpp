@@ -26,10 +26,10 @@ TEST(EventLoopRules, NoHandlerLetsEventsRunOrStartsALoop) {
             const QString& line = lines[n];
             if (line.trimmed().startsWith(QStringLiteral("//"))) continue;
             const auto loop = loopStart.match(line);
-            const bool dialog = loop.hasMatch() &&
-                                QRegularExpression(QStringLiteral("^(app|box|dialog)$"))
-                                    .match(loop.captured(1))
-                                    .hasMatch();
+            const bool dialog =
+                loop.hasMatch() && QRegularExpression(QStringLiteral("^(app|box|dialog)$"))
+                                       .match(loop.captured(1))
+                                       .hasMatch();
             if (banned.match(line).hasMatch() || (loop.hasMatch() && !dialog))
                 found << QStringLiteral("%1:%2: %3").arg(path).arg(n + 1).arg(line.trimmed());
         }

@@ -246,8 +246,7 @@ void DrillScreen::pressCard(int i) {
 
 void DrillScreen::handlePress(int i) {
     // Once the run is over (solved or out of time) the cards take no more presses.
-    if (!started_ || run_.drillEnded || run_.endHandled || i < 1 || i > drill::kCardCount)
-        return;
+    if (!started_ || run_.drillEnded || run_.endHandled || i < 1 || i > drill::kCardCount) return;
     const drill::PressResult result = run_.press(problem_.cards[i].rank);
     if (result == drill::PressResult::Wrong) {
         playThen(soundWrong, {});

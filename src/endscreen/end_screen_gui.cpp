@@ -13,9 +13,9 @@
 #include "course/points.h"
 #include "course/today_total.h"
 #include "endscreen/evaluation.h"
+#include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/full_screen_gui.h"
-#include "platform/clock.h"
 #include "platform/geometry.h"
 #include "platform/program.h"
 #include "results/statistics.h"
@@ -227,8 +227,8 @@ void EndScreen::evaluate() {
         if (!keepGoalPanel) goalPanel_->hide();
         screenFlow().closeWaitWindow();
         const qint64 passed = platform::clock().monotonicMs() - secondPhaseFrom;
-        secondPhaseTimer_->start(static_cast<int>(std::clamp<qint64>(kSecondPhaseMs - passed, 0,
-                                                                     kSecondPhaseMs)));
+        secondPhaseTimer_->start(
+            static_cast<int>(std::clamp<qint64>(kSecondPhaseMs - passed, 0, kSecondPhaseMs)));
     };
     const auto afterVerdictSound = [this, afterGoalSound, goalSound = marks.playGoalSound] {
         if (goalSound)

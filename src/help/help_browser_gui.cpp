@@ -167,9 +167,8 @@ HelpBrowser::HelpBrowser() {
     // Enter in the address box goes to the typed address (see eventFilter).
     cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
-    connect(brwWebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
-        go(brwWebBrowser->source().resolved(link));
-    });
+    connect(brwWebBrowser, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& link) { go(brwWebBrowser->source().resolved(link)); });
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageShown);
     connect(timTimer, &QTimer::timeout, this, &HelpBrowser::timerTick);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);

@@ -89,16 +89,13 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     const int x = 11040;
     back_ = makeButton(panel_, QStringLiteral("Command18"), QStringLiteral("戻る"),
                        twRect(x, 120, 1680, 480));
-    connect(back_, &QPushButton::clicked, this,
-            [this] { panel_->hide(); });
+    connect(back_, &QPushButton::clicked, this, [this] { panel_->hide(); });
     showOwn_[0] = makeButton(panel_, QStringLiteral("Command21_0"), QStringLiteral("表示"),
                              twRect(x, 720, 1680, 420));
     showOwn_[1] = makeButton(panel_, QStringLiteral("Command21_1"), QStringLiteral("印刷"),
                              twRect(x + 1800, 720, 1680, 420));
-    connect(showOwn_[0], &QPushButton::clicked, this,
-            [this] { showCards(chartStudentNo_); });
-    connect(showOwn_[1], &QPushButton::clicked, this,
-            [this] { printCards({chartStudentNo_}); });
+    connect(showOwn_[0], &QPushButton::clicked, this, [this] { showCards(chartStudentNo_); });
+    connect(showOwn_[1], &QPushButton::clicked, this, [this] { printCards({chartStudentNo_}); });
     levels_ = new QListWidget(panel_);
     levels_->setObjectName(QStringLiteral("List3"));
     levels_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -115,8 +112,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     showSelected_[1] = makeButton(panel_, QStringLiteral("Command24_1"), QStringLiteral("印刷"),
                                   twRect(x + 1800, 3720, 1680, 420));
     for (int k = 0; k < 2; ++k)
-        connect(showSelected_[k], &QPushButton::clicked, this,
-                [this, k] { showSelected(k == 1); });
+        connect(showSelected_[k], &QPushButton::clicked, this, [this, k] { showSelected(k == 1); });
     students_ = new QListWidget(panel_);
     students_->setObjectName(QStringLiteral("List2"));
     students_->setSelectionMode(QAbstractItemView::MultiSelection);

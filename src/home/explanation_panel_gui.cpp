@@ -37,8 +37,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
     resetStepFile_ =
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
-    connect(resetStepFile_, &QPushButton::clicked, this,
-            [] { clearStepFile(); });
+    connect(resetStepFile_, &QPushButton::clicked, this, [] { clearStepFile(); });
 }
 
 void ExplanationPanel::showExplanation() {

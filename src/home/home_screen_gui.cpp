@@ -77,8 +77,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     recordLists_->setOwnRunsPreparation(
         [this] { charts_->prepareForOwnRuns(columns_->levelCount()); });
     recordLists_->setAfterListBuilt([this] { applyLevelLocks(); });
-    connect(recordLists_->chartButton(), &QPushButton::clicked, this,
-            [this] { charts_->open(); });
+    connect(recordLists_->chartButton(), &QPushButton::clicked, this, [this] { charts_->open(); });
     charts_->setChoiceSource([this] {
         return ChartChoice{recordLists_->gradeGroup(), recordLists_->pointsOrder()};
     });
@@ -106,8 +105,7 @@ void HomeScreen::buildHeading() {
         makeLabel(this, QStringLiteral("Label18"), QString(), twRect(10320, 480, 2760, 300));
     back_ = makeButton(this, QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
                        twRect(13320, 120, 1800, 660), 12);
-    connect(back_, &QPushButton::clicked, this,
-            [this] { backToNameSelection(); });
+    connect(back_, &QPushButton::clicked, this, [this] { backToNameSelection(); });
 }
 
 // The panel shown while the screen computes or a drill starts.

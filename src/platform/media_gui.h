@@ -22,8 +22,7 @@ namespace platform {
 class SoundWait {
   public:
     SoundWait();
-    void start(qint64 durationMs, std::function<bool()> failed,
-               std::function<void(int)> finished);
+    void start(qint64 durationMs, std::function<bool()> failed, std::function<void(int)> finished);
     bool waiting() const { return hold_.has_value(); }
     // Ends the wait now with `code` (a wait that is not running: nothing happens).
     void finish(int code);

@@ -55,10 +55,8 @@ NameChangeWindow::NameChangeWindow() {
                                    QRect(), 14, true);
     Command2 = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
                                    QRect(), 14, true);
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { writeNames(); });
-    connect(Command2, &QPushButton::clicked, this,
-            [this] { goBack(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { writeNames(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { goBack(); });
     buildRows(0);
 }
 

@@ -217,24 +217,16 @@ void NameSelection::buildControls() {
     waitText_->setAlignment(Qt::AlignCenter);
     waitPanel_->raise();
 
-    connect(names_, &QListWidget::currentRowChanged, this,
-            [this](int row) { onListClick(row); });
-    connect(names_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        onListClick(names_->row(item));
-    });
-    connect(names_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        onListDoubleClick(names_->row(item));
-    });
-    connect(gradeGroup_, &QComboBox::activated, this,
-            [this](int) { onGroupChosen(); });
-    connect(okButton_, &QPushButton::clicked, this,
-            [this] { signIn(); });
-    connect(endButton_, &QPushButton::clicked, this,
-            [this] { endToLauncher(); });
-    connect(nameChangeButton_, &QPushButton::clicked, this,
-            [this] { changeNames(); });
-    connect(help1Button_, &QPushButton::clicked, this,
-            [this] { showHelpPage("/helpmenu.htm"); });
+    connect(names_, &QListWidget::currentRowChanged, this, [this](int row) { onListClick(row); });
+    connect(names_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { onListClick(names_->row(item)); });
+    connect(names_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { onListDoubleClick(names_->row(item)); });
+    connect(gradeGroup_, &QComboBox::activated, this, [this](int) { onGroupChosen(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { signIn(); });
+    connect(endButton_, &QPushButton::clicked, this, [this] { endToLauncher(); });
+    connect(nameChangeButton_, &QPushButton::clicked, this, [this] { changeNames(); });
+    connect(help1Button_, &QPushButton::clicked, this, [this] { showHelpPage("/helpmenu.htm"); });
     connect(help2Button_, &QPushButton::clicked, this,
             [] { screenFlow().showHelp(catalogue::helpAddress()); });
 }

@@ -98,11 +98,10 @@ TEST(ProgramEnd, EndsCleanlyAfterSoundsPlayed) {
     ASSERT_TRUE(up) << "the sound server does not answer";
 
     // "O.K." without a name sounds 間違い音2; twice, then "終了".
-    const ProgramRun run =
-        runProgramIn(family.path() + u'/' + kProgramName,
-                     {QStringLiteral("Command14"), QStringLiteral("Command14"),
-                      QStringLiteral("Command7")},
-                     env);
+    const ProgramRun run = runProgramIn(
+        family.path() + u'/' + kProgramName,
+        {QStringLiteral("Command14"), QStringLiteral("Command14"), QStringLiteral("Command7")},
+        env);
     EXPECT_EQ(run.status, QProcess::NormalExit) << run.out.toStdString();
     EXPECT_EQ(run.code, 0) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("click: Command7"))) << run.out.toStdString();
