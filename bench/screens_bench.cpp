@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     platform::setMessageBoxes(&boxes);
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
-    installProgram(false);
+    installProgram();
     if (!startProgram(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
     screenFlow().closeNameSelection();

@@ -19,7 +19,6 @@ const std::set<QString> kAllowed = {
     QStringLiteral("platform/program.cpp g_ending"),
     QStringLiteral("platform/program.cpp g_exitCode"),
     QStringLiteral("platform/program.cpp g_endHandler"),
-    QStringLiteral("platform/program.cpp g_handlers"),
     // The screen scale, fixed once from the screen before the first window.
     QStringLiteral("platform/geometry.cpp g_scale"),
     // Loaded modules live as long as the process (Qt unloads nothing earlier).
@@ -62,7 +61,6 @@ const std::set<QString> kNotYetOwned = {
     QStringLiteral("state/settings.cpp theSettings"),
     QStringLiteral("widgets/screen_navigator_gui.cpp g_idleFlow"),
     QStringLiteral("widgets/screen_navigator_gui.cpp g_flow"),
-    QStringLiteral("widgets/screen_navigator_gui.cpp windows"),
 };
 
 struct Found {

@@ -27,12 +27,13 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-// Runs `then` on the window once the window system has shown it, unless it is gone by then.
+// Runs `then` on the window once the window system has shown it, unless it has made way
+// by then.
 template <class Window>
 void whenShown(Window* window, void (Window::*then)()) {
     QPointer<Window> self(window);
     QTimer::singleShot(0, window, [self, then] {
-        if (!windowGone(self)) platform::guarded([self, then] { (self.data()->*then)(); });
+        if (!windowGone(self)) (self.data()->*then)();
     });
 }
 
@@ -116,7 +117,7 @@ void ProgramFlow::showWaitWindow() {
     if (!waitWindow_) waitWindow_ = new WaitWindow;
     waitWindow_->show();
     waitWindow_->raise();
-    platform::doEvents();
+    waitWindow_->repaint();
 }
 
 void ProgramFlow::closeWaitWindow() {

@@ -37,7 +37,6 @@ class EndScreen : public QWidget {
 
     RunOutcome outcome_;
     bool evaluated_ = false;
-    bool evaluating_ = false;
     bool closeAsked_ = false;  // closed by the user before "メニューへ" was there
 
     QWidget* background_ = nullptr;

@@ -39,10 +39,8 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
     connect(resetStepFile_, &QPushButton::clicked, this, [] {
-        platform::guarded([] {
-            clearStepFile();
-            platform::msgBox(stepFileClearedText());
-        });
+        clearStepFile();
+        platform::msgBox(stepFileClearedText());
     });
 }
 

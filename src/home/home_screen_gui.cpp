@@ -71,8 +71,7 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     recordLists_->setOwnRunsPreparation(
         [this] { charts_->prepareForOwnRuns(columns_->levelCount()); });
     recordLists_->setAfterListBuilt([this] { applyLevelLocks(); });
-    connect(recordLists_->chartButton(), &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { charts_->open(); }); });
+    connect(recordLists_->chartButton(), &QPushButton::clicked, this, [this] { charts_->open(); });
     charts_->setChoiceSource([this] {
         return ChartChoice{recordLists_->gradeGroup(), recordLists_->pointsOrder()};
     });
@@ -97,8 +96,7 @@ void HomeScreen::buildHeading() {
         makeLabel(this, QStringLiteral("Label18"), QString(), twRect(10320, 480, 2760, 300));
     back_ = makeButton(this, QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
                        twRect(13320, 120, 1800, 660), 12);
-    connect(back_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { backToNameSelection(); }); });
+    connect(back_, &QPushButton::clicked, this, [this] { backToNameSelection(); });
 }
 
 // The panel shown while the screen computes or a drill starts.
@@ -126,14 +124,12 @@ void HomeScreen::activate() {
     if (activating_) return;
     activating_ = true;
     recordLists_->setActivating(true);
-    QPointer<HomeScreen> self(this);
-    const auto done = qScopeGuard([self] {
+    const auto done = qScopeGuard([this] {
         // The please-wait window of the switch (back from a practice drill) goes once the
-        // screen is filled in, or has made way for another one.
+        // screen is filled in.
         screenFlow().closeWaitWindow();
-        if (!self) return;
-        self->activating_ = false;
-        self->recordLists_->setActivating(false);
+        activating_ = false;
+        recordLists_->setActivating(false);
     });
     const int levelCount = columns_->levelCount();
 
@@ -149,14 +145,12 @@ void HomeScreen::activate() {
         platform::clock().monotonicMs(), state::session().signInMonotonicMs,
         platform::secondsSinceMidnight(), state::session().signInSeconds)));
     showBusyPanel();
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     recordLists_->captionRankingChoices();
 
     // 4.
     screenFlow().closeNameSelection();
     buildStatistics(lockedLogWait());
-    if (mustStop(self)) return;
     ResultsTables& stats = resultsTables();
     const int s = state::session().currentStudentNo;
 
@@ -167,7 +161,6 @@ void HomeScreen::activate() {
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
-    if (mustStop(self)) return;
     back_->setEnabled(true);
 
     // 7. (Practice levels run against 600 seconds since their targets were loaded.)
@@ -197,9 +190,7 @@ void HomeScreen::activate() {
     if (closeAsked_) {
         closeAsked_ = false;
         backToNameSelection();
-        return;
     }
-    platform::doEvents();
 }
 
 void HomeScreen::showBusyPanel() {
@@ -227,28 +218,23 @@ bool HomeScreen::mayStart(int level) const {
 void HomeScreen::startFromButton(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
-    QPointer<HomeScreen> self(this);
     showBusyPanel();
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     screenFlow().startDrill(level);
-    if (self) self->starting_ = false;
+    starting_ = false;
     screenFlow().closeHomeScreen();
 }
 
 void HomeScreen::startFromLabel(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
-    QPointer<HomeScreen> self(this);
     screenFlow().startDrill(level);
-    if (self) self->starting_ = false;
+    starting_ = false;
 }
 
 void HomeScreen::backToNameSelection() {
     showBusyPanel();
-    QPointer<HomeScreen> self(this);
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     screenFlow().showNameSelection();
 }
 

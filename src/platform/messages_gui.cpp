@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "platform/media_gui.h"
+#include "platform/media.h"
 #include "platform/program.h"
 
 namespace platform {
@@ -33,19 +33,10 @@ void WidgetMessageBoxes::show(const QString& text, const QString& title, MsgIcon
     box.exec();
 }
 
-namespace {
-
-SoundEffectMedia& widgetSounds() {
-    static SoundEffectMedia sounds;
-    return sounds;
-}
-
-}  // namespace
-
-void installWidgetPlatform() {
+void installWidgetPlatform(Media* sounds) {
     static WidgetMessageBoxes boxes;
     setMessageBoxes(&boxes);
-    setMedia(&widgetSounds());
+    setMedia(sounds);
     setEndHandler([](int code) {
         // The end may come while a screen is still being built, with its code further up
         // the stack: the windows are closed but not deleted (events that still run would
@@ -57,10 +48,6 @@ void installWidgetPlatform() {
         }
         QCoreApplication::exit(code);
     });
-}
-
-void prepareSounds() {
-    widgetSounds().prepare();
 }
 
 }  // namespace platform

@@ -166,9 +166,7 @@ void ProgressReportWindow::build() {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         connect(edit, &QDateEdit::dateChanged, this, [this] {
-            platform::guarded([this] {
-                if (period() == ReportPeriod::Dates) refresh();
-            });
+            if (period() == ReportPeriod::Dates) refresh();
         });
     }
     choices->addWidget(label(QStringLiteral("生徒")));
@@ -184,7 +182,7 @@ void ProgressReportWindow::build() {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [handler] { platform::guarded(handler); });
+        connect(b, &QPushButton::clicked, this, handler);
         choices->addWidget(b);
         return b;
     };
@@ -193,10 +191,8 @@ void ProgressReportWindow::build() {
     button("csvButton", QStringLiteral("CSV保存"), [this] { saveCsv(); });
     button("closeButton", QStringLiteral("閉じる"), [this] { close(); });
     layout->addLayout(choices);
-    connect(students_, &QComboBox::currentIndexChanged, this,
-            [this] { platform::guarded([this] { refresh(); }); });
-    connect(periods_, &QComboBox::currentIndexChanged, this,
-            [this] { platform::guarded([this] { refresh(); }); });
+    connect(students_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(periods_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 
     rangeLabel_ = label(QString());
     rangeLabel_->setObjectName(QStringLiteral("rangeLabel"));

@@ -54,10 +54,8 @@ NameChangeWindow::NameChangeWindow() {
                                         QRect(), 14, true);
     backButton_ = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
                                       QRect(), 14, true);
-    connect(changeButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { writeNames(); }); });
-    connect(backButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { goBack(); }); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { writeNames(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { goBack(); });
     buildRows(0);
 }
 

@@ -104,36 +104,28 @@ QString NameSelection::instanceKey() {
 void NameSelection::connectControls() {
     for (int i = 0; i < 4; ++i) {
         connect(modeOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) platform::guarded([&] { onDisplayMode(i); });
+            if (on) onDisplayMode(i);
         });
     }
-    connect(names_, &QListWidget::currentRowChanged, this,
-            [this](int row) { platform::guarded([&] { onListClick(row); }); });
-    connect(names_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListClick(names_->row(item)); });
-    });
-    connect(names_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListDoubleClick(names_->row(item)); });
-    });
-    connect(gradeGroup_, &QComboBox::activated, this,
-            [this](int) { platform::guarded([&] { onGroupChosen(); }); });
-    connect(okButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { signIn(); }); });
-    connect(endButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { endToLauncher(); }); });
-    connect(nameChangeButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { changeNames(); }); });
-    connect(help1Button_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { showHelpPage("/helpmenu.htm"); }); });
+    connect(names_, &QListWidget::currentRowChanged, this, [this](int row) { onListClick(row); });
+    connect(names_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { onListClick(names_->row(item)); });
+    connect(names_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { onListDoubleClick(names_->row(item)); });
+    connect(gradeGroup_, &QComboBox::activated, this, [this](int) { onGroupChosen(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { signIn(); });
+    connect(endButton_, &QPushButton::clicked, this, [this] { endToLauncher(); });
+    connect(nameChangeButton_, &QPushButton::clicked, this, [this] { changeNames(); });
+    connect(help1Button_, &QPushButton::clicked, this, [this] { showHelpPage("/helpmenu.htm"); });
     connect(help2Button_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { screenFlow().showHelp(catalogue::helpAddress()); }); });
+            [] { screenFlow().showHelp(catalogue::helpAddress()); });
 }
 
 void NameSelection::buildMenus() {
     auto addAction = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [handler] { platform::guarded(handler); });
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("file"));
@@ -160,39 +152,33 @@ void NameSelection::buildMenus() {
 }
 
 bool NameSelection::load() {
-    bool keep = false;
-    platform::guarded([&] {
-        colourBackground();
-        waitPanel_->move(0, 0);
-        waitPanel_->show();
-        waitPanel_->raise();
-        platform::seedFromClock();
-        // A second copy is refused before anything is shown or read.
-        if (!acquireInstanceLock()) {
-            platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
-                                            "完全に終了されていません。同じプログラムを完全に"
-                                            "終了させてから実行してください。"),
-                             QStringLiteral("注意"), platform::MsgIcon::Critical);
-            platform::endProgram();
-            return;
-        }
-        QPointer<NameSelection> self(this);
-        show();
-        activate();
-        if (mustStop(self)) return;
-        refreshNameList();
-        if (mustStop(self)) return;
-        title_->setFont(widgets::gothicFont(48, true));
-        title_->setText(state::settings().drillTitle);
-        names_->setCurrentRow(0);
-        onListClick(0);
-        platform::doEvents();
-        if (mustStop(self)) return;
-        waitPanel_->hide();
-        names_->setFocus();
-        keep = true;
-    });
-    return keep;
+    colourBackground();
+    waitPanel_->move(0, 0);
+    waitPanel_->show();
+    waitPanel_->raise();
+    platform::seedFromClock();
+    // A second copy is refused before anything is shown or read.
+    if (!acquireInstanceLock()) {
+        platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
+                                        "完全に終了されていません。同じプログラムを完全に"
+                                        "終了させてから実行してください。"),
+                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::endProgram();
+        return false;
+    }
+    show();
+    activate();
+    // A roster the home edition cannot take has ended the program.
+    if (platform::programEnding()) return false;
+    refreshNameList();
+    if (platform::programEnding()) return false;
+    title_->setFont(widgets::gothicFont(48, true));
+    title_->setText(state::settings().drillTitle);
+    names_->setCurrentRow(0);
+    onListClick(0);
+    waitPanel_->hide();
+    names_->setFocus();
+    return true;
 }
 
 void NameSelection::recoverRosterFile() {
@@ -200,10 +186,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    QPointer<NameSelection> self(this);
     buildStatistics(lockedLogWait());
-    platform::doEvents();
-    if (mustStop(self)) return;
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -231,8 +214,6 @@ void NameSelection::refreshNameList() {
 }
 
 void NameSelection::activate() {
-    QPointer<NameSelection> self(this);
-    if (mustStop(self)) return;
     recoverRosterFile();
     names_->setCurrentRow(-1);
     names_->clearSelection();
@@ -243,14 +224,11 @@ void NameSelection::activate() {
         modeOptions_[1]->setChecked(true);
     }
     onDisplayMode(1);
-    if (mustStop(self)) return;
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
     screenFlow().closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
-    platform::doEvents();
-    if (mustStop(self)) return;
     waitPanel_->hide();
 }
 
@@ -261,15 +239,15 @@ bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
     auto* key = static_cast<QKeyEvent*>(e);
     if (watched == names_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                               key->key() == Qt::Key_Space)) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("1") && !okButton_->isHidden()) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("0") && !endButton_->isHidden()) {
-        platform::guarded([&] { endToLauncher(); });
+        endToLauncher();
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
@@ -307,7 +285,6 @@ void NameSelection::onDisplayMode(int mode) {
 }
 
 void NameSelection::signIn() {
-    if (platform::programEnding()) return;
     const QString selected = chosenName_->text();
     const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
@@ -325,9 +302,7 @@ void NameSelection::signIn() {
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
-    QPointer<NameSelection> self(this);
-    platform::doEvents();
-    if (mustStop(self)) return;
+    waitPanel_->repaint();
     // The home screen closes this window as it becomes active.
     catalogue::fillLevelTables();
     screenFlow().showHomeScreen();

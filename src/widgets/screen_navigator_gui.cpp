@@ -1,9 +1,7 @@
 #include "widgets/screen_navigator_gui.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 #include <QTimer>
-#include <vector>
 
 #include "platform/program.h"
 
@@ -13,22 +11,6 @@ ScreenFlow g_idleFlow;
 ScreenFlow* g_flow = &g_idleFlow;
 
 const char* const kRetired = "narabiRetired";
-
-// Retired windows wait here until no handler runs.
-std::vector<QPointer<QWidget>>& retiredWindows() {
-    static std::vector<QPointer<QWidget>> windows;
-    return windows;
-}
-
-void deleteRetiredWindows() {
-    if (platform::handlersRunning() > 0) {
-        QTimer::singleShot(10, deleteRetiredWindows);
-        return;
-    }
-    auto windows = std::move(retiredWindows());
-    retiredWindows().clear();
-    for (const QPointer<QWidget>& w : windows) delete w.data();
-}
 
 }  // namespace
 
@@ -48,16 +30,13 @@ void retireWindow(QWidget* window) {
     if (!window || window->property(kRetired).toBool()) return;
     window->setProperty(kRetired, true);
     window->hide();
-    if (retiredWindows().empty()) QTimer::singleShot(0, deleteRetiredWindows);
-    retiredWindows().emplace_back(window);
+    // Deleted once control is back in the event loop, never under a handler still running
+    // (a modal dialog's loop included).
+    window->deleteLater();
 }
 
 bool windowGone(const QWidget* window) {
     return !window || window->property(kRetired).toBool();
-}
-
-bool mustStop(const QWidget* window) {
-    return windowGone(window) || platform::programEnding();
 }
 
 void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayOut) {
@@ -66,9 +45,7 @@ void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayO
         return;
     }
     event->ignore();
-    if (!wayOut || mustStop(window)) return;
-    QPointer<QWidget> self(window);
-    QTimer::singleShot(0, window, [self, wayOut = std::move(wayOut)] {
-        if (!mustStop(self)) platform::guarded(wayOut);
-    });
+    if (!wayOut) return;
+    // The way out is taken from the event loop, as a click on it would be.
+    QTimer::singleShot(0, window, std::move(wayOut));
 }

@@ -52,15 +52,12 @@ void setScreenFlow(ScreenFlow* flow);
 // The wait for a log another machine holds, with the flow's please-wait window.
 LockedLogWait lockedLogWait();
 
-// Window lifetimes. A screen that makes way is retired: hidden at once and deleted once no
-// event handler of the program is running, so a handler never loses its window under it.
+// Window lifetimes. A screen that makes way is retired: hidden at once and deleted
+// (deleteLater) once control is back in the event loop, so a handler never loses its
+// window under it.
 void retireWindow(QWidget* window);
-// True for a window that is gone or retired: a handler that let events run stops there.
+// True for a window that is gone or retired.
 bool windowGone(const QWidget* window);
-
-// After a handler let events run: true when it must stop there (its window is gone or
-// retired, or the program ends).
-bool mustStop(const QWidget* window);
 
 // What a screen does with a close. The window system's close (X button, Alt+F4) takes the
 // screen's own way out, or is refused where it has none (`wayOut` empty); a close by the

@@ -126,8 +126,9 @@ TEST_F(WholeProgramTest, ACorrectedBirthYearShowsInTheHomeScreensHeading) {
     child<QLineEdit>(change, QStringLiteral("Text2_2"))->setText(QStringLiteral("2002"));
     clickButton(change, QStringLiteral("Command1"));
     clickButton(change, QStringLiteral("Command2"));
-    ASSERT_TRUE(
-        waitFor([] { return programFlow().nameSelection() && programFlow().nameSelection()->isVisible(); }));
+    ASSERT_TRUE(waitFor([] {
+        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    }));
     ASSERT_TRUE(nameRows().value(1).startsWith(QStringLiteral("大+ 山田花子")));
     HomeScreen* home = signIn(1);
     ASSERT_NE(home, nullptr);

@@ -276,10 +276,7 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
     EXPECT_FALSE(child<QWidget>(home, "Picture6")->isVisibleTo(home));
 
-    // A click on another choice while today's runs are built does nothing.
     auto* today = child<QRadioButton>(home, "Option1_2");
-    auto* all = child<QRadioButton>(home, "Option1_3");
-    QTimer::singleShot(0, all, [all] { all->click(); });
     today->click();
     settle();
     EXPECT_TRUE(today->isChecked());
@@ -287,6 +284,43 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_EQ(list->lines()[0], QStringLiteral("  31秒 06:00Ⅱ生徒31　Ⅱ4"));
     EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));  // not the all-runs list
     EXPECT_TRUE(child<QWidget>(home, "Picture1")->isEnabled());
+}
+
+// After sign-in ﾀｲﾑ表示 is selected under the activation's captions; a click on it, already
+// selected, runs its handler as any click does (mouse or key), a toggle action once.
+TEST_F(HomeScreenTest, AClickOnTheSelectedOptionRunsItsHandler) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    auto* times = child<QRadioButton>(home, "Option2_0");
+    auto* best = child<QRadioButton>(home, "Option1_1");
+    auto* today = child<QRadioButton>(home, "Option1_2");
+    ASSERT_TRUE(times->isChecked());
+    EXPECT_EQ(best->text(), QStringLiteral("累計順"));
+    QTest::mouseClick(times, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(best->text(), QStringLiteral("BEST表示"));
+    EXPECT_EQ(today->text(), QStringLiteral("本日のみ"));
+
+    // Each way of choosing builds the list once, as a click on an option not selected does.
+    auto* list = child<RecordListView>(home, "List5_1");
+    QSignalSpy filled(list->model(), &QAbstractItemModel::modelReset);
+    QTest::mouseClick(today, Qt::LeftButton);
+    settle();
+    const qsizetype oneBuild = filled.count();
+    EXPECT_GT(oneBuild, 0);
+    today->setFocus();
+    QTest::keyClick(today, Qt::Key_Space);  // selected already: built again
+    settle();
+    EXPECT_EQ(filled.count(), 2 * oneBuild);
+    QTest::mouseClick(best, Qt::LeftButton);
+    settle();
+    filled.clear();
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(today);
+    ASSERT_NE(reader, nullptr);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    settle();
+    EXPECT_TRUE(today->isChecked());
+    EXPECT_EQ(filled.count(), oneBuild);
 }
 
 // A display kind chosen without a click (here by a screen reader's toggle action) builds

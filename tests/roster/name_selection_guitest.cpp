@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "course/catalogue.h"
 #include "help/help_browser_gui.h"
@@ -126,8 +127,10 @@ class NameSelectionTest : public ::testing::Test {
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), log));
     }
 
+    // Shows the name selection from the event loop, as a handler of the program does.
     NameSelection* open() {
-        flow.showNameSelection();
+        QTimer::singleShot(0, [this] { flow.showNameSelection(); });
+        QCoreApplication::processEvents();
         return programFlow().nameSelection();
     }
     template <class T>

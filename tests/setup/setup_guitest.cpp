@@ -62,7 +62,7 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
     platform::setWaitHandler([&clock](int ms) { clock.advanceMs(ms); });
-    installProgram(false);
+    installProgram();
 
     EXPECT_TRUE(startProgram(family + u'/' + kProgramName))
         << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());

@@ -84,7 +84,7 @@ class WholeProgramTest : public ::testing::Test {
         installRecorders(clock, media, boxes, shell, endCodes, &random);
 
         writeInstallation();
-        installProgram(false);
+        installProgram();
         started = startProgram(programDir());
     }
 
