@@ -64,7 +64,7 @@ void BM_NextProblemAfterTenthPress(benchmark::State& state) {
     platform::setEndHandler([](int) {});
     auto* frm = new DrillScreen(4);
     frm->show();
-    platform::doEvents();
+    QCoreApplication::processEvents();
     if (platform::programEnding()) {
         state.SkipWithError("the drill screen did not start");
         return;
@@ -75,12 +75,12 @@ void BM_NextProblemAfterTenthPress(benchmark::State& state) {
         std::array<int, 11> cardOfRank{};
         for (int i = 1; i <= 10; ++i) cardOfRank[frm->problem().cards[i].rank] = i;
         for (int rank = 1; rank <= 9; ++rank) frm->pressCard(cardOfRank[rank]);
-        platform::doEvents();
+        QCoreApplication::processEvents();
         media.commands.clear();
         state.ResumeTiming();
 
         frm->pressCard(cardOfRank[10]);
-        platform::doEvents();  // the new problem painted
+        QCoreApplication::processEvents();  // the new problem painted
     }
     delete frm;
     platform::setMedia(nullptr);

@@ -27,6 +27,11 @@
 
 namespace {
 
+// The flow the program's windows use now.
+ProgramFlow& programFlow() {
+    return static_cast<ProgramFlow&>(screenFlow());
+}
+
 // Time this thread has run on a processor: on a machine shared with other work this tells
 // what the wall-clock time would be on an idle one.
 double threadCpuMs() {
@@ -76,10 +81,10 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
         timer.start();
         const double cpuBefore = threadCpuMs();
         flow.showHelp(catalogue::helpSite() + QStringLiteral("/helpmenu.htm"));
-        if (!page.wait(HelpBrowser::current())) return 1;
+        if (!page.wait(programFlow().helpBrowser())) return 1;
         const double ms = timer.nsecsElapsed() / 1e6;
         const double cpu = threadCpuMs() - cpuBefore;
-        if (!HelpBrowser::current()->windowTitle().startsWith(QStringLiteral("使用法の説明")))
+        if (!programFlow().helpBrowser()->windowTitle().startsWith(QStringLiteral("使用法の説明")))
             return 1;
         std::printf("shown %.2f %ld %.2f\n", ms, bench::residentKb(), cpu);
         return 0;
@@ -90,9 +95,9 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
     for (int loop = 0; loop < loops; ++loop) {
         for (const char* name : pages) {
             flow.showHelp(catalogue::helpSite() + QString::fromLatin1(name));
-            if (!page.wait(HelpBrowser::current())) return 1;
+            if (!page.wait(programFlow().helpBrowser())) return 1;
         }
-        HelpBrowser::current()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        programFlow().helpBrowser()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         if (loop == 0) first = bench::residentKb();

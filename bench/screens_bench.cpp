@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/program_flow_gui.h"
 #include "app/program_gui.h"
 #include "bench_support.h"
 #include "drill/drill_screen_gui.h"
@@ -36,6 +37,11 @@
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
+
+// The flow the program's windows use now.
+ProgramFlow& programFlow() {
+    return static_cast<ProgramFlow&>(screenFlow());
+}
 
 double median(QList<double> v) {
     std::sort(v.begin(), v.end());
@@ -131,7 +137,7 @@ int main(int argc, char** argv) {
     platform::setMessageBoxes(&boxes);
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
-    installProgram(false);
+    installProgram();
     if (!startProgram(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
     screenFlow().closeNameSelection();
@@ -143,7 +149,8 @@ int main(int argc, char** argv) {
         t.start();
         screenFlow().showNameSelection();
         QCoreApplication::processEvents();
-        auto* list = NameSelection::current()->findChild<QListWidget*>(QStringLiteral("List1"));
+        auto* list =
+            programFlow().nameSelection()->findChild<QListWidget*>(QStringLiteral("List1"));
         if (!waitFor([&] { return list->count() == 4; })) return 1;
         nameTimes.append(t.nsecsElapsed() / 1e6);
         screenFlow().closeNameSelection();
@@ -159,7 +166,7 @@ int main(int argc, char** argv) {
         t.start();
         screenFlow().showHomeScreen();
         QCoreApplication::processEvents();
-        auto* label = HomeScreen::current()->findChild<QLabel*>(QStringLiteral("Label18"));
+        auto* label = programFlow().homeScreen()->findChild<QLabel*>(QStringLiteral("Label18"));
         if (!waitFor([&] { return label->text().startsWith(QStringLiteral("本日総回数")); }))
             return 1;
         homeTimes.append(t.nsecsElapsed() / 1e6);

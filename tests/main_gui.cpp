@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 
+#include "platform/application_gui.h"
 #include "platform/geometry.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // As in the program: a run-time error escaping a handler is caught at the event boundary.
+    platform::Application app(argc, argv);
     platform::installFontSubstitutes();
     // Runs kept on this computer go to a folder of the test run, never the user's.
     QTemporaryDir state;

@@ -1,11 +1,15 @@
 // The real program (the same runProgram as its main) for whole-program tests that need the
 // real window layer, message boxes and end of the program:
-//   program_runner <program folder>
+//   program_runner <program folder> [control ...]
 // Every message box is dismissed with its default button a moment after it comes up; its
-// text is printed on stdout first, one line "box: <text>" each (line ends as "|").
+// text is printed on stdout first, one line "box: <text>" each (line ends as "|"). The
+// controls named (objectNames of buttons) are clicked one after another, each once it is
+// visible and enabled in the active screen.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <cstdio>
 
@@ -17,7 +21,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    return runProgram(argc, argv, folder, [] {
+    QStringList clicks;
+    for (int i = 2; i < argc; ++i) clicks << QString::fromLocal8Bit(argv[i]);
+    return runProgram(argc, argv, folder, [clicks] {
+        auto* clicker = new QTimer(qApp);
+        QObject::connect(clicker, &QTimer::timeout, [clicks, clicker]() mutable {
+            if (clicks.isEmpty()) {
+                clicker->stop();
+                return;
+            }
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!w->isVisible()) continue;
+                auto* button = w->findChild<QAbstractButton*>(clicks.first());
+                if (!button || !button->isVisible() || !button->isEnabled()) continue;
+                std::printf("click: %s\n", clicks.takeFirst().toUtf8().constData());
+                std::fflush(stdout);
+                button->click();
+                return;
+            }
+        });
+        clicker->start(300);
         auto* dismiss = new QTimer(qApp);
         QObject::connect(dismiss, &QTimer::timeout, [] {
             for (QWidget* w : QApplication::topLevelWidgets()) {

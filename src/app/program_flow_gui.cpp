@@ -1,5 +1,6 @@
 #include "app/program_flow_gui.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include "app/version_dialog_gui.h"
@@ -26,12 +27,13 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-// Runs `then` on the window once the window system has shown it, unless it is gone by then.
+// Runs `then` on the window once the window system has shown it, unless it has made way
+// by then.
 template <class Window>
 void whenShown(Window* window, void (Window::*then)()) {
     QPointer<Window> self(window);
     QTimer::singleShot(0, window, [self, then] {
-        if (!windowGone(self)) platform::guarded([self, then] { (self.data()->*then)(); });
+        if (!windowGone(self)) (self.data()->*then)();
     });
 }
 
@@ -40,54 +42,82 @@ void whenShown(Window* window, void (Window::*then)()) {
 ProgramFlow::ProgramFlow() : listChoices_(std::make_shared<RecordListChoices>()) {}
 
 ProgramFlow::~ProgramFlow() {
+    // What is still open goes with the flow; retired screens are deleted already or soon.
     delete waitWindow_.data();
+    delete report_.data();
+    delete help_.data();
+    delete nameChange_.data();
+    delete end_.data();
+    delete drill_.data();
+    delete home_.data();
+    delete nameSelection_.data();
+}
+
+template <class Window>
+void ProgramFlow::retire(QPointer<Window>& slot) {
+    Window* window = slot.data();
+    slot = nullptr;
+    retireWindow(window);
+}
+
+void ProgramFlow::retireRunScreens() {
+    retire(drill_);
+    retire(end_);
+}
+
+void ProgramFlow::retireNameChange() {
+    retire(nameChange_);
 }
 
 void ProgramFlow::showNameSelection() {
-    if (NameSelection* open = openWindow<NameSelection>()) {
-        bringToFront(open);
+    retireNameChange();
+    if (nameSelection_) {
+        bringToFront(nameSelection_);
+        whenShown(nameSelection_.data(), &NameSelection::activate);
         return;
     }
-    QPointer<NameSelection> window = new NameSelection;
+    nameSelection_ = new NameSelection;
     // A window closed while it loads may be retired already.
-    if (!window->load() && window && !window->isVisible()) retireWindow(window);
+    if (!nameSelection_->load() && nameSelection_ && !nameSelection_->isVisible())
+        retire(nameSelection_);
     closeWaitWindow();
 }
 
 void ProgramFlow::closeNameSelection() {
-    retireWindow(openWindow<NameSelection>());
+    retire(nameSelection_);
 }
 
 void ProgramFlow::showHomeScreen() {
-    HomeScreen* home = openWindow<HomeScreen>();
-    if (!home) home = new HomeScreen;
-    home->keepListChoicesIn(listChoices_);
-    bringToFront(home);
-    whenShown(home, &HomeScreen::activate);
+    retireRunScreens();
+    if (!home_) home_ = new HomeScreen;
+    home_->keepListChoicesIn(listChoices_);
+    bringToFront(home_);
+    whenShown(home_.data(), &HomeScreen::activate);
 }
 
 void ProgramFlow::closeHomeScreen() {
-    retireWindow(openWindow<HomeScreen>());
+    retire(home_);
 }
 
 void ProgramFlow::startDrill(int level) {
-    retireWindow(openWindow<DrillScreen>());
-    auto* drill = new DrillScreen(level);
-    drill->show();
+    retireRunScreens();
+    drill_ = new DrillScreen(level);
+    drill_->show();
 }
 
 void ProgramFlow::showEndScreen(const RunOutcome& outcome) {
-    retireWindow(openWindow<EndScreen>());
-    auto* end = new EndScreen(outcome);
-    bringToFront(end);
-    whenShown(end, &EndScreen::evaluate);
+    const RunOutcome run = outcome;  // it may live in the drill screen that makes way
+    retireRunScreens();
+    end_ = new EndScreen(run);
+    bringToFront(end_);
+    whenShown(end_.data(), &EndScreen::evaluate);
 }
 
 void ProgramFlow::showWaitWindow() {
     if (!waitWindow_) waitWindow_ = new WaitWindow;
     waitWindow_->show();
     waitWindow_->raise();
-    platform::doEvents();
+    waitWindow_->repaint();
 }
 
 void ProgramFlow::closeWaitWindow() {
@@ -100,37 +130,75 @@ void ProgramFlow::closeWaitWindow() {
     }
 }
 
+NameSelection* ProgramFlow::nameSelection() const {
+    return nameSelection_;
+}
+
+HomeScreen* ProgramFlow::homeScreen() const {
+    return home_;
+}
+
+DrillScreen* ProgramFlow::drillScreen() const {
+    return drill_;
+}
+
+EndScreen* ProgramFlow::endScreen() const {
+    return end_;
+}
+
+NameChangeWindow* ProgramFlow::nameChangeWindow() const {
+    return nameChange_;
+}
+
+HelpBrowser* ProgramFlow::helpBrowser() const {
+    return help_;
+}
+
+ProgressReportWindow* ProgramFlow::progressReport() const {
+    return report_;
+}
+
 bool ProgramFlow::waitWindowVisible() const {
     return waitWindow_ && waitWindow_->isVisible();
 }
 
 void ProgramFlow::showHelp(const QString& address) {
-    HelpBrowser* help = openWindow<HelpBrowser>();
-    if (!help) help = new HelpBrowser;
-    if (!help->isVisible()) platform::centreOver(help, QApplication::activeWindow());
-    help->showAndLoad(address);
+    if (!help_) help_ = new HelpBrowser;
+    if (!help_->isVisible()) platform::centreOver(help_, QApplication::activeWindow());
+    help_->showAndLoad(address);
+}
+
+void ProgramFlow::closeHelp(bool backToList) {
+    retire(help_);
+    // Nothing else brings the list back to the front where no window manager runs.
+    if (backToList && nameSelection_ && nameSelection_->isVisible() && !platform::programEnding()) {
+        bringToFront(nameSelection_);
+        whenShown(nameSelection_.data(), &NameSelection::activate);
+    }
 }
 
 void ProgramFlow::showVersionDialog() {
-    QWidget* owner = openWindow<NameSelection>();
-    VersionDialog::showOver(owner && owner->isVisible() ? owner : nullptr);
+    QWidget* owner =
+        nameSelection_ && nameSelection_->isVisible() ? nameSelection_.data() : nullptr;
+    VersionDialog::showOver(owner);
 }
 
 void ProgramFlow::showProgressReport(int firstStudent, QWidget* over) {
-    openProgressReport(state::settings(), state::roster(), state::course(), firstStudent, over);
+    report_ = openProgressReport(report_.data(), state::settings(), state::roster(),
+                                 state::course(), firstStudent, over);
 }
 
 bool ProgramFlow::showNameChange() {
-    NameChangeWindow* window = openWindow<NameChangeWindow>();
-    if (!window) window = new NameChangeWindow;
+    if (!nameChange_) nameChange_ = new NameChangeWindow;
     try {
-        window->load();
+        nameChange_->load();
     } catch (...) {
-        if (!window->isVisible()) retireWindow(window);
+        if (nameChange_ && !nameChange_->isVisible()) retire(nameChange_);
         throw;
     }
-    if (!window->isVisible()) platform::centreOver(window, QApplication::activeWindow());
-    bringToFront(window);
+    if (!nameChange_) return false;
+    if (!nameChange_->isVisible()) platform::centreOver(nameChange_, QApplication::activeWindow());
+    bringToFront(nameChange_);
     // The name-change window takes the name selection's place.
     closeNameSelection();
     return true;

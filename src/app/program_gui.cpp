@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "platform/input_gui.h"
+#include "platform/media_gui.h"
 #include "platform/messages_gui.h"
 #include "platform/program.h"
 #include "platform/translations.h"
@@ -74,25 +76,59 @@ class WindowWatcher : public QObject {
     QTimer check_;
 };
 
+// The flow installProgram installed last; it holds the screens.
+std::unique_ptr<ProgramFlow>& installedFlow() {
+    static std::unique_ptr<ProgramFlow> flow;
+    return flow;
+}
+
+// What the program keeps while it runs: the screen flow and the sounds. Made after the
+// application object and gone before it, in one place: the windows, the flow, then the sounds,
+// whose clips Qt's multimedia frees through parts that live as long as the application.
+class ProgramParts {
+  public:
+    ProgramParts() {
+        platform::installWidgetPlatform(&sounds_);
+        platform::installInputHabits();
+        QApplication::setWindowIcon(widgets::programIcon());
+        setScreenFlow(&flow_);
+    }
+    ~ProgramParts() {
+        // The windows left open at the end go first, while all they may use still exists.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
+        for (const QPointer<QWidget>& w : windows) delete w.data();
+        setScreenFlow(nullptr);
+        platform::setMedia(nullptr);
+    }
+    ProgramParts(const ProgramParts&) = delete;
+    ProgramParts& operator=(const ProgramParts&) = delete;
+    platform::SoundEffectMedia& sounds() { return sounds_; }
+
+  private:
+    platform::SoundEffectMedia sounds_;
+    ProgramFlow flow_;
+};
+
 }  // namespace
 
-void installProgram(bool installPlatform) {
-    if (installPlatform) platform::installWidgetPlatform();
+void installProgram() {
     platform::installInputHabits();
     QApplication::setWindowIcon(widgets::programIcon());
     // A new flow each time: nothing a screen kept (the list choices) outlives an install.
-    static std::unique_ptr<ProgramFlow> flow;
     setScreenFlow(nullptr);
-    flow = std::make_unique<ProgramFlow>();
-    setScreenFlow(flow.get());
+    installedFlow() = std::make_unique<ProgramFlow>();
+    setScreenFlow(installedFlow().get());
 }
 
 bool startProgram(const QString& programDir) {
-    platform::guarded([&] {
+    try {
         checkProgramFolder(programDir);
         startUp(programDir);
         screenFlow().showNameSelection();
-    });
+    } catch (const platform::RuntimeError& e) {
+        platform::reportRuntimeError(e);
+    }
     return !platform::programEnding();
 }
 
@@ -113,12 +149,12 @@ int runProgram(int& argc, char** argv, const QString& programDir,
         font.setPointSizeF(font.pointSizeF() * platform::screenScale());
         QApplication::setFont(font);
     }
-    installProgram();
+    ProgramParts parts;
 
-    WindowWatcher watcher([firstShown = std::move(firstShown)] {
+    WindowWatcher watcher([firstShown = std::move(firstShown), &parts] {
         if (firstShown) firstShown();
-        QTimer::singleShot(kSoundModuleDelayMs, [] {
-            if (!platform::programEnding()) platform::prepareSounds();
+        QTimer::singleShot(kSoundModuleDelayMs, [&parts] {
+            if (!platform::programEnding()) parts.sounds().prepare();
         });
     });
     app.installEventFilter(&watcher);

@@ -8,10 +8,9 @@
 int runProgram(int& argc, char** argv, const QString& programDir = {},
                std::function<void()> firstShown = {});
 
-// The window layer of the program: message boxes, sounds, the end of the program and
-// the screen hooks. runProgram calls it; whole-program tests call it after installing
-// their own recorders (then pass installPlatform = false).
-void installProgram(bool installPlatform = true);
+// The screen flow and input habits of the program, for whole-program tests that install
+// their own message boxes and media (runProgram keeps its own for the run).
+void installProgram();
 
 // Start-up with the given program folder, then the first screen. Returns false when the
 // program ended during the start-up (the message has been shown).

@@ -5,9 +5,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "course/levels.h"
@@ -21,6 +21,7 @@
 #include "platform/messages.h"
 #include "platform/numeric.h"
 #include "platform/program.h"
+#include "platform/wait.h"
 #include "results/run_recording.h"
 #include "results/statistics.h"
 #include "sound/sound.h"
@@ -34,6 +35,8 @@
 
 namespace {
 
+constexpr int kDrillClockMs = 1000;
+constexpr int kSignInClockMs = 10000;
 // Error number of a picture file that exists but cannot be read as a picture.
 constexpr int kInvalidPicture = 481;
 int twips(double value) {
@@ -62,21 +65,17 @@ DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
 
     drillClock_ = new QTimer(this);
     drillClock_->setObjectName(QStringLiteral("sTimer1"));
-    drillClock_->setInterval(1000);
+    drillClock_->setInterval(kDrillClockMs);
     drillClock_->setTimerType(Qt::PreciseTimer);
     connect(drillClock_, &QTimer::timeout, this, &DrillScreen::drillClockTick);
     signInClock_ = new QTimer(this);
     signInClock_->setObjectName(QStringLiteral("sTimer2"));
-    signInClock_->setInterval(10000);
+    signInClock_->setInterval(kSignInClockMs);
     connect(signInClock_, &QTimer::timeout, this, &DrillScreen::signInClockTick);
     signInClock_->start();
 }
 
 DrillScreen::~DrillScreen() = default;
-
-DrillScreen* DrillScreen::current() {
-    return openWindow<DrillScreen>();
-}
 
 void DrillScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -88,7 +87,7 @@ void DrillScreen::showEvent(QShowEvent* event) {
         this,
         [this] {
             // A drill that made way before it came up does not start.
-            if (!windowGone(this)) platform::guarded([this] { activate(); });
+            if (!windowGone(this)) activate();
         },
         Qt::QueuedConnection);
 }
@@ -125,21 +124,17 @@ bool DrillScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DrillScreen::activate() {
-    QPointer<DrillScreen> self(this);
     pictureConfig_ =
         drill::loadPictureConfig(state::settings().programFolder + QStringLiteral("picture.txt"));
     prepareScreen();
-    if (mustStop(self)) return;
     applyLevelSettings();
     startClock();
     Command1Click();
 }
 
 void DrillScreen::prepareScreen() {
-    QPointer<DrillScreen> self(this);
     screenFlow().closeHomeScreen();
     screenFlow().closeWaitWindow();
-    if (mustStop(self)) return;
     run_.drillEnded = false;
     run_.endHandled = false;
 
@@ -239,32 +234,35 @@ void DrillScreen::Command1Click() {
 }
 
 void DrillScreen::pressCard(int i) {
-    platform::guarded([&] { handlePress(i); });
+    // A press made during a sound is judged after it, in order, as the blocking play of
+    // the Windows programs has it.
+    if (soundPlaying_) {
+        heldPresses_.push_back(i);
+        return;
+    }
+    handlePress(i);
 }
 
 void DrillScreen::handlePress(int i) {
     // Once the run is over (solved or out of time) the cards take no more presses.
-    if (windowGone(this) || !started_ || run_.drillEnded || run_.endHandled || i < 1 ||
-        i > drill::kCardCount)
-        return;
-    QPointer<DrillScreen> self(this);
+    if (!started_ || run_.drillEnded || run_.endHandled || i < 1 || i > drill::kCardCount) return;
     const drill::PressResult result = run_.press(problem_.cards[i].rank);
     if (result == drill::PressResult::Wrong) {
         WrongPressMark::showOn(cards_[i], elapsedSeconds_);
-        playSection(soundWrong);
+        playThen(soundWrong, {});
         return;
     }
     cardPictures_[i]->setPixmap(donePixmap_);
     widgets::describeCard(cards_[i], problem_.cards[i].value, true);
-    platform::doEvents();
-    // A clock tick that ran meanwhile may have ended the run at the time limit.
-    if (mustStop(self) || run_.endHandled) return;
+    cardPictures_[i]->repaint();  // seen while the sound plays
     if (result == drill::PressResult::Correct) {
-        playSection(soundCorrect);
+        playThen(soundCorrect, {});
         return;
     }
-    playSection(soundSolved);
-    if (mustStop(self) || run_.endHandled) return;
+    playThen(soundSolved, [this] { problemSolved(); });
+}
+
+void DrillScreen::problemSolved() {
     const bool last = run_.countSolvedProblem();
     problemsLeft_->setText(QString::number(run_.problemsRemaining()));
     if (!last) {
@@ -274,6 +272,39 @@ void DrillScreen::handlePress(int i) {
     drillClock_->stop();
     run_.drillEnded = true;
     endDrill();
+}
+
+void DrillScreen::playThen(int section, std::function<void()> then) {
+    // The screen stands still while the sound plays: its clocks are stopped (the elapsed
+    // time is taken from the clock, so the display catches up at the next tick) and the
+    // presses wait.
+    soundPlaying_ = true;
+    const qint64 pausedAt = platform::clock().monotonicMs();
+    const int drillLeft = drillClock_->isActive() ? drillClock_->remainingTime() : -1;
+    const int signInLeft = signInClock_->isActive() ? signInClock_->remainingTime() : -1;
+    drillClock_->stop();
+    signInClock_->stop();
+    playSection(section, this, [=, this, then = std::move(then)] {
+        soundPlaying_ = false;
+        if (then) then();
+        // A tick that fell due during the sound comes at once, as the Windows timer's
+        // message that waited in the queue does; the tick sets the interval back.
+        const qint64 paused = platform::clock().monotonicMs() - pausedAt;
+        const auto resume = [paused](QTimer* clock, int left) {
+            if (left >= 0) clock->start(static_cast<int>(std::max<qint64>(0, left - paused)));
+        };
+        if (!run_.drillEnded && !run_.endHandled) resume(drillClock_, drillLeft);
+        resume(signInClock_, signInLeft);
+        std::vector<int> held;
+        held.swap(heldPresses_);
+        for (size_t k = 0; k < held.size(); ++k) {
+            if (soundPlaying_) {
+                heldPresses_.insert(heldPresses_.end(), held.begin() + k, held.end());
+                break;
+            }
+            handlePress(held[k]);
+        }
+    });
 }
 
 void DrillScreen::setBarWidth(QWidget* bar, double widthTwips) {
@@ -287,47 +318,40 @@ int DrillScreen::minutesSinceSignIn() const {
 }
 
 void DrillScreen::drillClockTick() {
-    platform::guarded([&] {
-        if (windowGone(this) || !started_ || run_.endHandled) return;
-        QPointer<DrillScreen> self(this);
-        const int elapsed = run_.tick(platform::clock().monotonicMs());
-        for (int k : drill::squaresToHide(elapsed, run_.passTime, run_.secondTime))
-            countdownSquares_[k]->hide();
-        elapsedSeconds_->setText(QString::number(elapsed));
-        setBarWidth(elapsedBar_, run_.elapsedBarWidth());
-        if (run_.tickEndsRun()) {
-            run_.endReason = 1;
-            drillClock_->stop();
-            endDrill();
-        }
-        if (self) platform::doEvents();
-    });
+    drillClock_->setInterval(kDrillClockMs);
+    if (!started_ || run_.endHandled) return;
+    const int elapsed = run_.tick(platform::clock().monotonicMs());
+    for (int k : drill::squaresToHide(elapsed, run_.passTime, run_.secondTime))
+        countdownSquares_[k]->hide();
+    elapsedSeconds_->setText(QString::number(elapsed));
+    setBarWidth(elapsedBar_, run_.elapsedBarWidth());
+    if (run_.tickEndsRun()) {
+        run_.endReason = 1;
+        drillClock_->stop();
+        endDrill();
+    }
 }
 
 void DrillScreen::signInClockTick() {
     // The files of the program are closed as soon as they are read or written, so
     // there is nothing to close at the ten-minute marks.
-    platform::guarded([&] { minutesSignedIn_->setText(QString::number(minutesSinceSignIn())); });
+    signInClock_->setInterval(kSignInClockMs);
+    minutesSignedIn_->setText(QString::number(minutesSinceSignIn()));
 }
 
 void DrillScreen::endDrill() {
-    QPointer<DrillScreen> self(this);
-    platform::doEvents();
-    if (mustStop(self) || !run_.beginEnd()) return;
+    if (!run_.beginEnd()) return;
     const bool timedOut = run_.endReason == 1;
     recordingText_->setVisible(!timedOut);
     timeOutText_->setVisible(timedOut);
     recordingNotice_->show();
     recordingNotice_->raise();
-    platform::doEvents();
-    if (mustStop(self)) return;
+    recordingNotice_->repaint();
 
     if (course::isPractice(level_)) {
         // Practice: nothing is recorded, straight back to the home screen.
         screenFlow().showWaitWindow();
-        retireWindow(this);
         screenFlow().showHomeScreen();
-        platform::doEvents();
         return;
     }
     drillClock_->stop();
@@ -340,30 +364,12 @@ void DrillScreen::endDrill() {
                          platform::MsgIcon::Exclamation);
     if (mustStop(self)) return;
     screenFlow().showWaitWindow();
-    platform::doEvents();
-    if (mustStop(self)) return;
     waitThenShowResult(1);
 }
 
 void DrillScreen::waitThenShowResult(double seconds) {
-    QPointer<DrillScreen> self(this);
-    constexpr quint32 step = 10;
-    qint64 ticks = 0;
-    quint32 mark = platform::clock().tickCount();
-    for (;;) {
-        if (platform::programEnding()) return;
-        const quint32 now = platform::clock().tickCount();
-        const quint32 diff = now - mark;  // the counter wraps after 49.7 days
-        if (diff > step) {
-            ++ticks;
-            if (ticks * step / 1000.0 >= seconds) {
-                retireWindow(this);
-                screenFlow().showEndScreen(outcome_);
-                return;
-            }
-            mark = now - (diff - step);
-        }
-        platform::doEvents();
-        if (mustStop(self)) return;
-    }
+    // The screen takes no input while it waits; the end screen follows from a timer.
+    setEnabled(false);
+    platform::later(this, static_cast<int>(std::lround(seconds * 1000)),
+                    [this] { screenFlow().showEndScreen(outcome_); });
 }

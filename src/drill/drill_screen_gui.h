@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "drill/drill_run.h"
 #include "drill/problem.h"
@@ -42,9 +44,6 @@ class DrillScreen : public QWidget {
     explicit DrillScreen(int level);
     ~DrillScreen() override;
 
-    // The open drill screen, if any.
-    static DrillScreen* current();
-
     // What runs when the screen has come up: "picture.txt", the screen and level
     // settings, the clock and the first problem.
     void activate();
@@ -64,7 +63,7 @@ class DrillScreen : public QWidget {
     void signInClockTick();
     // The end of the run: recording notice, recordResult, the wait, the result screen.
     void endDrill();
-    // Busy wait on the tick counter in 10 ms steps, then the result screen.
+    // The wait before the result screen, with the screen's input off; then that screen.
     void waitThenShowResult(double seconds);
 
     int level() const { return level_; }
@@ -87,6 +86,11 @@ class DrillScreen : public QWidget {
     void setBarWidth(QWidget* bar, double widthTwips);
     QPixmap picture(const QString& name);
     void handlePress(int i);
+    // After the sound of the tenth card: the next problem, or the end of the run.
+    void problemSolved();
+    // Plays a sound of a section with the screen standing still, then `then`, then the
+    // presses made meanwhile.
+    void playThen(int section, std::function<void()> then);
     int minutesSinceSignIn() const;
 
     int level_;
@@ -96,6 +100,8 @@ class DrillScreen : public QWidget {
     drill::Problem problem_;
     bool activationQueued_ = false;
     bool started_ = false;
+    bool soundPlaying_ = false;
+    std::vector<int> heldPresses_;
 
     QPixmap cardPixmap_;
     QPixmap donePixmap_;

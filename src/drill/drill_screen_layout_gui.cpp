@@ -163,8 +163,7 @@ void DrillScreen::buildCardArea() {
     auto* button = new QPushButton(QStringLiteral("Command1"), cardArea_);
     button->setObjectName(QStringLiteral("Command1"));
     button->hide();
-    connect(button, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { Command1Click(); }); });
+    connect(button, &QPushButton::clicked, this, [this] { Command1Click(); });
     nextProblemButton_ = button;
 }
 

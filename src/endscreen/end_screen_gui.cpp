@@ -5,9 +5,7 @@
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTimer>
 #include <algorithm>
 
@@ -16,6 +14,7 @@
 #include "course/run_times.h"
 #include "course/today_total.h"
 #include "endscreen/evaluation.h"
+#include "platform/clock.h"
 #include "platform/errors.h"
 #include "platform/full_screen_gui.h"
 #include "platform/geometry.h"
@@ -78,6 +77,8 @@ QLabel* endLabel(QWidget* parent, const QString& name, const QString& text, QRec
     return label;
 }
 
+constexpr int kSecondPhaseMs = 500;
+
 bool anyClearCount9999() {
     for (int level = 1; level <= kMaxLevel; ++level)
         if (course::hasNoClearTarget(state::course().levelTargets[level].clearCount)) return true;
@@ -85,10 +86,6 @@ bool anyClearCount9999() {
 }
 
 }  // namespace
-
-EndScreen* EndScreen::current() {
-    return openWindow<EndScreen>();
-}
 
 void EndScreen::closeEvent(QCloseEvent* event) {
     // The window's close is its "メニューへ"; before the button shows it waits for it.
@@ -153,28 +150,21 @@ void EndScreen::buildControls() {
         widgets::makeButton(this, QStringLiteral("Command4"), QStringLiteral("メニューへ"),
                             twRect(2880, 8880, 4200, 1200), 20, true);
     menuButton_->hide();
-    connect(menuButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { backToMenu(); }); });
+    connect(menuButton_, &QPushButton::clicked, this, &EndScreen::backToMenu);
     retryButton_ = widgets::makeButton(this, QStringLiteral("Command5"), QStringLiteral("もう一度"),
                                        twRect(8280, 8880, 4200, 1200), 20, true);
     retryButton_->hide();
-    connect(retryButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { retry(); }); });
+    connect(retryButton_, &QPushButton::clicked, this, &EndScreen::retry);
 
     secondPhaseTimer_ = new QTimer(this);
     secondPhaseTimer_->setObjectName(QStringLiteral("Timer1"));
-    secondPhaseTimer_->setInterval(500);
-    connect(secondPhaseTimer_, &QTimer::timeout, this,
-            [this] { platform::guarded([this] { secondPhase(); }); });
+    secondPhaseTimer_->setInterval(kSecondPhaseMs);
+    secondPhaseTimer_->setSingleShot(true);
+    connect(secondPhaseTimer_, &QTimer::timeout, this, &EndScreen::secondPhase);
 }
 
 void EndScreen::evaluate() {
-    if (evaluated_ || evaluating_) return;
-    evaluating_ = true;
-    QPointer<EndScreen> self(this);
-    const auto done = qScopeGuard([self] {
-        if (self) self->evaluating_ = false;
-    });
+    if (evaluated_) return;
 
     const int level = outcome_.run.level;
     const int s = outcome_.run.student;
@@ -192,7 +182,6 @@ void EndScreen::evaluate() {
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
     buildStatistics(lockedLogWait());
-    if (mustStop(self)) return;
 
     // 3.
     const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
@@ -201,10 +190,9 @@ void EndScreen::evaluate() {
     if (marks.showLevelCleared) levelClearedNote_->show();
     if (marks.showGoalPicture) goalPanel_->show();
 
-    // 4.
-    platform::doEvents();
-    if (mustStop(self)) return;
-    secondPhaseTimer_->start();
+    // 4. The second phase comes half a second from here; the sounds below hold it back, as
+    // they hold back the Windows timer while they play.
+    const qint64 secondPhaseFrom = platform::clock().monotonicMs();
 
     // 5.-7.
     const int base = basePoints(t, target.passTime, level);
@@ -222,52 +210,49 @@ void EndScreen::evaluate() {
     widgets::nameResults(this);
 
     // 9. The verdict in words and sound.
-    platform::doEvents();
-    if (mustStop(self)) return;
     const evaluation::Verdict verdict = evaluation::verdictFor(
         outcome_.endReason, outcome_.levelBest, outcome_.personalBest, t, target.secondTime);
     if (!verdict.message.isEmpty()) {
         verdict_->setText(verdict.message);
         verdict_->show();
     }
+    repaint();  // the words are there while the sound plays
+
+    // 10.-11. After the verdict's sound: the goal's, then the second phase may come.
+    const bool keepGoalPanel = atTopLevel && cleared;
+    const auto afterGoalSound = [this, keepGoalPanel, secondPhaseFrom] {
+        if (!keepGoalPanel) goalPanel_->hide();
+        screenFlow().closeWaitWindow();
+        const qint64 passed = platform::clock().monotonicMs() - secondPhaseFrom;
+        secondPhaseTimer_->start(
+            static_cast<int>(std::clamp<qint64>(kSecondPhaseMs - passed, 0, kSecondPhaseMs)));
+    };
+    const auto afterVerdictSound = [this, afterGoalSound, goalSound = marks.playGoalSound] {
+        if (goalSound)
+            playFixed(QStringLiteral("合格.wav"), this, afterGoalSound);
+        else
+            afterGoalSound();
+    };
     switch (verdict.sound) {
         case evaluation::VerdictSound::LevelBest:
-            platform::doEvents();
-            if (mustStop(self)) return;
-            playFixed(QStringLiteral("最高1.wav"));
-            platform::doEvents();
+            playFixed(QStringLiteral("最高1.wav"), this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::PersonalBest:
-            platform::doEvents();
-            if (mustStop(self)) return;
-            playSection(soundPersonalBest);
-            platform::doEvents();
+            playSection(soundPersonalBest, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::NoRecord:
-            playSection(soundNoRecord);
+            playSection(soundNoRecord, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::None:
+            afterVerdictSound();
             break;
     }
-    if (mustStop(self)) return;
-
-    // 10. The goal level cleared.
-    if (marks.playGoalSound) playFixed(QStringLiteral("合格.wav"));
-    if (!(atTopLevel && cleared)) goalPanel_->hide();
-
-    // 11.
-    platform::doEvents();
-    if (mustStop(self)) return;
-    screenFlow().closeWaitWindow();
 }
 
 void EndScreen::secondPhase() {
     secondPhaseTimer_->stop();
-    QPointer<EndScreen> self(this);
     goalPanel_->hide();
     menuButton_->show();
-    platform::doEvents();
-    if (mustStop(self)) return;
     menuButton_->setFocus();
     if (closeAsked_) {
         backToMenu();
@@ -302,17 +287,12 @@ void EndScreen::secondPhase() {
 
 void EndScreen::backToMenu() {
     menuButton_->setEnabled(false);
-    retireWindow(this);
     screenFlow().showHomeScreen();
-    platform::doEvents();
 }
 
 void EndScreen::retry() {
     menuButton_->setEnabled(false);
     retryButton_->setEnabled(false);
     screenFlow().showWaitWindow();
-    retireWindow(this);
-    platform::doEvents();
-    if (platform::programEnding()) return;
     screenFlow().startDrill(outcome_.run.level);
 }

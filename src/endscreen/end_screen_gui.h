@@ -29,9 +29,6 @@ class EndScreen : public QWidget {
 
     bool evaluated() const { return evaluated_; }
 
-    // The open end screen, if any.
-    static EndScreen* current();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,7 +37,6 @@ class EndScreen : public QWidget {
 
     RunOutcome outcome_;
     bool evaluated_ = false;
-    bool evaluating_ = false;
     bool closeAsked_ = false;  // closed by the user before "メニューへ" was there
 
     QWidget* background_ = nullptr;

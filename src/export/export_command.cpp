@@ -232,7 +232,7 @@ QByteArray readLogShared(const QString& path, int attempts) {
             throw platform::RuntimeError(platform::errPermissionDenied, path,
                                          QStringLiteral("他の機械が書き込み中で読めません"));
         }
-        platform::waitProcessingEvents(kLockRetryMs);
+        platform::waitBriefly(kLockRetryMs);
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -30,15 +29,6 @@
 namespace {
 
 const QString kConnecting = QStringLiteral("接続中...");
-
-// The browser's own failures never reach the student: a handler that fails stops there.
-template <class F>
-void quietly(F&& f) {
-    try {
-        f();
-    } catch (const std::exception&) {
-    }
-}
 
 struct ToolButton {
     const char* key;
@@ -172,16 +162,16 @@ HelpBrowser::HelpBrowser() {
 
     connect(addressBox_, &QComboBox::activated, this, [this](int index) {
         if (updatingList_) return;
-        quietly([&] { navigate(addressBox_->itemText(index)); });
+        navigate(addressBox_->itemText(index));
     });
     // Enter in the address box goes to the typed address (see eventFilter).
     addressBox_->installEventFilter(this);
     addressBox_->lineEdit()->installEventFilter(this);
     connect(page_, &QTextBrowser::anchorClicked, this,
-            [this](const QUrl& link) { quietly([&] { go(page_->source().resolved(link)); }); });
-    connect(page_, &QTextBrowser::sourceChanged, this, [this] { quietly([&] { pageShown(); }); });
-    connect(statusTimer_, &QTimer::timeout, this, [this] { quietly([&] { timerTick(); }); });
-    connect(backButton_, &QPushButton::clicked, this, &QWidget::close);
+            [this](const QUrl& link) { go(page_->source().resolved(link)); });
+    connect(page_, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageShown);
+    connect(statusTimer_, &QTimer::timeout, this, &HelpBrowser::timerTick);
+    connect(backButton_, &QPushButton::clicked, this, [] { screenFlow().closeHelp(true); });
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -192,7 +182,7 @@ bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
         event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (!updatingList_) quietly([&] { navigate(addressBox_->currentText()); });
+            if (!updatingList_) navigate(addressBox_->currentText());
             return true;
         }
     }
@@ -209,11 +199,8 @@ void HelpBrowser::showAndLoad(const QString& address) {
 
 void HelpBrowser::closeEvent(QCloseEvent* event) {
     event->accept();
-    retireWindow(this);
-}
-
-HelpBrowser* HelpBrowser::current() {
-    return openWindow<HelpBrowser>();
+    // The window system's close is the way back as well.
+    screenFlow().closeHelp(event->spontaneous());
 }
 
 QStringList HelpBrowser::addressList() const {
@@ -255,34 +242,31 @@ void HelpBrowser::go(const QUrl& url) {
 }
 
 void HelpBrowser::toolButton(const QString& key) {
-    quietly([&] {
-        statusTimer_->start();
-        if (key == QStringLiteral("Back")) {
-            page_->backward();
-        } else if (key == QStringLiteral("Forward")) {
-            page_->forward();
-        } else if (key == QStringLiteral("Refresh")) {
-            page_->reload();
-        } else if (key == QStringLiteral("Home")) {
-            go(QUrl(catalogue::helpHomePage()));
-        } else if (key == QStringLiteral("Search")) {
-            findOnPage();
-        } else if (key == QStringLiteral("Stop")) {
-            statusTimer_->stop();
-            busy_ = false;
-            setWindowTitle(locationName());
-        }
-    });
+    statusTimer_->start();
+    if (key == QStringLiteral("Back")) {
+        page_->backward();
+    } else if (key == QStringLiteral("Forward")) {
+        page_->forward();
+    } else if (key == QStringLiteral("Refresh")) {
+        page_->reload();
+    } else if (key == QStringLiteral("Home")) {
+        go(QUrl(catalogue::helpHomePage()));
+    } else if (key == QStringLiteral("Search")) {
+        findOnPage();
+    } else if (key == QStringLiteral("Stop")) {
+        statusTimer_->stop();
+        busy_ = false;
+        setWindowTitle(locationName());
+    }
 }
 
 void HelpBrowser::findOnPage() {
     // The help is on this machine, not on a site with a search page: search the page shown.
     bool ok = false;
-    QPointer<HelpBrowser> self(this);
     const QString word =
         QInputDialog::getText(this, QStringLiteral("ページ内を検索"), QStringLiteral("さがす言葉:"),
                               QLineEdit::Normal, QString(), &ok);
-    if (!self || !ok || word.isEmpty()) return;
+    if (!ok || word.isEmpty()) return;
     // From the place shown on, then once more from the top of the page.
     if (page_->find(word)) return;
     page_->moveCursor(QTextCursor::Start);

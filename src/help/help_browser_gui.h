@@ -33,7 +33,6 @@ class HelpBrowser : public QWidget {
 
     bool busy() const { return busy_; }
     QStringList addressList() const;
-    static HelpBrowser* current();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

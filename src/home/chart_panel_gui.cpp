@@ -89,16 +89,13 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     const int x = 11040;
     back_ = makeButton(panel_, QStringLiteral("Command18"), QStringLiteral("戻る"),
                        twRect(x, 120, 1680, 480));
-    connect(back_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { panel_->hide(); }); });
+    connect(back_, &QPushButton::clicked, this, [this] { panel_->hide(); });
     showOwn_[0] = makeButton(panel_, QStringLiteral("Command21_0"), QStringLiteral("表示"),
                              twRect(x, 720, 1680, 420));
     showOwn_[1] = makeButton(panel_, QStringLiteral("Command21_1"), QStringLiteral("印刷"),
                              twRect(x + 1800, 720, 1680, 420));
-    connect(showOwn_[0], &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { showCards(chartStudentNo_); }); });
-    connect(showOwn_[1], &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { printCards({chartStudentNo_}); }); });
+    connect(showOwn_[0], &QPushButton::clicked, this, [this] { showCards(chartStudentNo_); });
+    connect(showOwn_[1], &QPushButton::clicked, this, [this] { printCards({chartStudentNo_}); });
     levels_ = new QListWidget(panel_);
     levels_->setObjectName(QStringLiteral("List3"));
     levels_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -108,26 +105,21 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
         makeButton(panel_, QStringLiteral("reportButton"), QStringLiteral("成績の記録"),
                    twRect(x + 1320, 1260, 2160, 420));
     connect(report, &QPushButton::clicked, this, [this] {
-        platform::guarded([this] {
-            screenFlow().showProgressReport(state::session().currentStudentNo, panel_->window());
-        });
+        screenFlow().showProgressReport(state::session().currentStudentNo, panel_->window());
     });
     otherStudents_ =
         makeButton(panel_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
                    twRect(x, 3180, 3480, 420), 9);
     connect(otherStudents_, &QPushButton::clicked, this, [this] {
-        platform::guarded([this] {
-            otherStudents_->hide();
-            students_->show();
-        });
+        otherStudents_->hide();
+        students_->show();
     });
     showSelected_[0] = makeButton(panel_, QStringLiteral("Command24_0"), QStringLiteral("表示"),
                                   twRect(x, 3720, 1680, 420));
     showSelected_[1] = makeButton(panel_, QStringLiteral("Command24_1"), QStringLiteral("印刷"),
                                   twRect(x + 1800, 3720, 1680, 420));
     for (int k = 0; k < 2; ++k)
-        connect(showSelected_[k], &QPushButton::clicked, this,
-                [this, k] { platform::guarded([this, k] { showSelected(k == 1); }); });
+        connect(showSelected_[k], &QPushButton::clicked, this, [this, k] { showSelected(k == 1); });
     students_ = new QListWidget(panel_);
     students_->setObjectName(QStringLiteral("List2"));
     students_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -135,14 +127,10 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
     students_->hide();
     // Choosing students, and levels while the panel shows, redraws the selected students.
     connect(students_, &QListWidget::itemSelectionChanged, this, [this] {
-        platform::guarded([this] {
-            if (panel_->isVisible()) showSelected(false);
-        });
+        if (panel_->isVisible()) showSelected(false);
     });
     connect(levels_, &QListWidget::itemSelectionChanged, this, [this] {
-        platform::guarded([this] {
-            if (panel_->isVisible()) showSelected(false);
-        });
+        if (panel_->isVisible()) showSelected(false);
     });
     panel_->hide();
 }

@@ -40,9 +40,7 @@ ExplanationPanel::ExplanationPanel(QWidget* screen) : QObject(screen) {
         makeButton(screen, QStringLiteral("Command15"), QStringLiteral("ステップ.datの初期化"),
                    twRect(kRightLeft, 7560, 3000, 420), 9);
     connect(resetStepFile_, &QPushButton::clicked, this, [] {
-        platform::guarded([] {
-            if (platform::rewriteTold(clearStepFile)) platform::msgBox(stepFileClearedText());
-        });
+        if (platform::rewriteTold(clearStepFile)) platform::msgBox(stepFileClearedText());
     });
 }
 

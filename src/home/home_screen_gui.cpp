@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 
 #include "course/today_total.h"
@@ -36,10 +34,6 @@
 #include "widgets/wait_window_gui.h"
 
 using namespace homelayout;
-
-HomeScreen* HomeScreen::current() {
-    return openWindow<HomeScreen>();
-}
 
 void HomeScreen::closeEvent(QCloseEvent* event) {
     // The window's close is its "戻る"; while the screen comes up it waits for the button.
@@ -78,17 +72,13 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     recordLists_->setOwnRunsPreparation(
         [this] { charts_->prepareForOwnRuns(columns_->levelCount()); });
     recordLists_->setAfterListBuilt([this] { applyLevelLocks(); });
-    connect(recordLists_->chartButton(), &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { charts_->open(); }); });
+    connect(recordLists_->chartButton(), &QPushButton::clicked, this, [this] { charts_->open(); });
     charts_->setChoiceSource([this] {
         return ChartChoice{recordLists_->gradeGroup(), recordLists_->pointsOrder()};
     });
     buildBusyPanel();
     recordLists_->setBusyProgress(busyProgress_);
     platform::coverScreen(this);
-
-    connect(qApp, &QGuiApplication::focusWindowChanged, this,
-            [this](QWindow* w) { focusWindowChanged(w); });
 }
 
 HomeScreen::~HomeScreen() = default;
@@ -107,8 +97,7 @@ void HomeScreen::buildHeading() {
         makeLabel(this, QStringLiteral("Label18"), QString(), twRect(10320, 480, 2760, 300));
     back_ = makeButton(this, QStringLiteral("Command1"), QStringLiteral("戻る(0)"),
                        twRect(13320, 120, 1800, 660), 12);
-    connect(back_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { backToNameSelection(); }); });
+    connect(back_, &QPushButton::clicked, this, [this] { backToNameSelection(); });
 }
 
 // The panel shown while the screen computes or a drill starts.
@@ -136,14 +125,12 @@ void HomeScreen::activate() {
     if (activating_) return;
     activating_ = true;
     recordLists_->setActivating(true);
-    QPointer<HomeScreen> self(this);
-    const auto done = qScopeGuard([self] {
+    const auto done = qScopeGuard([this] {
         // The please-wait window of the switch (back from a practice drill) goes once the
-        // screen is filled in, or has made way for another one.
+        // screen is filled in.
         screenFlow().closeWaitWindow();
-        if (!self) return;
-        self->activating_ = false;
-        self->recordLists_->setActivating(false);
+        activating_ = false;
+        recordLists_->setActivating(false);
     });
     const int levelCount = columns_->levelCount();
     // Runs kept on this computer are added now when the family's files take them.
@@ -161,14 +148,12 @@ void HomeScreen::activate() {
         platform::clock().monotonicMs(), state::session().signInMonotonicMs,
         platform::secondsSinceMidnight(), state::session().signInSeconds)));
     showBusyPanel();
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     recordLists_->captionRankingChoices();
 
     // 4.
     screenFlow().closeNameSelection();
     buildStatistics(lockedLogWait());
-    if (mustStop(self)) return;
     ResultsTables& stats = resultsTables();
     const int s = state::session().currentStudentNo;
 
@@ -179,7 +164,6 @@ void HomeScreen::activate() {
 
     // 6. The first list of the chosen kind.
     recordLists_->chooseDefaultLists();
-    if (mustStop(self)) return;
     back_->setEnabled(true);
 
     // 7. (Practice levels run against 600 seconds since their targets were loaded.)
@@ -206,13 +190,10 @@ void HomeScreen::activate() {
     // 12.
     busyPanel_->hide();
     busyProgress_->hide();
-    activatedOnce_ = true;
     if (closeAsked_) {
         closeAsked_ = false;
         backToNameSelection();
-        return;
     }
-    platform::doEvents();
 }
 
 void HomeScreen::showBusyPanel() {
@@ -240,28 +221,23 @@ bool HomeScreen::mayStart(int level) const {
 void HomeScreen::startFromButton(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
-    QPointer<HomeScreen> self(this);
     showBusyPanel();
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     screenFlow().startDrill(level);
-    if (self) self->starting_ = false;
+    starting_ = false;
     screenFlow().closeHomeScreen();
 }
 
 void HomeScreen::startFromLabel(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
-    QPointer<HomeScreen> self(this);
     screenFlow().startDrill(level);
-    if (self) self->starting_ = false;
+    starting_ = false;
 }
 
 void HomeScreen::backToNameSelection() {
     showBusyPanel();
-    QPointer<HomeScreen> self(this);
-    platform::doEvents();
-    if (mustStop(self)) return;
+    busyPanel_->repaint();
     screenFlow().showNameSelection();
 }
 
@@ -271,28 +247,4 @@ void HomeScreen::keepListChoicesIn(std::shared_ptr<RecordListChoices> kept) {
 
 void HomeScreen::fillStudentList() {
     charts_->fillStudentList();
-}
-
-// Coming back to the front from another window of the program runs the activation again;
-// coming back from another program does not.
-void HomeScreen::focusWindowChanged(QWindow* window) {
-    QWindow* own = windowHandle();
-    if (!window || !own || !isVisible()) return;
-    if (window == own) {
-        if (lostToOwnWindow_ && activatedOnce_ && !activating_) {
-            lostToOwnWindow_ = false;
-            QPointer<HomeScreen> self(this);
-            QTimer::singleShot(0, this, [self] {
-                if (self) platform::guarded([self] { self->activate(); });
-            });
-        }
-        return;
-    }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != window) continue;
-        // Dialogs (print, message boxes) and the please-wait window leave the screen as it is.
-        if (passingWindow(window)) return;
-        lostToOwnWindow_ = true;
-        return;
-    }
 }

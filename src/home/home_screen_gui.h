@@ -10,7 +10,6 @@ class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QWindow;
 class RecordListArea;
 struct RecordListChoices;
 
@@ -23,7 +22,7 @@ class HomeScreen : public QWidget {
     HomeScreen();
     ~HomeScreen() override;
 
-    // What runs each time the screen comes to the front.
+    // What runs each time the flow brings the screen to the front.
     void activate();
 
     // The record lists' display kind is kept in `kept` (shared with the home screens
@@ -32,9 +31,6 @@ class HomeScreen : public QWidget {
 
     // Refills the chart panel's student list from the roster.
     void fillStudentList();
-
-    // The open home screen, if any.
-    static HomeScreen* current();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,12 +44,9 @@ class HomeScreen : public QWidget {
     void startFromButton(int level);
     void startFromLabel(int level);
     void backToNameSelection();
-    void focusWindowChanged(QWindow* window);
 
     bool activating_ = false;
     bool starting_ = false;
-    bool lostToOwnWindow_ = false;
-    bool activatedOnce_ = false;
     bool closeAsked_ = false;  // closed by the user before "戻る" was there
 
     LevelColumns* columns_ = nullptr;

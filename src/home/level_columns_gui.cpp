@@ -47,8 +47,7 @@ LevelColumns::LevelColumns(QWidget* screen, int levelCount, StartRequest onStart
     firstColumnBar_->setRange(1, std::max(1, levelCount_));
     firstColumnBar_->setPageStep(1);
     firstColumnBar_->setValue(1);
-    connect(firstColumnBar_, &QScrollBar::valueChanged, this,
-            [this] { platform::guarded([this] { layout(); }); });
+    connect(firstColumnBar_, &QScrollBar::valueChanged, this, [this] { layout(); });
 
     // List5(0): the reference of the column layout, never shown.
     layoutReference_ = new QListWidget(screen);
@@ -85,16 +84,13 @@ void LevelColumns::buildColumn(int level) {
                                twRect(x + 120, kStartButtonTop, kColumnWidth - 240, 480), 12);
     c.startButton->setToolTip(QStringLiteral("クリックしてスタートします。番号を押してもよろしい"));
     c.startButton->setEnabled(false);
-    connect(c.startButton, &QPushButton::clicked, this, [this, level] {
-        platform::guarded([this, level] { onStart_(level, StartBy::Button); });
-    });
+    connect(c.startButton, &QPushButton::clicked, this,
+            [this, level] { onStart_(level, StartBy::Button); });
     if (level <= 9) {
         // The digit alone starts the level, as the caption says.
         auto* key = new QShortcut(QKeySequence(Qt::Key_0 + level), screen_);
         connect(key, &QShortcut::activated, this, [this, level] {
-            platform::guarded([this, level] {
-                if (startEnabled(level)) onStart_(level, StartBy::Button);
-            });
+            if (startEnabled(level)) onStart_(level, StartBy::Button);
         });
     }
 
@@ -257,7 +253,7 @@ bool LevelColumns::eventFilter(QObject* watched, QEvent* event) {
         if (mouse->button() == Qt::LeftButton) {
             for (int level = 1; level <= levelCount_; ++level) {
                 if (watched != columns_[level].levelName) continue;
-                platform::guarded([this, level] { onStart_(level, StartBy::Name); });
+                onStart_(level, StartBy::Name);
                 return true;
             }
         }

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,9 +30,7 @@ void RecordListArea::captionRankingChoices() {
 
 void RecordListArea::chooseDefaultLists() {
     checkQuietly(listChoice_[1]);
-    QPointer<RecordListArea> self(this);
     chooseList(1);
-    if (!self) return;
     hideListsForRecordDisplay();
     // The kind buttons show the kind of the list just built.
     checkQuietly(listKind_[kept_->displayKind == 2 ? 1 : 0]);
@@ -67,9 +64,8 @@ void RecordListArea::raiseWaitPanel() {
 }
 
 // ---------------------------------------------------------------------------------------
-// Building the lists. Events run part-way through a build, so the handlers disable the
-// menu button and the choices, hide the lists behind the wait panel, refuse a second build
-// meanwhile, and stop when the screen went away.
+// Building the lists. The handlers disable the menu button and the choices and hide the
+// lists behind the wait panel, which is painted at once, while a list is built.
 
 bool RecordListArea::startBuild() {
     if (building_) return false;
@@ -77,24 +73,20 @@ bool RecordListArea::startBuild() {
     return true;
 }
 
-bool RecordListArea::letEventsRun() {
-    QPointer<RecordListArea> self(this);
-    platform::doEvents();
-    return self && !mustStop(self->screen_);
+void RecordListArea::paintWaitPanel() {
+    if (waitPanel_->isVisible()) waitPanel_->repaint();
 }
 
-#define RECORD_LIST_BUILD()                     \
-    if (!startBuild()) return;                  \
-    QPointer<RecordListArea> self(this);        \
-    const auto buildDone = qScopeGuard([self] { \
-        if (self) self->endBuild();             \
-    })
+#define RECORD_LIST_BUILD()    \
+    if (!startBuild()) return; \
+    const auto buildDone = qScopeGuard([this] { endBuild(); })
 
 void RecordListArea::chooseKind(int kind) {
     RECORD_LIST_BUILD();
     choicePanel_->setEnabled(false);  // no other choice while this one is built
     hideListsForRecordDisplay();
-    if (!letEventsRun() || activating_) return;
+    paintWaitPanel();
+    if (activating_) return;
 
     if (kind == 0) {
         listChoice_[1]->setText(QStringLiteral("BEST表示"));
@@ -115,7 +107,6 @@ void RecordListArea::chooseKind(int kind) {
         listChoice_[3]->setText(QStringLiteral("すべて"));
         listChoice_[3]->setEnabled(true);
         kept_->displayKind = 2;
-        if (!letEventsRun()) return;
         for (int k = 1; k <= 3; ++k) {
             if (!listChoice_[k]->isChecked()) continue;
             if (k != 3) pointsOrder_ = k;
@@ -190,7 +181,8 @@ bool RecordListArea::beginChoice() {
     waitPanel_->raise();
     studentChoice_->hide();
     choicePanel_->setEnabled(false);
-    return letEventsRun();
+    paintWaitPanel();
+    return true;
 }
 
 // The end of a list choice: the lists come back.
@@ -226,7 +218,6 @@ bool RecordListArea::buildRanking(int level) {
         records::rankingList(resultsTables(), level, kind, order, gradeGroup_->currentText());
 
     list->clear();
-    if (!letEventsRun()) return false;
     list->setLines(ranking.lines);
     studentRow_[static_cast<size_t>(level)] = ranking.studentRow;
     columns_->clearSelection(level);
@@ -278,8 +269,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     if (kind == RunList::Own) columns_->setListHeading(QStringLiteral("個人別ﾀｲﾑ"));
 
     QByteArray bytes;
-    QPointer<RecordListArea> self(this);
-    if (!readResultLog(&bytes, lockedLogWait()) || !self || mustStop(self->screen_)) return false;
+    if (!readResultLog(&bytes, lockedLogWait())) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     waitProgress_->setValue(0);
     waitProgress_->setRange(0, static_cast<int>(std::min<qint64>((total + 1) * 11 / 10,
@@ -291,7 +281,6 @@ bool RecordListArea::buildRunList(RunList kind) {
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)
         columns_->recordList(level)->setLines(lines[static_cast<size_t>(level)]);
 
-    if (kind == RunList::All && !letEventsRun()) return false;
     columns_->clearSelections();
     choicePanel_->setEnabled(true);
     // Combo2 has nothing to offer while it has no entries.

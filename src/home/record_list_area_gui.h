@@ -87,7 +87,7 @@ class RecordListArea : public QObject {
     bool buildRunList(records::RunList list);
     bool buildPointsRankings(records::PointsOrder order, const QString& heading);
     bool buildOwnRuns();
-    bool letEventsRun();
+    void paintWaitPanel();
     void rerunCurrent();
     void checkQuietly(QRadioButton* option);
     void scrollToSignedInStudent();

@@ -1,21 +1,47 @@
 #include <QComboBox>
 #include <QFrame>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "course/grades.h"
 #include "home/home_layout_gui.h"
 #include "home/level_columns_gui.h"
 #include "home/record_list_area_gui.h"
 #include "platform/geometry.h"
-#include "platform/program.h"
 #include "widgets/controls_gui.h"
 
 // The controls of the record-list area and what runs their handlers.
 
 using namespace homelayout;
+
+namespace {
+
+// Runs `handler` once for each time the option is chosen: a click (mouse or keys, also on
+// the option already selected) at once; a toggle without a click (a screen reader's
+// toggle action) from the event loop, once the toggle is done.
+void onChosen(QRadioButton* option, QObject* context, std::function<void()> handler) {
+    auto toggledAlone = std::make_shared<bool>(false);
+    QObject::connect(option, &QAbstractButton::toggled, context,
+                     [context, handler, toggledAlone](bool on) {
+                         if (!on) return;
+                         *toggledAlone = true;
+                         QTimer::singleShot(0, context, [handler, toggledAlone] {
+                             if (!*toggledAlone) return;
+                             *toggledAlone = false;
+                             handler();
+                         });
+                     });
+    QObject::connect(option, &QAbstractButton::clicked, context, [handler, toggledAlone] {
+        *toggledAlone = false;
+        handler();
+    });
+}
+
+}  // namespace
 
 RecordListArea::RecordListArea(QWidget* screen, LevelColumns* columns)
     : QObject(screen), screen_(screen), columns_(columns) {
@@ -51,10 +77,7 @@ void RecordListArea::buildChoices() {
         listKind_[k]->setObjectName(indexed("Option2", k));
         listKind_[k]->setFont(widgets::gothicFont(10.5));
         listKind_[k]->setGeometry(twRect(k * 2160, 0, 2040, 360));
-        // However the option is chosen (mouse, keys, accessibility), its handler runs once.
-        connect(listKind_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseKind(k); });
-        });
+        onChosen(listKind_[k], this, [this, k] { chooseKind(k); });
     }
     const char* choices[4] = {"", "BEST表示", "本日のみ", "すべて"};
     auto* choiceGroup = new QWidget(choicePanel_);
@@ -65,9 +88,7 @@ void RecordListArea::buildChoices() {
         listChoice_[k]->setObjectName(indexed("Option1", k));
         listChoice_[k]->setFont(widgets::gothicFont(10.5));
         listChoice_[k]->setGeometry(twRect((k - 1) * 2160, 0, 2040, 360));
-        connect(listChoice_[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) platform::guarded([this, k] { chooseList(k); });
-        });
+        onChosen(listChoice_[k], this, [this, k] { chooseList(k); });
     }
 
     gradeGroup_ = new QComboBox(choicePanel_);
@@ -77,12 +98,8 @@ void RecordListArea::buildChoices() {
     gradeGroup_->addItems(rankingGradeGroups());
     gradeGroup_->setCurrentIndex(0);
     connect(gradeGroup_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            QPointer<RecordListArea> self(this);
-            rerunCurrent();
-            if (!self) return;
-            if (QPushButton* first = columns_->startButton(1)) first->setFocus();
-        });
+        rerunCurrent();
+        if (QPushButton* first = columns_->startButton(1)) first->setFocus();
     });
 
     studentChoice_ = new QComboBox(choicePanel_);
@@ -90,9 +107,7 @@ void RecordListArea::buildChoices() {
     studentChoice_->setGeometry(twRect(2640, 960, 2400, 360));
     studentChoice_->hide();
     connect(studentChoice_, &QComboBox::activated, this, [this] {
-        platform::guarded([this] {
-            if (listChoice_[3]->isChecked()) chooseList(3);
-        });
+        if (listChoice_[3]->isChecked()) chooseList(3);
     });
 
     chartButton_ = makeButton(choicePanel_, QStringLiteral("Command17"), QStringLiteral("グラフ"),
@@ -116,8 +131,7 @@ void RecordListArea::buildChoices() {
          {todayButton_, bestButton_, allButton_, personalButton_, printButton_, showOneButton_})
         b->hide();
     const auto run = [this](QPushButton* button, void (RecordListArea::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this, handler);
     };
     run(todayButton_, &RecordListArea::showToday);
     run(bestButton_, &RecordListArea::showBestTimes);
@@ -125,8 +139,7 @@ void RecordListArea::buildChoices() {
     run(personalButton_, &RecordListArea::showOwnRuns);
     for (int level = 1; level <= columns_->levelCount(); ++level) {
         if (auto* ranking = screen_->findChild<QPushButton*>(indexed("Command3", level))) {
-            connect(ranking, &QPushButton::clicked, this,
-                    [this, level] { platform::guarded([this, level] { showRankingOf(level); }); });
+            connect(ranking, &QPushButton::clicked, this, [this, level] { showRankingOf(level); });
         }
     }
     studentRow_.assign(static_cast<size_t>(columns_->levelCount()) + 1, -1);

@@ -1,12 +1,9 @@
 #include "platform/media_gui.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QTimer>
+#include <QPointer>
 #include <algorithm>
 
-#include "platform/input_gui.h"
 #include "platform/modules.h"
 #include "platform/wave_info.h"
 
@@ -14,39 +11,42 @@ namespace platform {
 
 namespace {
 constexpr int kLoadTimeoutMs = 3000;
-constexpr int kGuardExtraMs = 2000;
+constexpr int kFailurePollMs = 20;
+// A header may claim any length: no sound waits longer than ten minutes.
+constexpr qint64 kLongestSoundMs = 600000;
 }  // namespace
 
-int waitForSoundEnd(qint64 durationMs, const std::function<bool()>& failed) {
-    // The wait ends when the clip's length has passed. The end-of-play signal of the
-    // sound effect is not used for it: some audio servers report it seconds late (or
-    // early), which would stall or hurry the drill.
-    const InputHold holdPresses;
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(5);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QElapsedTimer elapsed;
-    int result = mediaOk;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (failed && failed()) {
-            result = mediaCannotLoad;
-            loop.quit();
-        } else if (elapsed.elapsed() >= durationMs) {
-            loop.quit();
-        }
+SoundWait::SoundWait() {
+    end_.setSingleShot(true);
+    end_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&end_, &QTimer::timeout, [this] { finish(mediaOk); });
+    poll_.setInterval(kFailurePollMs);
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+        if (failed_ && failed_()) finish(mediaCannotLoad);
     });
-    QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
-        result = mediaTimeout;
-        loop.quit();
-    });
-    elapsed.start();
-    poll.start();
-    // A header may claim any length: no sound waits longer than ten minutes.
-    guard.start(static_cast<int>(std::min<qint64>(durationMs, 600000)) + kGuardExtraMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return result;
+}
+
+void SoundWait::start(qint64 durationMs, std::function<bool()> failed,
+                      std::function<void(int)> finished) {
+    finish(mediaOk);  // one sound at a time
+    hold_.emplace();
+    failed_ = std::move(failed);
+    finished_ = std::move(finished);
+    end_.start(static_cast<int>(std::clamp<qint64>(durationMs, 0, kLongestSoundMs)));
+    if (failed_) poll_.start();
+}
+
+void SoundWait::finish(int code) {
+    if (!hold_) return;
+    end_.stop();
+    poll_.stop();
+    failed_ = nullptr;
+    auto finished = std::move(finished_);
+    finished_ = nullptr;
+    // The held presses are handed on (posted) before what follows the sound runs, so
+    // they come after it, in order.
+    hold_.reset();
+    if (finished) finished(code);
 }
 
 SoundEffectMedia::SoundEffectMedia() = default;
@@ -92,21 +92,42 @@ SoundEffectMedia::Clip* SoundEffectMedia::load(const QString& path, int* error) 
     return &clips_.insert_or_assign(path, std::move(clip)).first->second;
 }
 
-int SoundEffectMedia::sendString(const QString& command) {
+int SoundEffectMedia::start(const QString& command, Clip** clip) {
     const QString path = playCommandPath(command);
     if (path.isEmpty() && !command.startsWith(QStringLiteral("play "))) return mediaUnknownCommand;
     if (!output()) return mediaNoDriver;
     if (!output_->hasDevice()) return mediaNoDevice;
     int error = mediaOk;
-    Clip* clip = load(path, &error);
-    if (!clip) return error;
+    *clip = load(path, &error);
+    if (!*clip) return error;
+    (*clip)->sound->stop();
+    (*clip)->sound->play();
+    return mediaOk;
+}
 
+void SoundEffectMedia::play(const QString& command, QObject* context, SoundDone done) {
+    wait_.finish(mediaOk);  // a sound still playing makes way
+    Clip* clip = nullptr;
+    const int code = start(command, &clip);
+    if (code != mediaOk) {
+        if (done) done(code);
+        return;
+    }
     SoundClip* sound = clip->sound.get();
-    sound->stop();
-    sound->play();
-    const int result = waitForSoundEnd(clip->durationMs, [sound] { return sound->failed(); });
-    if (result != mediaOk) sound->stop();
-    return result;
+    const QPointer<QObject> receiver(context);
+    const bool anyReceiver = !context;
+    wait_.start(
+        clip->durationMs, [sound] { return sound->failed(); },
+        [this, path = playCommandPath(command), sound, receiver, anyReceiver,
+         done = std::move(done)](int result) {
+            if (result != mediaOk) sound->stop();
+            if (result == mediaCannotLoad) {
+                // A clip the effect could not load is not kept: the next play tries again.
+                failedFile_ = path;
+                clips_.erase(path);
+            }
+            if (done && (anyReceiver || receiver)) done(result);
+        });
 }
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "platform/media_gui.h"
+#include "platform/media.h"
 #include "platform/program.h"
 
 namespace platform {
@@ -61,19 +61,10 @@ int WidgetMessageBoxes::choose(const QString& text, const QString& title, MsgIco
     return i < 0 ? int(buttons.size()) - 1 : int(i);
 }
 
-namespace {
-
-SoundEffectMedia& widgetSounds() {
-    static SoundEffectMedia sounds;
-    return sounds;
-}
-
-}  // namespace
-
-void installWidgetPlatform() {
+void installWidgetPlatform(Media* sounds) {
     static WidgetMessageBoxes boxes;
     setMessageBoxes(&boxes);
-    setMedia(&widgetSounds());
+    setMedia(sounds);
     setEndHandler([](int code) {
         // The end may come while a screen is still being built, with its code further up
         // the stack: the windows are closed but not deleted (events that still run would
@@ -85,10 +76,6 @@ void installWidgetPlatform() {
         }
         QCoreApplication::exit(code);
     });
-}
-
-void prepareSounds() {
-    widgetSounds().prepare();
 }
 
 }  // namespace platform

@@ -13,10 +13,10 @@ class WidgetMessageBoxes : public MessageBoxes {
                const QStringList& buttons) override;
 };
 
-// The window layer of the program: message boxes, sounds, and the end of the program
-// closing every window from the last opened to the first.
-void installWidgetPlatform();
-// Loads the sound module of that layer ahead of the first sound.
-void prepareSounds();
+class Media;
+
+// The window layer of the program: message boxes, the given sounds (the caller keeps
+// them), and the end of the program closing every window from the last opened to the first.
+void installWidgetPlatform(Media* sounds);
 
 }  // namespace platform

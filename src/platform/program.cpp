@@ -8,14 +8,9 @@ namespace platform {
 
 namespace {
 bool g_ending = false;
-int g_handlers = 0;
 int g_exitCode = 0;
 std::function<void(int)> g_endHandler;
 }  // namespace
-
-void doEvents() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
 
 void endProgram(int exitCode) {
     if (g_ending) return;
@@ -26,18 +21,6 @@ void endProgram(int exitCode) {
     } else if (QCoreApplication::instance()) {
         QCoreApplication::exit(exitCode);
     }
-}
-
-int handlersRunning() {
-    return g_handlers;
-}
-
-HandlerScope::HandlerScope() {
-    ++g_handlers;
-}
-
-HandlerScope::~HandlerScope() {
-    --g_handlers;
 }
 
 bool programEnding() {

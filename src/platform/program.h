@@ -7,9 +7,6 @@
 
 namespace platform {
 
-// Lets pending window events run (input, paints, timers) and returns.
-void doEvents();
-
 // Ends the whole program: every window is closed, the event loops are left. After the
 // call programEnding() is true, so loops that let events run stop as well.
 void endProgram(int exitCode = 0);
@@ -24,28 +21,5 @@ void resetProgramEnding();
 
 // Shows a run-time error in a message box, then ends the program.
 void reportRuntimeError(const RuntimeError& error);
-
-// How many event handlers of the program are running (nested when one lets events run).
-int handlersRunning();
-// Counts a running handler for its lifetime.
-class HandlerScope {
-  public:
-    HandlerScope();
-    ~HandlerScope();
-    HandlerScope(const HandlerScope&) = delete;
-    HandlerScope& operator=(const HandlerScope&) = delete;
-};
-
-// Runs f; a run-time error thrown inside is reported and ends the program. Event
-// handlers use it so that no exception crosses the event loop.
-template <class F>
-void guarded(F&& f) {
-    const HandlerScope running;
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        reportRuntimeError(e);
-    }
-}
 
 }  // namespace platform

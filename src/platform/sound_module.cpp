@@ -4,10 +4,8 @@
 #include "platform/sound_module.h"
 
 #include <QAudioDevice>
-#include <QEventLoop>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 
 #include "platform/wave_decoding_module.h"
@@ -24,26 +22,10 @@ class EffectClip : public platform::SoundClip {
     void stop() override { effect_.stop(); }
     bool failed() const override { return effect_.status() == QSoundEffect::Error; }
 
-    // Lets timers and paints run until the effect is ready or has failed.
-    bool waitReady(int timeoutMs) {
-        if (!settled()) {
-            QEventLoop loop;
-            QTimer guard;
-            guard.setSingleShot(true);
-            QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-            QObject::connect(&effect_, &QSoundEffect::statusChanged, &loop, [&] {
-                if (settled()) loop.quit();
-            });
-            guard.start(timeoutMs);
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        }
-        return effect_.status() == QSoundEffect::Ready;
-    }
+    // False for a file the effect has already refused.
+    bool usable() const { return effect_.status() != QSoundEffect::Error; }
 
   private:
-    bool settled() const {
-        return effect_.status() == QSoundEffect::Ready || effect_.status() == QSoundEffect::Error;
-    }
     platform::PlayableWave wave_;
     QSoundEffect effect_;
 };
@@ -51,9 +33,11 @@ class EffectClip : public platform::SoundClip {
 class EffectOutput : public platform::SoundOutput {
   public:
     bool hasDevice() override { return !QMediaDevices::audioOutputs().isEmpty(); }
-    std::unique_ptr<platform::SoundClip> load(const QString& path, int timeoutMs) override {
+    // The effect loads in the background; a play asked for meanwhile starts once it is
+    // ready, and a file it cannot load shows as failed() during the play's wait.
+    std::unique_ptr<platform::SoundClip> load(const QString& path, int) override {
         auto clip = std::make_unique<EffectClip>(path);
-        if (!clip->decoded() || !clip->waitReady(timeoutMs)) return nullptr;
+        if (!clip->decoded() || !clip->usable()) return nullptr;
         return clip;
     }
 };

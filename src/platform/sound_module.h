@@ -29,8 +29,8 @@ class SoundOutput {
   public:
     virtual ~SoundOutput() = default;
     virtual bool hasDevice() = 0;
-    // Decodes the wave file at `path`, letting timers and paints run for at most timeoutMs.
-    // Returns nullptr when it cannot be played.
+    // Prepares the wave file at `path` (loading may go on in the background, for at most
+    // timeoutMs). Returns nullptr when it cannot be played.
     virtual std::unique_ptr<SoundClip> load(const QString& path, int timeoutMs) = 0;
 };
 

@@ -1,10 +1,8 @@
 #include "platform/wait.h"
 
+#include <QTimer>
 #include <chrono>
 #include <thread>
-
-#include "platform/clock.h"
-#include "platform/program.h"
 
 namespace platform {
 
@@ -12,19 +10,20 @@ namespace {
 std::function<void(int)> g_waitHandler;
 }
 
-void waitProcessingEvents(int ms) {
+void waitBriefly(int ms) {
     if (g_waitHandler) {
         g_waitHandler(ms);
         return;
     }
-    const qint64 deadline = clock().monotonicMs() + ms;
-    for (;;) {
-        doEvents();
-        if (programEnding()) return;
-        const qint64 left = deadline - clock().monotonicMs();
-        if (left <= 0) return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(left < 10 ? left : 10));
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void later(QObject* context, int ms, std::function<void()> then) {
+    if (g_waitHandler) {
+        g_waitHandler(ms);
+        ms = 0;
     }
+    QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(then));
 }
 
 void setWaitHandler(std::function<void(int)> handler) {

@@ -167,9 +167,7 @@ void ProgressReportWindow::build() {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         connect(edit, &QDateEdit::dateChanged, this, [this] {
-            platform::guarded([this] {
-                if (period() == ReportPeriod::Dates) refresh();
-            });
+            if (period() == ReportPeriod::Dates) refresh();
         });
     }
     choices->addWidget(label(QStringLiteral("生徒")));
@@ -185,7 +183,7 @@ void ProgressReportWindow::build() {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [handler] { platform::guarded(handler); });
+        connect(b, &QPushButton::clicked, this, handler);
         choices->addWidget(b);
         return b;
     };
@@ -194,10 +192,8 @@ void ProgressReportWindow::build() {
     button("csvButton", QStringLiteral("CSV保存"), [this] { saveCsv(); });
     button("closeButton", QStringLiteral("閉じる"), [this] { close(); });
     layout->addLayout(choices);
-    connect(students_, &QComboBox::currentIndexChanged, this,
-            [this] { platform::guarded([this] { refresh(); }); });
-    connect(periods_, &QComboBox::currentIndexChanged, this,
-            [this] { platform::guarded([this] { refresh(); }); });
+    connect(students_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(periods_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 
     rangeLabel_ = label(QString());
     rangeLabel_->setObjectName(QStringLiteral("rangeLabel"));
@@ -451,10 +447,11 @@ void ProgressReportWindow::saveCsv() {
     }
 }
 
-ProgressReportWindow* openProgressReport(const state::Settings& settings,
+ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
+                                         const state::Settings& settings,
                                          const state::Roster& roster, const state::Course& course,
                                          int firstStudent, QWidget* over) {
-    if (auto* open = openWindow<ProgressReportWindow>()) {
+    if (open) {
         const int index =
             open->findChild<QComboBox*>(QStringLiteral("studentPicker"))->findData(firstStudent);
         if (index >= 0)

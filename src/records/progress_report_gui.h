@@ -77,8 +77,9 @@ class ProgressReportWindow : public QDialog {
     QTableWidget* levelTable_ = nullptr;
 };
 
-// Opens the window over `over`, or brings the one already open to the front with
-// `firstStudent` chosen.
-ProgressReportWindow* openProgressReport(const state::Settings& settings,
+// Opens the window over `over`, or brings `open` (the one already open, if any) to the
+// front with `firstStudent` chosen.
+ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
+                                         const state::Settings& settings,
                                          const state::Roster& roster, const state::Course& course,
                                          int firstStudent, QWidget* over);

@@ -93,7 +93,7 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
                 if (wait.begin) wait.begin();
                 waitBegun = true;
             }
-            platform::waitProcessingEvents(kLockRetryMs);
+            platform::waitBriefly(kLockRetryMs);
             if (platform::programEnding()) return finish(false);
         } catch (const platform::RuntimeError& e) {
             if (e.number() != platform::errFileNotFound) {
@@ -101,7 +101,7 @@ bool readLog(const QString& path, QByteArray* bytes, int* step, const LockedLogW
                 reportReadFailure(e, 0, ResultEntry{}, QString(), *step, path);
                 return false;
             }
-            platform::waitProcessingEvents(kNotFoundRetryMs);
+            platform::waitBriefly(kNotFoundRetryMs);
             if (platform::programEnding()) return finish(false);
             if (++notFound >= kNotFoundFailuresBeforeGivingUp) {
                 finish(false);

@@ -54,15 +54,9 @@ NameChangeWindow::NameChangeWindow() {
                                         QRect(), 14, true);
     backButton_ = widgets::makeButton(this, QStringLiteral("Command2"), QStringLiteral("もどる"),
                                       QRect(), 14, true);
-    connect(changeButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { writeNames(); }); });
-    connect(backButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { goBack(); }); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { writeNames(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { goBack(); });
     buildRows(0);
-}
-
-NameChangeWindow* NameChangeWindow::current() {
-    return openWindow<NameChangeWindow>();
 }
 
 void NameChangeWindow::buildRows(int count) {
@@ -145,10 +139,9 @@ void NameChangeWindow::writeNames() {
 }
 
 void NameChangeWindow::goBack() {
-    // The name selection comes back and reads the roster again. This window makes way
-    // first: the name selection lets events run as it loads, and a press there may ask
-    // for a name-change window anew.
-    retireWindow(this);
+    // The name selection comes back and reads the roster again; the flow lets this window
+    // go first (the name selection lets events run as it loads, and a press there may ask
+    // for a name-change window anew).
     screenFlow().showNameSelection();
 }
 

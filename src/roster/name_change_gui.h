@@ -28,8 +28,6 @@ class NameChangeWindow : public QWidget {
     // "もどる".
     void goBack();
 
-    static NameChangeWindow* current();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -15,7 +14,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWindow>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -91,17 +89,12 @@ NameSelection::NameSelection() {
     buildMenus();
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     platform::coverScreen(this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &NameSelection::focusWindowChanged);
 }
 
 NameSelection::~NameSelection() = default;
 
 QString NameSelection::prompt() {
     return kPrompt;
-}
-
-NameSelection* NameSelection::current() {
-    return openWindow<NameSelection>();
 }
 
 void NameSelection::closeEvent(QCloseEvent* event) {
@@ -117,36 +110,28 @@ QString NameSelection::instanceKey() {
 void NameSelection::connectControls() {
     for (int i = 0; i < 4; ++i) {
         connect(modeOptions_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) platform::guarded([&] { onDisplayMode(i); });
+            if (on) onDisplayMode(i);
         });
     }
-    connect(names_, &QListWidget::currentRowChanged, this,
-            [this](int row) { platform::guarded([&] { onListClick(row); }); });
-    connect(names_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListClick(names_->row(item)); });
-    });
-    connect(names_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        platform::guarded([&] { onListDoubleClick(names_->row(item)); });
-    });
-    connect(gradeGroup_, &QComboBox::activated, this,
-            [this](int) { platform::guarded([&] { onGroupChosen(); }); });
-    connect(okButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { signIn(); }); });
-    connect(endButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { endToLauncher(); }); });
-    connect(nameChangeButton_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { changeNames(); }); });
-    connect(help1Button_, &QPushButton::clicked, this,
-            [this] { platform::guarded([&] { showHelpPage("/helpmenu.htm"); }); });
+    connect(names_, &QListWidget::currentRowChanged, this, [this](int row) { onListClick(row); });
+    connect(names_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { onListClick(names_->row(item)); });
+    connect(names_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { onListDoubleClick(names_->row(item)); });
+    connect(gradeGroup_, &QComboBox::activated, this, [this](int) { onGroupChosen(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { signIn(); });
+    connect(endButton_, &QPushButton::clicked, this, [this] { endToLauncher(); });
+    connect(nameChangeButton_, &QPushButton::clicked, this, [this] { changeNames(); });
+    connect(help1Button_, &QPushButton::clicked, this, [this] { showHelpPage("/helpmenu.htm"); });
     connect(help2Button_, &QPushButton::clicked, this,
-            [] { platform::guarded([] { screenFlow().showHelp(catalogue::helpAddress()); }); });
+            [] { screenFlow().showHelp(catalogue::helpAddress()); });
 }
 
 void NameSelection::buildMenus() {
     auto addAction = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [handler] { platform::guarded(handler); });
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("file"));
@@ -173,49 +158,40 @@ void NameSelection::buildMenus() {
 }
 
 bool NameSelection::load() {
-    bool keep = false;
-    platform::guarded([&] {
-        colourBackground();
-        waitPanel_->move(0, 0);
-        waitPanel_->show();
-        waitPanel_->raise();
-        platform::seedFromClock();
-        // A second copy is refused before anything is shown or read.
-        const std::optional<QString> refused = acquireInstanceLock();
-        if (refused && !refused->isEmpty()) {
-            platform::msgBox(
-                QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
-                QStringLiteral("注意"), platform::MsgIcon::Critical);
-            platform::endProgram(1);
-            return;
-        }
-        if (refused) {
-            platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
-                                            "完全に終了されていません。同じプログラムを完全に"
-                                            "終了させてから実行してください。"),
-                             QStringLiteral("注意"), platform::MsgIcon::Critical);
-            platform::endProgram();
-            return;
-        }
-        QPointer<NameSelection> self(this);
-        show();
-        // Showing the window makes it active.
-        activatePending_ = false;
-        activate();
-        if (mustStop(self)) return;
-        refreshNameList();
-        if (mustStop(self)) return;
-        title_->setFont(widgets::gothicFont(48, true));
-        title_->setText(state::settings().drillTitle);
-        names_->setCurrentRow(0);
-        onListClick(0);
-        platform::doEvents();
-        if (mustStop(self)) return;
-        waitPanel_->hide();
-        names_->setFocus();
-        keep = true;
-    });
-    return keep;
+    colourBackground();
+    waitPanel_->move(0, 0);
+    waitPanel_->show();
+    waitPanel_->raise();
+    platform::seedFromClock();
+    // A second copy is refused before anything is shown or read.
+    const std::optional<QString> refused = acquireInstanceLock();
+    if (refused && !refused->isEmpty()) {
+        platform::msgBox(QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
+                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::endProgram(1);
+        return false;
+    }
+    if (refused) {
+        platform::msgBox(QStringLiteral("このプログラムと同じプログラムがすでに起動され、"
+                                        "完全に終了されていません。同じプログラムを完全に"
+                                        "終了させてから実行してください。"),
+                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::endProgram();
+        return false;
+    }
+    show();
+    activate();
+    // A roster the home edition cannot take has ended the program.
+    if (platform::programEnding()) return false;
+    refreshNameList();
+    if (platform::programEnding()) return false;
+    title_->setFont(widgets::gothicFont(48, true));
+    title_->setText(state::settings().drillTitle);
+    names_->setCurrentRow(0);
+    onListClick(0);
+    waitPanel_->hide();
+    names_->setFocus();
+    return true;
 }
 
 void NameSelection::recoverRosterFile() {
@@ -223,10 +199,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    QPointer<NameSelection> self(this);
     buildStatistics(lockedLogWait());
-    platform::doEvents();
-    if (mustStop(self)) return;
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -254,8 +227,6 @@ void NameSelection::refreshNameList() {
 }
 
 void NameSelection::activate() {
-    QPointer<NameSelection> self(this);
-    if (mustStop(self)) return;
     recoverRosterFile();
     // Runs kept on this computer are added now when the family's files take them.
     pendingLine_->refresh();
@@ -268,32 +239,12 @@ void NameSelection::activate() {
         modeOptions_[1]->setChecked(true);
     }
     onDisplayMode(1);
-    if (mustStop(self)) return;
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
     screenFlow().closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
-    platform::doEvents();
-    if (mustStop(self)) return;
     waitPanel_->hide();
-}
-
-bool NameSelection::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && activatePending_ && !platform::programEnding()) {
-        activatePending_ = false;
-        platform::guarded([&] { activate(); });
-    }
-    return QMainWindow::event(e);
-}
-
-void NameSelection::focusWindowChanged(QWindow* window) {
-    // Another window of the program in front (help, name change) makes the next activation
-    // run the activation sequence again; menus, drop-down lists and dialogs do not.
-    if (!window || window == windowHandle()) return;
-    const Qt::WindowType type = window->type();
-    if (type == Qt::Popup || type == Qt::ToolTip || passingWindow(window)) return;
-    activatePending_ = true;
 }
 
 bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
@@ -303,15 +254,15 @@ bool NameSelection::eventFilter(QObject* watched, QEvent* e) {
     auto* key = static_cast<QKeyEvent*>(e);
     if (watched == names_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                               key->key() == Qt::Key_Space)) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("1") && !okButton_->isHidden()) {
-        platform::guarded([&] { signIn(); });
+        signIn();
         return true;
     }
     if (key->text() == QStringLiteral("0") && !endButton_->isHidden()) {
-        platform::guarded([&] { endToLauncher(); });
+        endToLauncher();
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
@@ -349,7 +300,6 @@ void NameSelection::onDisplayMode(int mode) {
 }
 
 void NameSelection::signIn() {
-    if (platform::programEnding()) return;
     const QString selected = chosenName_->text();
     const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
@@ -367,9 +317,7 @@ void NameSelection::signIn() {
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();
-    QPointer<NameSelection> self(this);
-    platform::doEvents();
-    if (mustStop(self)) return;
+    waitPanel_->repaint();
     // The home screen closes this window as it becomes active.
     catalogue::fillLevelTables();
     screenFlow().showHomeScreen();

@@ -10,7 +10,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QWindow;
 
 // The name selection: the first window and main menu. Lists the students of the roster
 // with their grade and figures, and signs one in.
@@ -28,18 +27,15 @@ class NameSelection : public QMainWindow {
     void refreshNameList();
     // Gives "生徒用名簿temp.txt" the roster's name when the roster is missing.
     void recoverRosterFile();
-    // What runs each time the window becomes active.
+    // What runs each time the flow brings the window to the front.
     void activate();
 
     int displayMode() const { return displayMode_; }
 
-    // The open name selection, if any.
-    static NameSelection* current();
     // The key that marks this program as running: its folder.
     static QString instanceKey();
 
   protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,10 +55,8 @@ class NameSelection : public QMainWindow {
     void changeNames();
     void showHelpPage(const char* page);
     void openHomePage();
-    void focusWindowChanged(QWindow* window);
 
     int displayMode_ = 1;
-    bool activatePending_ = true;
 
     QWidget* central_ = nullptr;
     QListWidget* names_ = nullptr;

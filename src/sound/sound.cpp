@@ -61,8 +61,28 @@ QString pickFile(int n) {
     return section.files[k - 1];
 }
 
-int sendPlay(const QString& command) {
-    return platform::media().sendString(command);
+QString playCommand(const QString& fileName) {
+    return QStringLiteral("play ") +
+           platform::resolveFileName(state::settings().soundFolder, fileName) +
+           QStringLiteral(" wait");
+}
+
+// The failure guard of sections 1 to 4: three failures in a row pass silently, the
+// fourth ends the program after its message. False when the program ends.
+bool guardPassed(int code) {
+    if (code == 0) {
+        soundFailures() = 0;
+        return true;
+    }
+    if (soundFailures() < kSilentFailures) {
+        ++soundFailures();
+        return true;
+    }
+    platform::msgBox(QStringLiteral("音声がでません。先生を呼びなさい。") + QStringLiteral("\r\n") +
+                         platform::media().errorString(code),
+                     QStringLiteral("音声エラー"));
+    platform::endProgram();
+    return false;
 }
 
 }  // namespace
@@ -100,31 +120,17 @@ void loadSoundTable() {
     }
 }
 
-void playSection(int n) {
-    const QString command = QStringLiteral("play ") +
-                            platform::resolveFileName(state::settings().soundFolder,
-                                                      pickFile(n) + QStringLiteral(".wav")) +
-                            QStringLiteral(" wait");
-    const int code = sendPlay(command);
-    if (!isGuarded(n)) return;
-
-    platform::doEvents();
-    if (code == 0) {
-        soundFailures() = 0;
-        return;
-    }
-    if (soundFailures() < kSilentFailures) {
-        ++soundFailures();
-        return;
-    }
-    platform::msgBox(QStringLiteral("音声がでません。先生を呼びなさい。") + QStringLiteral("\r\n") +
-                         platform::media().errorString(code),
-                     QStringLiteral("音声エラー"));
-    platform::endProgram();
+void playSection(int n, QObject* context, std::function<void()> then) {
+    const bool guarded = isGuarded(n);
+    platform::media().play(playCommand(pickFile(n) + QStringLiteral(".wav")), context,
+                           [guarded, then = std::move(then)](int code) {
+                               if (guarded && !guardPassed(code)) return;
+                               if (then) then();
+                           });
 }
 
-void playFixed(const QString& fileName) {
-    sendPlay(QStringLiteral("play ") +
-             platform::resolveFileName(state::settings().soundFolder, fileName) +
-             QStringLiteral(" wait"));
+void playFixed(const QString& fileName, QObject* context, std::function<void()> then) {
+    platform::media().play(playCommand(fileName), context, [then = std::move(then)](int) {
+        if (then) then();
+    });
 }

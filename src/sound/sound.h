@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 // Sound sections of "新音ファイル.txt".
 enum SoundSection {
@@ -27,7 +29,10 @@ int& soundFailures();
 
 // Reads soundFolder + "新音ファイル.txt".
 void loadSoundTable();
-// Plays a random file of section n (guarded for sections 1 to 4).
-void playSection(int n);
-// Plays "最高1.wav" or "合格.wav" from the sound folder; failures are ignored.
-void playFixed(const QString& fileName);
+// Plays a random file of section n (guarded for sections 1 to 4). The call returns at once;
+// `then` runs once the sound has ended, unless `context` is gone by then or the failures
+// ended the program. Until then the student's presses wait.
+void playSection(int n, QObject* context = nullptr, std::function<void()> then = {});
+// Plays "最高1.wav" or "合格.wav" from the sound folder, then `then`; failures are ignored.
+void playFixed(const QString& fileName, QObject* context = nullptr,
+               std::function<void()> then = {});

@@ -1,13 +1,9 @@
 #include "widgets/screen_navigator_gui.h"
 
 #include <QCloseEvent>
-#include <QDialog>
-#include <QPointer>
 #include <QTimer>
-#include <vector>
 
 #include "platform/program.h"
-#include "widgets/wait_window_gui.h"
 
 namespace {
 
@@ -15,22 +11,6 @@ ScreenFlow g_idleFlow;
 ScreenFlow* g_flow = &g_idleFlow;
 
 const char* const kRetired = "narabiRetired";
-
-// Retired windows wait here until no handler runs.
-std::vector<QPointer<QWidget>>& retiredWindows() {
-    static std::vector<QPointer<QWidget>> windows;
-    return windows;
-}
-
-void deleteRetiredWindows() {
-    if (platform::handlersRunning() > 0) {
-        QTimer::singleShot(10, deleteRetiredWindows);
-        return;
-    }
-    auto windows = std::move(retiredWindows());
-    retiredWindows().clear();
-    for (const QPointer<QWidget>& w : windows) delete w.data();
-}
 
 }  // namespace
 
@@ -50,36 +30,22 @@ void retireWindow(QWidget* window) {
     if (!window || window->property(kRetired).toBool()) return;
     window->setProperty(kRetired, true);
     window->hide();
-    if (retiredWindows().empty()) QTimer::singleShot(0, deleteRetiredWindows);
-    retiredWindows().emplace_back(window);
+    // Deleted once control is back in the event loop, never under a handler still running
+    // (a modal dialog's loop included).
+    window->deleteLater();
 }
 
 bool windowGone(const QWidget* window) {
     return !window || window->property(kRetired).toBool();
 }
 
-bool mustStop(const QWidget* window) {
-    return windowGone(window) || platform::programEnding();
-}
-
 void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayOut) {
     if (!event->spontaneous()) {
         event->accept();
-        retireWindow(window);
         return;
     }
     event->ignore();
-    if (!wayOut || mustStop(window)) return;
-    QPointer<QWidget> self(window);
-    QTimer::singleShot(0, window, [self, wayOut = std::move(wayOut)] {
-        if (!mustStop(self)) platform::guarded(wayOut);
-    });
-}
-
-bool passingWindow(const QWindow* window) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != window) continue;
-        return qobject_cast<QDialog*>(w) || qobject_cast<WaitWindow*>(w);
-    }
-    return false;
+    if (!wayOut) return;
+    // The way out is taken from the event loop, as a click on it would be.
+    QTimer::singleShot(0, window, std::move(wayOut));
 }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QApplication>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
 class QCloseEvent;
-class QWindow;
 
 #include "results/run_recording.h"
 #include "results/statistics.h"
@@ -31,6 +29,9 @@ class ScreenFlow {
     virtual void closeWaitWindow() {}
     // The help window at an address.
     virtual void showHelp(const QString& address) { (void)address; }
+    // The help window goes; `backToList`: its way back, which brings the name list to the
+    // front again.
+    virtual void closeHelp(bool backToList) { (void)backToList; }
     // The modal version dialog over the name selection.
     virtual void showVersionDialog() {}
     // The name-change window; false when there is none to show.
@@ -51,29 +52,14 @@ void setScreenFlow(ScreenFlow* flow);
 // The wait for a log another machine holds, with the flow's please-wait window.
 LockedLogWait lockedLogWait();
 
-// Window lifetimes. A screen that makes way is retired: hidden at once and deleted once no
-// event handler of the program is running, so a handler never loses its window under it.
+// Window lifetimes. A screen that makes way is retired: hidden at once and deleted
+// (deleteLater) once control is back in the event loop, so a handler never loses its
+// window under it.
 void retireWindow(QWidget* window);
-// True for a window that is gone or retired: a handler that let events run stops there.
+// True for a window that is gone or retired.
 bool windowGone(const QWidget* window);
-
-// After a handler let events run: true when it must stop there (its window is gone or
-// retired, or the program ends).
-bool mustStop(const QWidget* window);
 
 // What a screen does with a close. The window system's close (X button, Alt+F4) takes the
 // screen's own way out, or is refused where it has none (`wayOut` empty); a close by the
-// program retires the window.
+// program only hides it (the flow that holds it lets it go).
 void handleClose(QWidget* window, QCloseEvent* event, std::function<void()> wayOut);
-
-// True for a window that comes and goes over a screen without making the screen run its
-// activation again: dialogs (message boxes, print, version) and the please-wait window.
-bool passingWindow(const QWindow* window);
-
-// The open (not retired) top-level window of a kind, if any.
-template <class Window>
-Window* openWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<Window*>(w); window && !windowGone(window)) return window;
-    return nullptr;
-}

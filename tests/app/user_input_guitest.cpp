@@ -115,7 +115,7 @@ class UserInputTest : public ::testing::Test {
         ASSERT_EQ(QProcess::execute(QStringLiteral(MAKE_DEMO), {tmp.path(), kProgramName}), 0);
         resetProgramState();
         installRecorders(clock, media, boxes, shell, endCodes);
-        installProgram(false);
+        installProgram();
     }
 
     bool start() { return startProgram(tmp.path() + u'/' + kProgramName); }
@@ -180,7 +180,7 @@ class UserInputTest : public ::testing::Test {
                 if (alive) userinput::click(card);
         }
         QWidget* end = nullptr;
-        waitForScreen([&] {
+        waitFor([&] {
             end = shownWindow(QStringLiteral("FrmSyuuryou"));
             return end && control(end, QStringLiteral("Command4"))->isVisible();
         });

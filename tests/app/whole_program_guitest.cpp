@@ -51,9 +51,9 @@ TEST_F(WholeProgramTest, ARunTheFolderCannotTakeIsToldThenShownAsRecorded) {
 
 TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     ASSERT_TRUE(started) << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
-    ASSERT_NE(NameSelection::current(), nullptr);
-    EXPECT_TRUE(NameSelection::current()->isVisible());
-    EXPECT_EQ(text(NameSelection::current(), QStringLiteral("Label4")), kProgramName);
+    ASSERT_NE(programFlow().nameSelection(), nullptr);
+    EXPECT_TRUE(programFlow().nameSelection()->isVisible());
+    EXPECT_EQ(text(programFlow().nameSelection(), QStringLiteral("Label4")), kProgramName);
     const QString noFigures = QStringLiteral("  ") + kFull + u'/' + QString(7, u' ');
     const QStringList before{
         QStringLiteral("－－－－－－"),
@@ -63,16 +63,16 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     };
     EXPECT_EQ(nameRows(), before);
     // The program's icon: every window's, and beside "O.K.".
-    EXPECT_EQ(NameSelection::current()->windowIcon().availableSizes().size(), 3);
-    auto* image = NameSelection::current()->findChild<QLabel*>(QStringLiteral("Image1"));
+    EXPECT_EQ(programFlow().nameSelection()->windowIcon().availableSizes().size(), 3);
+    auto* image = programFlow().nameSelection()->findChild<QLabel*>(QStringLiteral("Image1"));
     ASSERT_NE(image, nullptr);
     EXPECT_FALSE(image->pixmap().isNull());
 
-    QPointer<NameSelection> firstList(NameSelection::current());
+    QPointer<NameSelection> firstList(programFlow().nameSelection());
     HomeScreen* home = signIn(2);
     ASSERT_NE(home, nullptr);
     EXPECT_TRUE(waitFor([&] { return !firstList; }));  // closed and gone
-    EXPECT_EQ(NameSelection::current(), nullptr);
+    EXPECT_EQ(programFlow().nameSelection(), nullptr);
     EXPECT_EQ(state::session().currentStudentNo, kStudent);
     EXPECT_EQ(text(home, QStringLiteral("Label12")), QStringLiteral("小２ 山田花子"));
     EXPECT_EQ(text(home, QStringLiteral("Label13")), QStringLiteral("さくら教室:2"));
@@ -107,19 +107,20 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/19点"));
     EXPECT_EQ(text(home, QStringLiteral("Label14_1")), QStringLiteral("1回/19点"));
     EXPECT_EQ(text(home, QStringLiteral("Label18")), QStringLiteral("本日総回数＝1回"));
-    EXPECT_TRUE(waitFor([] { return EndScreen::current() == nullptr; }));
+    EXPECT_TRUE(waitFor([] { return programFlow().endScreen() == nullptr; }));
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(
-        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
-    EXPECT_TRUE(
-        waitFor([] { return !HomeScreen::current() || !HomeScreen::current()->isVisible(); }));
+    ASSERT_TRUE(waitFor([] {
+        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    }));
+    EXPECT_TRUE(waitFor(
+        [] { return !programFlow().homeScreen() || !programFlow().homeScreen()->isVisible(); }));
     QStringList after = before;
     after[2] = QStringLiteral("小2 山田花子") + kFull.repeated(2) + QStringLiteral("  19/     19");
     EXPECT_EQ(nameRows(), after);
 
     EXPECT_TRUE(endCodes.empty());
-    clickButton(NameSelection::current(), QStringLiteral("Command7"));
+    clickButton(programFlow().nameSelection(), QStringLiteral("Command7"));
     ASSERT_EQ(shell.started.size(), 1);
     const QString launcher = programDir() + QStringLiteral("/../起動/プログラムメニュー");
     EXPECT_TRUE(shell.started[0].path == launcher + QStringLiteral(".exe") ||
@@ -152,16 +153,17 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
 // the home screen's heading, also when the new grade has no label of its own.
 TEST_F(WholeProgramTest, ACorrectedBirthYearShowsInTheHomeScreensHeading) {
     ASSERT_TRUE(started);
-    clickButton(NameSelection::current(), QStringLiteral("Command16"));
-    ASSERT_TRUE(waitFor([] { return NameChangeWindow::current() != nullptr; }));
-    NameChangeWindow* change = NameChangeWindow::current();
+    clickButton(programFlow().nameSelection(), QStringLiteral("Command16"));
+    ASSERT_TRUE(waitFor([] { return programFlow().nameChangeWindow() != nullptr; }));
+    NameChangeWindow* change = programFlow().nameChangeWindow();
     ASSERT_EQ(child<QLineEdit>(change, QStringLiteral("Text1_2"))->text(),
               QStringLiteral("山田花子"));
     child<QLineEdit>(change, QStringLiteral("Text2_2"))->setText(QStringLiteral("2002"));
     clickButton(change, QStringLiteral("Command1"));
     clickButton(change, QStringLiteral("Command2"));
-    ASSERT_TRUE(
-        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(waitFor([] {
+        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    }));
     ASSERT_TRUE(nameRows().value(1).startsWith(QStringLiteral("大+ 山田花子")));
     HomeScreen* home = signIn(1);
     ASSERT_NE(home, nullptr);
@@ -216,7 +218,7 @@ TEST_F(WholeProgramTest, OnceMoreRunsTheSameLevelAgain) {
     EXPECT_EQ(again->level(), 1);
     EXPECT_EQ(text(again, QStringLiteral("sLabel8")), kLevel1Name);
     EXPECT_EQ(text(again, QStringLiteral("sLabel11")), QStringLiteral("2"));  // second today
-    EXPECT_TRUE(!HomeScreen::current() || !HomeScreen::current()->isVisible());
+    EXPECT_TRUE(!programFlow().homeScreen() || !programFlow().homeScreen()->isVisible());
     EXPECT_FALSE(waitWindowVisible());
 
     screen = runDrill(again);
@@ -239,7 +241,7 @@ TEST_F(WholeProgramTest, PleaseWaitCoversTheSwitchBackToTheHomeScreen) {
     ASSERT_TRUE(started);
     HomeScreen* home = signIn(2);
     ASSERT_NE(home, nullptr);
-    retireWindow(home);
+    screenFlow().closeHomeScreen();
     screenFlow().showWaitWindow();
     WaitWindow* wait = visibleWaitWindow();
     ASSERT_NE(wait, nullptr);

@@ -32,8 +32,9 @@ TEST_F(WholeProgramTest, RecordListsAfterTwoStudentsRan) {
     home = backToMenu(runDrill(startLevel(home, 1)));  // 山田花子: 10 s, 19 points
     ASSERT_NE(home, nullptr);
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(
-        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(waitFor([] {
+        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    }));
     home = signIn(3, 3);
     ASSERT_NE(home, nullptr);
     home = backToMenu(runDrill(startLevel(home, 1), true));  // 佐藤太郎: 20 s, 6 points

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <optional>
+#include <utility>
 
 #include "drill/drill_screen_gui.h"
 #include "drill/wrong_press_mark_gui.h"
@@ -39,6 +39,22 @@ QColor doneColor(int row) {
     return QColor(0, 10 * row, 200 + row * 5);
 }
 
+// Media whose sounds, while `holding`, last until the test finishes them.
+struct HeldMedia : platform::Media {
+    void play(const QString& command, QObject*, platform::SoundDone done) override {
+        commands.append(command);
+        if (holding)
+            pending = std::move(done);
+        else
+            done(0);
+    }
+    QString errorString(int code) override { return platform::mediaErrorText(code); }
+    void finish() { std::exchange(pending, nullptr)(0); }
+    QStringList commands;
+    platform::SoundDone pending;
+    bool holding = false;
+};
+
 class DrillScreenTest : public CoreFixture {
   protected:
     void SetUp() override {
@@ -46,6 +62,7 @@ class DrillScreenTest : public CoreFixture {
         platform::setClock(&steps);
         platform::setMedia(&media);
         platform::setRandom(&random);
+        platform::setWaitHandler([this](int ms) { steps.advanceMs(ms); });
 
         const QString prog = tmp.path() + QStringLiteral("/prog/");
         QDir().mkpath(prog);
@@ -87,22 +104,15 @@ class DrillScreenTest : public CoreFixture {
         state::session().currentStudentName = QStringLiteral("  山田 花子  ");
         state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
         state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
-
-        flow.onShowEnd = [this](const RunOutcome& outcome) {
-            ++resultShown;
-            lastOutcome = outcome;
-        };
-        flow.onShowHome = [this] { ++homeShown; };
-        flow.onCloseHome = [] {};
-        flow.onShowWait = [] {};
-        flow.onCloseWait = [] {};
+        flow.holdBack({TestFlow::ShowEnd, TestFlow::ShowHome, TestFlow::CloseHome,
+                       TestFlow::ShowWait, TestFlow::CloseWait});
     }
 
     void TearDown() override {
-        if (DrillScreen* frm = DrillScreen::current()) frm->close();
-        holdWindows.reset();
+        if (DrillScreen* frm = programFlow().drillScreen()) frm->close();
         delete kept.data();
         QCoreApplication::processEvents();
+        platform::setWaitHandler(nullptr);
         for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
         resultsTables().bestTime(1, 7) = course::kNoRecord;
         resultsTables().levelBestTime(1) = course::kNoRecord;
@@ -112,19 +122,18 @@ class DrillScreenTest : public CoreFixture {
         CoreFixture::TearDown();
     }
 
-    // Starts a drill at `level` and lets its start-up run. The screen is deleted once it
-    // has made way; unless told otherwise the tests keep it for a look after the end of
-    // the run (as if a handler were still running).
-    DrillScreen* open(bool keepAfterClose = true) {
+    // Starts a drill at `level` and lets its start-up run.
+    DrillScreen* open() {
         flow.startDrill(level);
-        DrillScreen* frm = DrillScreen::current();
+        DrillScreen* frm = programFlow().drillScreen();
         EXPECT_NE(frm, nullptr);
-        if (frm && keepAfterClose) {
-            holdWindows.emplace();
-            kept = frm;
-        }
-        platform::doEvents();
+        kept = frm;
+        QCoreApplication::processEvents();
         return frm;
+    }
+    // Lets the event loop run what waits for it: the end screen after the wait.
+    static void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
 
     template <class T = QLabel>
@@ -186,11 +195,7 @@ class DrillScreenTest : public CoreFixture {
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
     TestFlow flow;
     int level = 1;
-    RunOutcome lastOutcome;
-    std::optional<platform::HandlerScope> holdWindows;
     QPointer<DrillScreen> kept;
-    int resultShown = 0;
-    int homeShown = 0;
 };
 
 TEST_F(DrillScreenTest, ScreenShowsTenCardsAtTheirPlaces) {
@@ -351,13 +356,18 @@ TEST_F(DrillScreenTest, FiveProblemsSolvedInOrder) {
     EXPECT_EQ(log[0].time, 10);
     EXPECT_EQ(log[0].studentNo, 7);
     EXPECT_EQ(log[0].level, 1);
-    EXPECT_EQ(lastOutcome.run.time, 10);
-    EXPECT_EQ(lastOutcome.endReason, 0);
-    EXPECT_EQ(resultShown, 1);
-    EXPECT_EQ(homeShown, 0);
-    EXPECT_FALSE(frm->isVisible());
     EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
     EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
+    // The end screen follows from the event loop after the wait; the screen takes no
+    // presses meanwhile.
+    EXPECT_FALSE(frm->isEnabled());
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 0);
+    settle();
+    EXPECT_EQ(flow.lastOutcome.run.time, 10);
+    EXPECT_EQ(flow.lastOutcome.endReason, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
+    EXPECT_TRUE(kept.isNull());  // made way and gone
     EXPECT_FALSE(ended());
 }
 
@@ -397,7 +407,7 @@ TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
     tick(frm, 270);
     EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("299"));
     EXPECT_TRUE(records().isEmpty());
-    EXPECT_EQ(resultShown, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 0);
     tick(frm);
     EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("300"));
     EXPECT_EQ(child<QWidget>(frm, "sShape2")->width(), child<QWidget>(frm, "sShape5")->width());
@@ -408,14 +418,14 @@ TEST_F(DrillScreenTest, TimeLimitRecords99999AndShowsTimeUp) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 99999);
-    EXPECT_EQ(lastOutcome.endReason, 1);
-    EXPECT_EQ(resultShown, 1);
     // Later ticks and presses change nothing.
     tick(frm);
     for (int i = 1; i <= 10; ++i) frm->pressCard(i);
     frm->endDrill();
     EXPECT_EQ(records().size(), 1);
-    EXPECT_EQ(resultShown, 1);
+    settle();
+    EXPECT_EQ(flow.lastOutcome.endReason, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 1);
 }
 
 TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
@@ -426,29 +436,69 @@ TEST_F(DrillScreenTest, SolvedOneTickBeforeTheLimit) {
     const QList<ResultRecord> log = records();
     ASSERT_EQ(log.size(), 1);
     EXPECT_EQ(log[0].time, 299);
-    EXPECT_EQ(lastOutcome.endReason, 0);
+    EXPECT_EQ(flow.lastOutcome.endReason, 0);
     EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
     EXPECT_TRUE(child(frm, "lblsss1")->isVisibleTo(frm));
 }
 
-TEST_F(DrillScreenTest, TimeOutDuringTheLastPressEndsOnce) {
-    DrillScreen* frm = open(false);
-    for (int p = 1; p <= 4; ++p) solve(frm);
-    solve(frm, 9);
-    const int last = ascendingCards(frm)[9];
-    steps.advanceMs(300'000);
-    // The tick arrives while the last press lets events run.
-    QMetaObject::invokeMethod(
-        frm, [frm] { frm->drillClockTick(); }, Qt::QueuedConnection);
-    QPointer<DrillScreen> guard(frm);
-    frm->pressCard(last);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !guard; }, 2000));  // made way and gone
-    const QList<ResultRecord> log = records();
-    ASSERT_EQ(log.size(), 1);
-    EXPECT_EQ(log[0].time, 99999);
-    EXPECT_EQ(resultShown, 1);
-    EXPECT_EQ(playCount(1), 4);  // no solved sound after the end
-    EXPECT_FALSE(ended());
+// A sound that plays long holds the screen still as the blocking play of the Windows
+// programs does: no tick runs during it, so a solved run records the clock's last tick
+// before its final sound, and a final sound that runs past the limit does not time it out.
+TEST_F(DrillScreenTest, ALongFinalSoundNeitherAddsTimeNorRunsOutOfTime) {
+    const struct {
+        int secondTime;  // the limit is five times this
+        int lastTick;
+    } cases[] = {{60, 41}, {9, 44}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastTick);
+        QFile::remove(resultLogPath());
+        state::course().levelTargets[1].secondTime = c.secondTime;
+        state::course().levelTargets[1].passTime = c.secondTime / 2;
+        HeldMedia slow;
+        platform::setMedia(&slow);
+        DrillScreen* frm = open();
+        auto* clock = child<QTimer>(frm, "sTimer1");
+        for (int p = 1; p <= 4; ++p) solve(frm);
+        solve(frm, 9);
+        tick(frm, c.lastTick);
+        slow.holding = true;
+        click(frm, ascendingCards(frm)[9]);  // its sound lasts three seconds
+        ASSERT_TRUE(slow.pending);
+        EXPECT_FALSE(clock->isActive());
+        for (int s = 0; s < 3; ++s) {
+            steps.advanceMs(1000);
+            if (clock->isActive()) frm->drillClockTick();  // what the timer would do
+        }
+        slow.finish();
+        const QList<ResultRecord> log = records();
+        ASSERT_EQ(log.size(), 1);
+        EXPECT_EQ(log[0].time, c.lastTick);
+        EXPECT_FALSE(child(frm, "lblsss2")->isVisibleTo(frm));
+        settle();
+        EXPECT_EQ(flow.lastOutcome.endReason, 0);
+        platform::setMedia(&media);
+    }
+}
+
+// Presses made while a sound plays are judged after it, in order.
+TEST_F(DrillScreenTest, PressesDuringASoundAreJudgedAfterItInOrder) {
+    HeldMedia slow;
+    platform::setMedia(&slow);
+    DrillScreen* frm = open();
+    const QList<int> order = ascendingCards(frm);
+    slow.holding = true;
+    frm->pressCard(order[0]);
+    slow.holding = false;
+    frm->pressCard(order[5]);  // wrong
+    frm->pressCard(order[1]);
+    EXPECT_EQ(slow.commands.size(), 1);
+    slow.finish();
+    ASSERT_EQ(slow.commands.size(), 3);
+    EXPECT_TRUE(slow.commands[1].contains(QStringLiteral("/s3.wav")));
+    EXPECT_TRUE(slow.commands[2].contains(QStringLiteral("/s2.wav")));
+    tick(frm);
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("11"));
+    platform::setMedia(&media);
 }
 
 TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
@@ -462,9 +512,9 @@ TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
     }
     EXPECT_FALSE(QFile::exists(resultLogPath()));
     EXPECT_FALSE(QFile::exists(homeResultLogPath()));
-    EXPECT_EQ(homeShown, 1);
-    EXPECT_EQ(resultShown, 0);
-    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowEnd), 0);
+    EXPECT_TRUE(kept.isNull() || !kept->isVisible());
 }
 
 TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {

@@ -16,7 +16,7 @@ class EndScreenTest : public ScreenFixture {
   protected:
     void SetUp() override {
         ScreenFixture::SetUp();
-        flow.onShowHome = [this] { ++homeShown; };
+        flow.holdBack({TestFlow::ShowHome});
     }
 
     // A run recorded at the level with the flags the recorder set.
@@ -31,7 +31,7 @@ class EndScreenTest : public ScreenFixture {
         addRun(kStudent, level, time);
         flow.showEndScreen(outcome);
         settle();
-        EndScreen* screen = EndScreen::current();
+        EndScreen* screen = programFlow().endScreen();
         EXPECT_NE(screen, nullptr);
         if (screen) {
             EXPECT_TRUE(screen->evaluated());
@@ -55,7 +55,6 @@ class EndScreenTest : public ScreenFixture {
                QStringLiteral(" wait");
     }
 
-    int homeShown = 0;
     bool clearedBefore = false;  // what the recorder found before the run
 };
 
@@ -89,7 +88,7 @@ TEST_F(EndScreenTest, PersonalBestRun) {
     // Level 1 cleared (2 drills, 4 + 19 base points x 2), not the goal level.
     EXPECT_TRUE(shown(screen, "Label2"));
     EXPECT_FALSE(shown(screen, "Picture1"));
-    EXPECT_EQ(waitWindowClosed, 1);
+    EXPECT_EQ(flow.count(TestFlow::CloseWait), 1);
 
     waitForSecondPhase(screen);
     EXPECT_TRUE(shown(screen, "Command5"));  // freeCount and freePoints 0: never enough practice
@@ -178,7 +177,7 @@ TEST_F(EndScreenTest, MenuGoesHome) {
     ASSERT_NE(screen, nullptr);
     waitForSecondPhase(screen);
     QTest::mouseClick(child<QPushButton>(screen, "Command4"), Qt::LeftButton);
-    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
     EXPECT_EQ(flow.lastDrillLevel, 0);
     EXPECT_TRUE(!screen || !screen->isVisible());
 }
@@ -187,12 +186,12 @@ TEST_F(EndScreenTest, RetryRunsTheSameLevelAgain) {
     EndScreen* screen = finishRun(2, 61);
     ASSERT_NE(screen, nullptr);
     waitForSecondPhase(screen);
-    const int waitsBefore = waitWindowShown;
+    const int waitsBefore = flow.count(TestFlow::ShowWait);
     QTest::mouseClick(child<QPushButton>(screen, "Command5"), Qt::LeftButton);
-    EXPECT_EQ(waitWindowShown, waitsBefore + 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowWait), waitsBefore + 1);
     EXPECT_EQ(flow.lastDrillLevel, 2);
-    EXPECT_NE(DrillScreen::current(), nullptr);
-    EXPECT_EQ(homeShown, 0);
+    EXPECT_NE(programFlow().drillScreen(), nullptr);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
 }
 
 }  // namespace

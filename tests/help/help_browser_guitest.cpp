@@ -31,7 +31,7 @@ class HelpBrowserTest : public CoreFixture {
         page(QStringLiteral("narabitouch.htm"), QStringLiteral("勉強のしかた"));
     }
     void TearDown() override {
-        if (HelpBrowser* w = HelpBrowser::current()) w->close();
+        if (HelpBrowser* w = programFlow().helpBrowser()) w->close();
         QCoreApplication::processEvents();
         CoreFixture::TearDown();
     }
@@ -46,15 +46,16 @@ class HelpBrowserTest : public CoreFixture {
     QString url(const QString& name) { return catalogue::helpSite() + u'/' + name; }
     HelpBrowser* open() {
         flow.showHelp(url(QStringLiteral("helpmenu.htm")));
-        return HelpBrowser::current();
+        return programFlow().helpBrowser();
     }
     // Types an address into the box and presses Enter (the box has the focus, as on the
     // screen); returns the caption then.
     QString type(const QString& address) {
-        auto* box = HelpBrowser::current()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+        auto* box =
+            programFlow().helpBrowser()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
         box->lineEdit()->setText(address);
         QTest::keyClick(box, Qt::Key_Return);
-        return HelpBrowser::current()->windowTitle();
+        return programFlow().helpBrowser()->windowTitle();
     }
     platform::RecordingShell shell;
     TestFlow flow;
@@ -90,14 +91,14 @@ TEST_F(HelpBrowserTest, NavigatesKeepsTheAddressesOnceNewestFirstAndStops) {
     EXPECT_NE(w->windowTitle(), QStringLiteral("接続中..."));
 
     w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_EQ(HelpBrowser::current(), nullptr);
+    EXPECT_EQ(programFlow().helpBrowser(), nullptr);
 }
 
 TEST_F(HelpBrowserTest, PagesComeFromTheHelpFolderThenFromTheCompiledInCopy) {
     ASSERT_NE(open(), nullptr);
     // A relative address is a page of the help folder, which comes before the copy.
     EXPECT_EQ(type(QStringLiteral("narabitouch.htm")), QStringLiteral("勉強のしかた"));
-    EXPECT_EQ(HelpBrowser::current()->addressList().first(),
+    EXPECT_EQ(programFlow().helpBrowser()->addressList().first(),
               url(QStringLiteral("narabitouch.htm")));
     // A page missing from the folder, then the whole folder missing.
     EXPECT_EQ(type(QStringLiteral("formmail2\\form1.html")),

@@ -27,7 +27,7 @@ class HomeScreenTest : public ScreenFixture {
     HomeScreen* openHome() {
         flow.showHomeScreen();
         settle();
-        HomeScreen* home = HomeScreen::current();
+        HomeScreen* home = programFlow().homeScreen();
         EXPECT_NE(home, nullptr);
         return home;
     }
@@ -49,7 +49,7 @@ TEST_F(HomeScreenTest, ShowsTheFiguresAndOpensTheClearedLevel) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(home->windowTitle(), QStringLiteral("Quillmark5"));
-    EXPECT_EQ(nameSelectionClosed, 1);
+    EXPECT_EQ(flow.count(TestFlow::CloseNameSelection), 1);
 
     EXPECT_EQ(text(home, "Label11"), QStringLiteral("ならびタッチ"));
     EXPECT_EQ(text(home, "Label12"), QStringLiteral("小2 山田花子"));
@@ -109,11 +109,11 @@ TEST_F(HomeScreenTest, StartButtonRunsTheDrillAndClosesTheScreen) {
     // A locked level does not start.
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 0);
-    EXPECT_EQ(DrillScreen::current(), nullptr);
+    EXPECT_EQ(programFlow().drillScreen(), nullptr);
 
     QTest::mouseClick(child<QPushButton>(home, "Command4_1"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 1);
-    EXPECT_NE(DrillScreen::current(), nullptr);
+    EXPECT_NE(programFlow().drillScreen(), nullptr);
     EXPECT_FALSE(home->isVisible());
 }
 
@@ -126,8 +126,8 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     EXPECT_EQ(flow.lastDrillLevel, 0);
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 2);
-    ASSERT_NE(DrillScreen::current(), nullptr);
-    DrillScreen::current()->close();
+    ASSERT_NE(programFlow().drillScreen(), nullptr);
+    programFlow().drillScreen()->close();
 
     home = openHome();
     ASSERT_NE(home, nullptr);
@@ -140,7 +140,26 @@ TEST_F(HomeScreenTest, BackButtonShowsTheNameSelection) {
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     QTest::mouseClick(child<QPushButton>(home, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(nameSelectionShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowNameSelection), 1);
+}
+
+// The screen runs its activation when the flow shows it, not again when the focus comes
+// back after another window (the print's, say) and the next click lands on it.
+TEST_F(HomeScreenTest, FocusComingBackDoesNotRunTheActivationAgain) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(home));
+    const int activations = flow.count(TestFlow::CloseNameSelection);  // one per activation
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.close();
+    home->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(home));
+    QTest::mouseClick(home, Qt::LeftButton, {}, QPoint(5, 5));
+    settle();
+    EXPECT_EQ(flow.count(TestFlow::CloseNameSelection), activations);
 }
 
 TEST_F(HomeScreenTest, StepFileIsWrittenBlank) {
@@ -258,10 +277,7 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_TRUE(child<QPushButton>(home, "Command1")->isEnabled());
     EXPECT_FALSE(child<QWidget>(home, "Picture6")->isVisibleTo(home));
 
-    // A click on another choice while today's runs are built does nothing.
     auto* today = child<QRadioButton>(home, "Option1_2");
-    auto* all = child<QRadioButton>(home, "Option1_3");
-    QTimer::singleShot(0, all, [all] { all->click(); });
     today->click();
     settle();
     EXPECT_TRUE(today->isChecked());
@@ -269,6 +285,43 @@ TEST_F(HomeScreenTest, BestTimesFollowTheGradeGroup) {
     EXPECT_EQ(list->lines()[0], QStringLiteral("  31秒 06:00Ⅱ生徒31　Ⅱ4"));
     EXPECT_FALSE(child<QWidget>(home, "Combo2")->isVisibleTo(home));  // not the all-runs list
     EXPECT_TRUE(child<QWidget>(home, "Picture1")->isEnabled());
+}
+
+// After sign-in ﾀｲﾑ表示 is selected under the activation's captions; a click on it, already
+// selected, runs its handler as any click does (mouse or key), a toggle action once.
+TEST_F(HomeScreenTest, AClickOnTheSelectedOptionRunsItsHandler) {
+    HomeScreen* home = openHome();
+    ASSERT_NE(home, nullptr);
+    auto* times = child<QRadioButton>(home, "Option2_0");
+    auto* best = child<QRadioButton>(home, "Option1_1");
+    auto* today = child<QRadioButton>(home, "Option1_2");
+    ASSERT_TRUE(times->isChecked());
+    EXPECT_EQ(best->text(), QStringLiteral("累計順"));
+    QTest::mouseClick(times, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(best->text(), QStringLiteral("BEST表示"));
+    EXPECT_EQ(today->text(), QStringLiteral("本日のみ"));
+
+    // Each way of choosing builds the list once, as a click on an option not selected does.
+    auto* list = child<RecordListView>(home, "List5_1");
+    QSignalSpy filled(list->model(), &QAbstractItemModel::modelReset);
+    QTest::mouseClick(today, Qt::LeftButton);
+    settle();
+    const qsizetype oneBuild = filled.count();
+    EXPECT_GT(oneBuild, 0);
+    today->setFocus();
+    QTest::keyClick(today, Qt::Key_Space);  // selected already: built again
+    settle();
+    EXPECT_EQ(filled.count(), 2 * oneBuild);
+    QTest::mouseClick(best, Qt::LeftButton);
+    settle();
+    filled.clear();
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(today);
+    ASSERT_NE(reader, nullptr);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    settle();
+    EXPECT_TRUE(today->isChecked());
+    EXPECT_EQ(filled.count(), oneBuild);
 }
 
 // A display kind chosen without a click (here by a screen reader's toggle action) builds

@@ -2,56 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
-#include "platform/clock.h"
-#include "platform/program.h"
+#include <QCoreApplication>
+#include <QScopeGuard>
+#include <memory>
 
 namespace {
 
-class WaitTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        platform::resetProgramEnding();
-        platform::setClock(&clock);
-        platform::setEndHandler([](int) {});
-    }
-    void TearDown() override {
-        platform::setWaitHandler(nullptr);
-        platform::setEndHandler(nullptr);
-        platform::setClock(nullptr);
-        platform::resetProgramEnding();
-    }
-    platform::FakeClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
-};
-
-TEST_F(WaitTest, RunsEventsUntilTheMonotonicClockHasPassed) {
-    // Every event-loop turn moves the clock on by 100 ms.
-    int turns = 0;
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        ++turns;
-        clock.advanceMs(100);
-    });
-    timer.start();
-    const qint64 start = clock.monotonicMs();
-    platform::waitProcessingEvents(1000);
-    EXPECT_GE(clock.monotonicMs() - start, 1000);
-    EXPECT_GE(turns, 10);
-}
-
-TEST_F(WaitTest, StopsAsSoonAsTheProgramEnds) {
-    int turns = 0;
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (++turns == 3) platform::endProgram();
-    });
-    timer.start();
-    platform::waitProcessingEvents(1000000);  // the clock stands still: only the end stops it
-    EXPECT_GE(turns, 3);
-    EXPECT_LT(turns, 10);
+// A wait continues from the event loop, never inside the call that asked for it, and not
+// at all once its object is gone.
+TEST(Wait, LaterRunsFromTheEventLoopWhileItsObjectLives) {
+    std::vector<int> told;
+    platform::setWaitHandler([&](int ms) { told.push_back(ms); });
+    const auto restore = qScopeGuard([] { platform::setWaitHandler(nullptr); });
+    auto kept = std::make_unique<QObject>();
+    auto gone = std::make_unique<QObject>();
+    int keptRuns = 0;
+    int goneRuns = 0;
+    platform::later(kept.get(), 1000, [&] { ++keptRuns; });
+    platform::later(gone.get(), 500, [&] { ++goneRuns; });
+    EXPECT_EQ(keptRuns, 0);
+    gone.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(keptRuns, 1);
+    EXPECT_EQ(goneRuns, 0);
+    EXPECT_EQ(told, (std::vector<int>{1000, 500}));
 }
 
 }  // namespace

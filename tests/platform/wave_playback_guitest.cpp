@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 #include <vector>
 
@@ -33,15 +34,20 @@ bool writeTone(const QString& path, int format, int channels) {
     return sf_close(file) == 0 && written;
 }
 
-QString play(const QString& path) {
-    return QStringLiteral("play ") + path + QStringLiteral(" wait");
+// The code the play of a file ends with, once its sound has ended.
+int played(platform::SoundEffectMedia& sounds, const QString& path) {
+    int code = -1;
+    sounds.play(QStringLiteral("play ") + path + QStringLiteral(" wait"), nullptr,
+                [&](int c) { code = c; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return code != -1; }, 10000));
+    return code;
 }
 
 TEST(WavePlayback, EveryEncodingPlaysAndFailedLoadsAreTriedAgain) {
     QTemporaryDir dir;
     platform::SoundEffectMedia sounds;
     const QString missing = dir.filePath(QStringLiteral("none.wav"));
-    if (sounds.sendString(play(missing)) == platform::mediaNoDevice)
+    if (played(sounds, missing) == platform::mediaNoDevice)
         GTEST_SKIP() << "no sound server runs here";
 
     const struct {
@@ -63,11 +69,11 @@ TEST(WavePlayback, EveryEncodingPlaysAndFailedLoadsAreTriedAgain) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QStringLiteral("%1 音.wav").arg(QLatin1String(c.name)));
         ASSERT_TRUE(writeTone(path, c.format, c.channels));
-        QElapsedTimer played;
-        played.start();
-        EXPECT_EQ(sounds.sendString(play(path)), platform::mediaOk);
-        // The play waits for the end of the sound (a failure returns at once).
-        EXPECT_GE(played.elapsed(), 200);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(played(sounds, path), platform::mediaOk);
+        // The play ends with the end of the sound (a failure ends at once).
+        EXPECT_GE(clock.elapsed(), 200);
     }
 
     // A wave file libsndfile cannot decode fails, naming the file; mended, it plays at the
@@ -80,12 +86,12 @@ TEST(WavePlayback, EveryEncodingPlaysAndFailedLoadsAreTriedAgain) {
                    "\x22\x56\x00\x00\x22\x56\x00\x00\x01\x00\x08\x00data\x00\x00\x00\x00",
                    44));
     file.close();
-    const int code = sounds.sendString(play(broken));
+    const int code = played(sounds, broken);
     EXPECT_EQ(code, platform::mediaCannotLoad);
     EXPECT_TRUE(sounds.errorString(code).startsWith(broken))
         << sounds.errorString(code).toStdString();
     ASSERT_TRUE(writeTone(broken, SF_FORMAT_WAV | SF_FORMAT_ULAW, 1));
-    EXPECT_EQ(sounds.sendString(play(broken)), platform::mediaOk);
+    EXPECT_EQ(played(sounds, broken), platform::mediaOk);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "platform/printer_gui.h"
 #include "records/progress_report_gui.h"
 #include "support/whole_program_fixture.h"
-#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -50,10 +49,10 @@ TEST_F(ProgressReportTest, OpensFromTheMenuAndFollowsStudentAndPeriod) {
     addRun(1, 2, 25, 8);     // 鈴木一郎 in between,
     addRun(2, 1, 20, 8);     // Tuesday (today),
     addRun(2, 1, 99999, 8);  // and out of time
-    NameSelection* names = NameSelection::current();
+    NameSelection* names = programFlow().nameSelection();
     ASSERT_NE(names, nullptr);
     names->findChild<QAction*>(QStringLiteral("menureport"))->trigger();
-    auto* report = openWindow<ProgressReportWindow>();
+    auto* report = programFlow().progressReport();
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->isVisible());
     EXPECT_FALSE(report->isModal());

@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "course/catalogue.h"
+#include "help/help_browser_gui.h"
 #include "platform/ansi.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
@@ -64,13 +66,8 @@ class NameSelectionTest : public ::testing::Test {
         ASSERT_TRUE(tmp.isValid());
         resetProgramState();
         installRecorders(clock, media, boxes, shell, endCodes, &random);
-        flow.onShowHome = [this] {
-            ++homeShown;
-            flow.closeNameSelection();  // as the home screen does
-        };
-        flow.onCloseHome = [this] { ++homeClosed; };
-        flow.onShowHelp = [this](const QString& address) { helpUrls << address; };
-        flow.onShowVersion = [this] { ++versionShown; };
+        flow.holdBack(
+            {TestFlow::ShowHome, TestFlow::CloseHome, TestFlow::ShowHelp, TestFlow::ShowVersion});
 
         const QString base = tmp.path() + u'/';
         ASSERT_TRUE(QDir(base).mkpath(QStringLiteral("ならびタッチ")));
@@ -93,7 +90,7 @@ class NameSelectionTest : public ::testing::Test {
 
     void TearDown() override {
         flow.closeNameSelection();
-        if (NameChangeWindow* names = NameChangeWindow::current()) names->close();
+        if (NameChangeWindow* names = programFlow().nameChangeWindow()) names->close();
         QCoreApplication::processEvents();
         restorePlatformDefaults();
         soundTable() = SoundTable{};
@@ -130,13 +127,15 @@ class NameSelectionTest : public ::testing::Test {
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), log));
     }
 
+    // Shows the name selection from the event loop, as a handler of the program does.
     NameSelection* open() {
-        flow.showNameSelection();
-        return NameSelection::current();
+        QTimer::singleShot(0, [this] { flow.showNameSelection(); });
+        QCoreApplication::processEvents();
+        return programFlow().nameSelection();
     }
     template <class T>
     T* child(const char* name) {
-        NameSelection* w = NameSelection::current();
+        NameSelection* w = programFlow().nameSelection();
         return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     }
     QListWidget* list() { return child<QListWidget>("List1"); }
@@ -163,10 +162,6 @@ class NameSelectionTest : public ::testing::Test {
     platform::RecordingShell shell;
     std::vector<int> endCodes;
     TestFlow flow;
-    int homeShown = 0;
-    int homeClosed = 0;
-    int versionShown = 0;
-    QStringList helpUrls;
 };
 
 TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
@@ -184,7 +179,7 @@ TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
     EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
     // Activated once: the window system's activation does not run it a second time.
     QCoreApplication::processEvents();
-    EXPECT_EQ(homeClosed, 1);
+    EXPECT_EQ(flow.count(TestFlow::CloseHome), 1);
 
     // Points mode: 30 s at a pass time of 60 earns 11 points, 40 s earns 6.
     const QStringList expected = {
@@ -223,7 +218,7 @@ TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
     ASSERT_NE(open(), nullptr);
 
     child<QRadioButton>("Option1_0")->click();
-    EXPECT_EQ(NameSelection::current()->displayMode(), 0);
+    EXPECT_EQ(programFlow().nameSelection()->displayMode(), 0);
     QStringList r = rows();
     ASSERT_EQ(r.size(), 5);
     EXPECT_EQ(r[3],
@@ -260,32 +255,37 @@ TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
     EXPECT_EQ(child<QListWidget>("List2")->count(), 4);
 }
 
-TEST_F(NameSelectionTest, ActivatedAgainAfterAnotherWindowResetsTheMode) {
+// The list runs its activation when the flow brings it to the front: not when the window
+// system gives it the focus back (another window, a drop-down list), but on the help's way
+// back, where no window manager would.
+TEST_F(NameSelectionTest, ActivationRunsWhenTheFlowBringsTheListBack) {
     writeFourStudents();
     NameSelection* w = open();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    const int closedAtLoad = homeClosed;
+    const int closedAtLoad = flow.count(TestFlow::CloseHome);
     child<QRadioButton>("Option1_3")->click();
     list()->setCurrentRow(1);
-    // A drop-down list is no other window.
     QComboBox* combo = child<QComboBox>("Combo1");
     combo->showPopup();
     QCoreApplication::processEvents();
     combo->hidePopup();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(w->displayMode(), 3);
-    EXPECT_EQ(homeClosed, closedAtLoad);
-
-    // Another window of the program in front (the help browser, say), then back.
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(w->displayMode(), 3);
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    EXPECT_EQ(homeClosed, closedAtLoad + 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->displayMode(), 3);
+    EXPECT_EQ(flow.count(TestFlow::CloseHome), closedAtLoad);
+
+    flow.ProgramFlow::showHelp(catalogue::helpAddress());
+    ASSERT_NE(flow.helpBrowser(), nullptr);
+    flow.helpBrowser()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(flow.helpBrowser(), nullptr);
+    EXPECT_EQ(flow.count(TestFlow::CloseHome), closedAtLoad + 1);
     EXPECT_EQ(w->displayMode(), 1);
     EXPECT_TRUE(child<QRadioButton>("Option1_1")->isChecked());
     EXPECT_EQ(child<QComboBox>("Combo1")->count(), 12);
@@ -301,9 +301,9 @@ TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
     EXPECT_EQ(media.commands,
               QStringList{QStringLiteral("play ") + state::settingsAtStartUp().soundFolder +
                           QStringLiteral("buzz.wav wait")});
-    EXPECT_EQ(homeShown, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
     EXPECT_EQ(state::session().currentStudentNo, 0);
-    EXPECT_NE(NameSelection::current(), nullptr);
+    EXPECT_NE(programFlow().nameSelection(), nullptr);
     EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
     EXPECT_TRUE(endCodes.empty());
 }
@@ -321,7 +321,7 @@ TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
     EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("2"));
 
     child<QPushButton>("Command14")->click();
-    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
     EXPECT_EQ(state::session().currentStudentNo, 2);
     EXPECT_EQ(state::session().currentStudentName, QStringLiteral("鈴木一郎"));
     EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("中２"));
@@ -329,17 +329,19 @@ TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
     EXPECT_EQ(state::session().signInMonotonicMs, clock.monotonicMs());
     EXPECT_EQ(state::course().levelNames[4], QStringLiteral("１～４ずつ増加"));
     EXPECT_TRUE(media.commands.isEmpty());
+    // The home screen closed the name selection.
+    EXPECT_EQ(programFlow().nameSelection(), nullptr);
 }
 
 TEST_F(NameSelectionTest, DoubleClickSignsInAndHeaderDoubleClickDoesNot) {
     writeFourStudents();
     ASSERT_NE(open(), nullptr);
     emit list()->itemDoubleClicked(list()->item(0));
-    EXPECT_EQ(homeShown, 0);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
     EXPECT_EQ(label1(), QStringLiteral("名前を選びなさい"));
 
     emit list()->itemDoubleClicked(list()->item(4));
-    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
     EXPECT_EQ(state::session().currentStudentNo, 3);
     EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("幼３"));
 }
@@ -349,13 +351,13 @@ TEST_F(NameSelectionTest, KeysSignInAndEnd) {
     ASSERT_NE(open(), nullptr);
     list()->setCurrentRow(1);
     QTest::keyClick(list(), Qt::Key_Return);
-    EXPECT_EQ(homeShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
     EXPECT_EQ(state::session().currentStudentNo, 4);
 
     ASSERT_NE(open(), nullptr);
     list()->setCurrentRow(2);
     QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_1);
-    EXPECT_EQ(homeShown, 2);
+    EXPECT_EQ(flow.count(TestFlow::ShowHome), 2);
     EXPECT_EQ(state::session().currentStudentNo, 2);
 
     ASSERT_NE(open(), nullptr);
@@ -384,7 +386,7 @@ TEST_F(NameSelectionTest, EndPrefersALauncherWithoutExtension) {
         state::settingsAtStartUp().baseFolder + QStringLiteral("起動/プログラムメニュー");
     ASSERT_TRUE(testfiles::writeBytes(launcher, "#!/bin/sh\n"));
     ASSERT_NE(open(), nullptr);
-    QAction* end = NameSelection::current()->findChild<QAction*>(QStringLiteral("menuend"));
+    QAction* end = programFlow().nameSelection()->findChild<QAction*>(QStringLiteral("menuend"));
     ASSERT_NE(end, nullptr);
     end->trigger();
     ASSERT_EQ(shell.started.size(), 1);
@@ -403,12 +405,12 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     child<QPushButton>("Command17")->click();
     w->findChild<QAction*>(QStringLiteral("menuhelp1"))->trigger();
     w->findChild<QAction*>(QStringLiteral("mnmale"))->trigger();
-    EXPECT_EQ(helpUrls, (QStringList{host + QStringLiteral("/helpmenu.htm"),
-                                     host + QStringLiteral("/narabitouch.htm"),
-                                     host + QStringLiteral("/helpmenu.htm"),
-                                     host + QStringLiteral("/formmail2/form1.html")}));
+    EXPECT_EQ(flow.helpAddresses, (QStringList{host + QStringLiteral("/helpmenu.htm"),
+                                               host + QStringLiteral("/narabitouch.htm"),
+                                               host + QStringLiteral("/helpmenu.htm"),
+                                               host + QStringLiteral("/formmail2/form1.html")}));
     w->findChild<QAction*>(QStringLiteral("menuspt"))->trigger();
-    EXPECT_EQ(versionShown, 1);
+    EXPECT_EQ(flow.count(TestFlow::ShowVersion), 1);
     w->findChild<QAction*>(QStringLiteral("menuQMK5"))->trigger();
     EXPECT_EQ(shell.urls, QStringList{host + QStringLiteral("/index.htm")});
     // Without a web browser a message names the page.
@@ -418,8 +420,8 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     EXPECT_TRUE(boxes.shown.last().text.startsWith(host + QStringLiteral("/index.htm\n")));
     // The name-change window takes the name selection's place.
     child<QPushButton>("Command16")->click();
-    EXPECT_NE(NameChangeWindow::current(), nullptr);
-    EXPECT_EQ(NameSelection::current(), nullptr);
+    EXPECT_NE(programFlow().nameChangeWindow(), nullptr);
+    EXPECT_EQ(programFlow().nameSelection(), nullptr);
     EXPECT_TRUE(endCodes.empty());
 }
 
@@ -465,7 +467,7 @@ TEST_F(NameSelectionTest, SecondCopyIsRefusedBeforeReadingAnything) {
     open();
     holder.closeWriteChannel();
     if (!holder.waitForFinished(10000)) holder.kill();
-    EXPECT_EQ(NameSelection::current(), nullptr);
+    EXPECT_EQ(programFlow().nameSelection(), nullptr);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(
         boxes.shown[0].text,

@@ -22,6 +22,7 @@
 #include "state/session.h"
 #include "support/platform_defaults.h"
 #include "support/program_state.h"
+#include "support/test_flow_gui.h"
 
 namespace {
 
@@ -61,13 +62,13 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
     platform::setWaitHandler([&clock](int ms) { clock.advanceMs(ms); });
-    installProgram(false);
+    installProgram();
 
     EXPECT_TRUE(startProgram(family + u'/' + kProgramName))
         << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
     QStringList rows;
     const bool listed = QTest::qWaitFor([&] {
-        NameSelection* names = NameSelection::current();
+        NameSelection* names = programFlow().nameSelection();
         auto* list = names ? names->findChild<QListWidget*>(QStringLiteral("List1")) : nullptr;
         rows.clear();
         for (int i = 0; list && i < list->count(); ++i) rows << list->item(i)->text();

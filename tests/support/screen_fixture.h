@@ -56,10 +56,9 @@ class ScreenFixture : public CoreFixture {
         state::session().currentGradeLabel = QStringLiteral("小2");
         state::session().signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
-        flow.onCloseNameSelection = [this] { ++nameSelectionClosed; };
-        flow.onShowNameSelection = [this] { ++nameSelectionShown; };
-        flow.onShowWait = [this] { ++waitWindowShown; };
-        flow.onCloseWait = [this] { ++waitWindowClosed; };
+        flow.holdBack({TestFlow::CloseNameSelection, TestFlow::ShowNameSelection,
+                       TestFlow::ShowWait, TestFlow::CloseWait});
+
         homeFirstColumn() = 0;
         QFile log(resultLogPath());  // an empty log: no results yet
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
@@ -105,8 +104,4 @@ class ScreenFixture : public CoreFixture {
     platform::RecordingMedia media;
     TestFlow flow;
     SoundTable savedSounds;
-    int nameSelectionClosed = 0;
-    int nameSelectionShown = 0;
-    int waitWindowShown = 0;
-    int waitWindowClosed = 0;
 };

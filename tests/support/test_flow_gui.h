@@ -1,48 +1,101 @@
 #pragma once
 
-#include <functional>
+#include <QStringList>
+#include <array>
 
 #include "app/program_flow_gui.h"
 
-// The program's own flow, with the calls a test sets replaced (counted, or checked) and
-// the rest shown as the program shows them. Installed for its lifetime.
+// The program's own flow, with every call counted. A call the test holds back shows no new
+// screen (the screens it replaces still make way); the others do what the program does.
+// Installed for its lifetime.
 class TestFlow : public ProgramFlow {
   public:
+    enum Call {
+        ShowNameSelection,
+        CloseNameSelection,
+        ShowHome,
+        CloseHome,
+        StartDrill,
+        ShowEnd,
+        ShowWait,
+        CloseWait,
+        ShowHelp,
+        ShowVersion,
+        kCalls
+    };
+
     TestFlow() { setScreenFlow(this); }
     ~TestFlow() override { setScreenFlow(nullptr); }
 
-    std::function<void()> onShowNameSelection, onCloseNameSelection, onShowHome, onCloseHome,
-        onShowWait, onCloseWait, onShowVersion;
-    std::function<void(int)> onStartDrill;
-    std::function<void(const RunOutcome&)> onShowEnd;
-    std::function<void(const QString&)> onShowHelp;
+    void holdBack(std::initializer_list<Call> calls) {
+        for (Call call : calls) held_[call] = true;
+    }
+    int count(Call call) const { return counts_[call]; }
+
     int lastDrillLevel = 0;  // the level of the last drill asked for
+    RunOutcome lastOutcome;  // the run of the last end screen asked for
+    QStringList helpAddresses;
 
     void showNameSelection() override {
-        onShowNameSelection ? onShowNameSelection() : ProgramFlow::showNameSelection();
+        if (pass(ShowNameSelection))
+            ProgramFlow::showNameSelection();
+        else
+            retireNameChange();
     }
     void closeNameSelection() override {
-        onCloseNameSelection ? onCloseNameSelection() : ProgramFlow::closeNameSelection();
+        if (pass(CloseNameSelection)) ProgramFlow::closeNameSelection();
     }
-    void showHomeScreen() override { onShowHome ? onShowHome() : ProgramFlow::showHomeScreen(); }
+    void showHomeScreen() override {
+        // A home screen held back still takes the name selection's place, as it does.
+        if (pass(ShowHome)) {
+            ProgramFlow::showHomeScreen();
+        } else {
+            retireRunScreens();
+            ProgramFlow::closeNameSelection();
+        }
+    }
     void closeHomeScreen() override {
-        onCloseHome ? onCloseHome() : ProgramFlow::closeHomeScreen();
-    }
-    void showWaitWindow() override { onShowWait ? onShowWait() : ProgramFlow::showWaitWindow(); }
-    void closeWaitWindow() override {
-        onCloseWait ? onCloseWait() : ProgramFlow::closeWaitWindow();
-    }
-    void showVersionDialog() override {
-        onShowVersion ? onShowVersion() : ProgramFlow::showVersionDialog();
+        if (pass(CloseHome)) ProgramFlow::closeHomeScreen();
     }
     void startDrill(int level) override {
         lastDrillLevel = level;
-        onStartDrill ? onStartDrill(level) : ProgramFlow::startDrill(level);
+        if (pass(StartDrill))
+            ProgramFlow::startDrill(level);
+        else
+            retireRunScreens();
     }
     void showEndScreen(const RunOutcome& outcome) override {
-        onShowEnd ? onShowEnd(outcome) : ProgramFlow::showEndScreen(outcome);
+        lastOutcome = outcome;
+        if (pass(ShowEnd))
+            ProgramFlow::showEndScreen(outcome);
+        else
+            retireRunScreens();
+    }
+    void showWaitWindow() override {
+        if (pass(ShowWait)) ProgramFlow::showWaitWindow();
+    }
+    void closeWaitWindow() override {
+        if (pass(CloseWait)) ProgramFlow::closeWaitWindow();
     }
     void showHelp(const QString& address) override {
-        onShowHelp ? onShowHelp(address) : ProgramFlow::showHelp(address);
+        helpAddresses << address;
+        if (pass(ShowHelp)) ProgramFlow::showHelp(address);
     }
+    void showVersionDialog() override {
+        if (pass(ShowVersion)) ProgramFlow::showVersionDialog();
+    }
+
+  private:
+    bool pass(Call call) {
+        ++counts_[call];
+        return !held_[call];
+    }
+
+    std::array<int, kCalls> counts_{};
+    std::array<bool, kCalls> held_{};
 };
+
+// The flow the program's windows use now.
+inline ProgramFlow& programFlow() {
+    return static_cast<ProgramFlow&>(screenFlow());
+}

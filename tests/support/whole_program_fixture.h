@@ -41,6 +41,7 @@
 #include "support/program_state.h"
 #include "support/stepping_clock.h"
 #include "support/temp_files.h"
+#include "support/test_flow_gui.h"
 #include "widgets/wait_window_gui.h"
 
 inline const QString kFull = QStringLiteral("　");
@@ -83,7 +84,7 @@ class WholeProgramTest : public ::testing::Test {
         installRecorders(clock, media, boxes, shell, endCodes, &random);
 
         writeInstallation();
-        installProgram(false);
+        installProgram();
         started = startProgram(programDir());
     }
 
@@ -171,7 +172,7 @@ class WholeProgramTest : public ::testing::Test {
 
     QStringList nameRows() {
         QStringList rows;
-        if (NameSelection* w = NameSelection::current()) {
+        if (NameSelection* w = programFlow().nameSelection()) {
             if (auto* list = child<QListWidget>(w, QStringLiteral("List1")))
                 for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
         }
@@ -181,7 +182,7 @@ class WholeProgramTest : public ::testing::Test {
     // Picks the student of the row and presses "O.K."; returns the home screen once it has
     // come up with the student's figures.
     HomeScreen* signIn(int row, int studentNo = kStudent) {
-        NameSelection* w = NameSelection::current();
+        NameSelection* w = programFlow().nameSelection();
         EXPECT_NE(w, nullptr);
         if (!w) return nullptr;
         auto* list = child<QListWidget>(w, QStringLiteral("List1"));
@@ -195,13 +196,13 @@ class WholeProgramTest : public ::testing::Test {
     // The home screen, shown and activated.
     HomeScreen* waitForHome() {
         const bool up = waitFor([] {
-            HomeScreen* home = HomeScreen::current();
+            HomeScreen* home = programFlow().homeScreen();
             if (!home || !home->isVisible()) return false;
             auto* student = home->findChild<QLabel*>(QStringLiteral("Label12"));
             return student && !student->text().isEmpty();
         });
         EXPECT_TRUE(up) << "home screen";
-        return up ? HomeScreen::current() : nullptr;
+        return up ? programFlow().homeScreen() : nullptr;
     }
 
     bool startEnabled(HomeScreen* home, int level) {
@@ -218,7 +219,7 @@ class WholeProgramTest : public ::testing::Test {
     // A drill screen other than `previous`, with its first problem up.
     static DrillScreen* waitForDrill(DrillScreen* previous) {
         const bool up = waitFor([previous] {
-            DrillScreen* frm = DrillScreen::current();
+            DrillScreen* frm = programFlow().drillScreen();
             if (!frm || frm == previous || !frm->isVisible()) return false;
             auto* remaining = frm->findChild<QLabel*>(QStringLiteral("sLabel9"));
             auto* card = frm->findChild<QLabel*>(QStringLiteral("Label1_1"));
@@ -226,7 +227,7 @@ class WholeProgramTest : public ::testing::Test {
                    !card->text().isEmpty();
         });
         EXPECT_TRUE(up) << "drill screen";
-        return up ? DrillScreen::current() : nullptr;
+        return up ? programFlow().drillScreen() : nullptr;
     }
 
     // Card indices (1..10) in ascending order of the numbers they show.
@@ -263,12 +264,12 @@ class WholeProgramTest : public ::testing::Test {
             }
         }
         const bool judged = waitFor([] {
-            EndScreen* screen = EndScreen::current();
+            EndScreen* screen = programFlow().endScreen();
             return screen && screen->isVisible() && screen->evaluated();
         });
         EXPECT_TRUE(judged) << "end screen";
         EXPECT_TRUE(!drill || !drill->isVisible());
-        return judged ? EndScreen::current() : nullptr;
+        return judged ? programFlow().endScreen() : nullptr;
     }
 
     // The buttons of the end screen come half a second after its judgement; unless a test
