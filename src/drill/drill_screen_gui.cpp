@@ -362,7 +362,8 @@ void DrillScreen::endDrill() {
     if (!outcome_.keeping.message.isEmpty())
         platform::msgBox(outcome_.keeping.message, platform::kMakerName,
                          platform::MsgIcon::Exclamation);
-    if (mustStop(self)) return;
+    // The message box's loop may have seen the program asked to end.
+    if (platform::programEnding()) return;
     screenFlow().showWaitWindow();
     waitThenShowResult(1);
 }

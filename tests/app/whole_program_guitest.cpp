@@ -41,10 +41,11 @@ TEST_F(WholeProgramTest, ARunTheFolderCannotTakeIsToldThenShownAsRecorded) {
     EXPECT_TRUE(records().empty());
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(
-        waitFor([] { return NameSelection::current() && NameSelection::current()->isVisible(); }));
+    ASSERT_TRUE(waitFor([] {
+        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    }));
     EXPECT_TRUE(nameRows()[2].endsWith(QStringLiteral("  19/     19")));
-    EXPECT_EQ(text(NameSelection::current(), QStringLiteral("pendingRunsLine")),
+    EXPECT_EQ(text(programFlow().nameSelection(), QStringLiteral("pendingRunsLine")),
               QStringLiteral("このパソコンに保存待ちの成績が 1 件あります"));
     EXPECT_TRUE(endCodes.empty());
 }
