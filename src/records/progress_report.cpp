@@ -272,8 +272,9 @@ std::vector<LogRun> studentRunsInLog(const QByteArray& bytes, int studentNo) {
     for (qint64 rec = 0; rec < n; ++rec) {
         const char* r = bytes.constData() + rec * kResultRecordSize;
         if (qFromLittleEndian<qint16>(r + 16) != studentNo) continue;
-        const LogRun run{littleEndianDouble(r), littleEndianDouble(r + 8), studentNo,
-                         qFromLittleEndian<qint16>(r + 18), qFromLittleEndian<qint32>(r + 20)};
+        const LogRun run{littleEndianDouble(r), littleEndianDouble(r + 8),
+                         static_cast<qint16>(studentNo), qFromLittleEndian<qint16>(r + 18),
+                         qFromLittleEndian<qint32>(r + 20)};
         if (usableRun(run)) own.push_back(run);
     }
     sortByMoment(own);
