@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "setup/setup_command.h"
 #include "setup/setup_options.h"
+#include "setup/setup_types.h"
 
 // narabitouch-setup new: a new family folder with its common data, roster, sounds, program
 // folder and desktop launcher. Nothing of it is left behind when a step fails.

@@ -1,7 +1,7 @@
 #include "setup/setup_options.h"
 
 #include "platform/command_line.h"
-#include "setup/setup_command.h"
+#include "setup/setup_types.h"
 
 namespace {
 
