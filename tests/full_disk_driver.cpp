@@ -7,6 +7,7 @@
 // message box also on its own. With FULL_DISK_MIDWAY set, that shell command is run before
 // the third problem's presses (a folder made read-only during the drill).
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -54,8 +55,8 @@ QString shotPath(Drive& d, const char* what) {
 // The whole screen, as a user sees it.
 void shoot(Drive& d, const char* what) {
     const QString path = shotPath(d, what);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
-    printLine(QStringLiteral("shot: ") + path);
+    const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    printLine((saved ? QStringLiteral("shot: ") : QStringLiteral("shot not saved: ")) + path);
 }
 
 template <class T>
@@ -96,8 +97,8 @@ bool takeMessageBox(Drive& d) {
         printLine(QStringLiteral("box: ") + text);
         shoot(d, "message");
         const QString own = shotPath(d, "message-box");
-        box->grab().save(own);
-        printLine(QStringLiteral("shot: ") + own);
+        const bool saved = box->grab().save(own);
+        printLine((saved ? QStringLiteral("shot: ") : QStringLiteral("shot not saved: ")) + own);
         d.box = nullptr;
         d.ticks = 0;
         if (QAbstractButton* ok = box->defaultButton())
@@ -188,6 +189,7 @@ int main(int argc, char** argv) {
     }
     Drive drive;
     drive.shots = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(drive.shots);
     drive.namesOnly = argc > 3 && qstrcmp(argv[3], "names") == 0;
     int qtArgc = 1;
     return runProgram(qtArgc, argv, QString::fromLocal8Bit(argv[1]), [&drive] {
