@@ -119,7 +119,8 @@ run_variant() {
   check 'cmp -s "$home" "$out.home-before" || { [ ! -s "$home" ] && [ ! -s "$out.home-before" ]; }' \
     "the home-use copy is unchanged"
   if [ "$variant" = lost ]; then
-    check 'grep "^box:" "$out.1.txt" | grep -q "このパソコンにも保存できませんでした。|ファイル: .*|理由: ."' \
+    check 'grep "^box:" "$out.1.txt" |
+           grep -q "このパソコンにも保存できませんでした。|ファイル: .*|理由: ディスクの空き容量が不足しています。"' \
       "the message names the pending file and the reason"
     check 'grep -q "この成績は記録されていません。" "$out.1.txt"' "the message says the run is lost"
     check '[ -z "$pending" ]' "nothing pending"
