@@ -124,7 +124,7 @@ run_variant() {
       "the message names the pending file and the reason"
     check 'grep -q "この成績は記録されていません。" "$out.1.txt"' "the message says the run is lost"
     check '[ -z "$pending" ]' "nothing pending"
-    check 'grep -q "^line: -$" "$out.1.txt"' "the name selection has no pending line"
+    check 'grep -q "^line: -  \[" "$out.1.txt"' "the name selection has no pending line"
     return
   fi
   check 'grep -q "この成績はこのパソコンに保存しました。" "$out.1.txt"' "the message says it is kept"
@@ -148,7 +148,7 @@ run_variant() {
   kept_log=$(awk -F'\t' '/^run/ {print $2}' "$out.pending" 2>/dev/null)
   kept_home=$(awk -F'\t' '/^run/ {print $3}' "$out.pending" 2>/dev/null)
   check '! grep -q "^box:" "$out.2.txt"' "no message"
-  check 'grep -q "^line: -$" "$out.2.txt"' "the name selection has no pending line"
+  check 'grep -q "^line: -  \[" "$out.2.txt"' "the name selection has no pending line"
   check '[ ! -e "$pending" ]' "the pending file is gone"
   check '[ $(( $(stat -c %s "$log") % 44 )) = 0 ]' "the log holds whole 44-byte records"
   check '[ "$(records "$log" 44 | wc -l)" = $((before + 1)) ]' \

@@ -7,6 +7,7 @@
 // message box also on its own. With FULL_DISK_MIDWAY set, that shell command is run before
 // the third problem's presses (a folder made read-only during the drill).
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -40,8 +41,11 @@ struct Drive {
     int boxTicks = 0;
 };
 
+// Each line ends with the seconds since the drive began.
 void printLine(const QString& line) {
-    std::printf("%s\n", line.toUtf8().constData());
+    static const qint64 start = QDateTime::currentMSecsSinceEpoch();  // the drive's start
+    std::printf("%s  [%.1f s]\n", line.toUtf8().constData(),
+                (QDateTime::currentMSecsSinceEpoch() - start) / 1000.0);
     std::fflush(stdout);
 }
 
@@ -124,6 +128,7 @@ void pressCards(Drive& d) {
                           .arg(status));
         }
     }
+    printLine(QStringLiteral("press: %1").arg(found.first()->text()));
     QList<QPointer<QLabel>> cards(found.begin(), found.end());
     // Pressed from a call of its own: the last press may open a message box, whose loop
     // must let the drive go on.
