@@ -8,6 +8,8 @@
 #   room      the tmpfs full, the demo log's last block with room: the log takes the run,
 #             the new home-use copy cannot
 #   lost      as full, with this computer's state folder on the same full tmpfs
+#   locked    another process holds the log's lock from the drill's third problem on, until
+#             the program asks whether to wait; the student waits, and the run is appended
 # A student plays a whole drill. The run must be told (file and reason), the end screen
 # must follow, the log must keep its bytes (whole records), and the run must be kept on this
 # computer: the name selection tells of one pending run ("lost": the message says the run is
@@ -31,7 +33,7 @@ cmake --build build -j2 --target full_disk_driver narabitouch-export make_demo \
 work=$(mktemp -d /tmp/narabi-full.XXXXXX)
 shots=$(realpath -m "${1:-$work/shots}")
 shift || true
-variants=(full readonly room lost)
+variants=(full readonly room lost locked)
 [ $# -eq 0 ] || variants=("$@")
 mounts=()
 cleanup() {
@@ -75,7 +77,7 @@ run_variant() {
   cp build/tests/full_disk_driver build/narabitouch-export build/narabitouch-sound.so \
     build/narabitouch-print.so "$program/"
   # Records the log takes during the drill: a log whose last block has room takes the run.
-  local taken=0 midway=
+  local taken=0 midway= on_box=
   case $variant in
     full | lost)
       : >"$log"
@@ -83,6 +85,28 @@ run_variant() {
       ;;
     room) taken=1 ;;
     readonly) midway="mount -o remount,ro $family" ;;
+    locked)
+      # From the third problem on, the log's whole-file lock as another computer takes it,
+      # held until the program has asked whether to wait; the driver answers "待ち続ける".
+      cat >"$work/hold.py" <<'EOF'
+import fcntl, os, sys, time
+f = open(sys.argv[1], "r+b")
+fcntl.lockf(f, fcntl.LOCK_EX)
+open(sys.argv[2], "w").close()
+for _ in range(1200):
+    if os.path.exists(sys.argv[3]):
+        break
+    time.sleep(0.05)
+EOF
+      local python
+      python=$(command -v /usr/bin/python3 python3 | head -1)
+      (
+        while [ ! -e "$work/go" ]; do sleep 0.05; done
+        "$python" "$work/hold.py" "$log" "$work/held" "$work/asked"
+      ) >/dev/null 2>&1 &
+      midway="touch $work/go; while [ ! -e $work/held ]; do sleep 0.05; done"
+      on_box="touch $work/asked; sleep 0.2"
+      ;;
     *)
       echo "full_disk.sh: unknown variant $variant" >&2
       exit 2
@@ -90,7 +114,7 @@ run_variant() {
   esac
   # Where runs are kept: on the full disk itself for "lost".
   [ "$variant" != lost ] || state=$family/state
-  if [ "$variant" != readonly ]; then
+  if [ "$variant" != readonly ] && [ "$variant" != locked ]; then
     mkdir -p "$state"
     dd if=/dev/zero of="$family/filler" bs=4k >/dev/null 2>&1 || true
     # The last blocks that dd's whole blocks left.
@@ -104,9 +128,24 @@ run_variant() {
   before=$(records "$out.log-before" 44 | wc -l)
 
   echo "--- a drill on the folder that cannot be written"
-  FULL_DISK_MIDWAY=$midway drive "$program" "$shots/$variant-1-kept" "$out.1.txt" drill
+  FULL_DISK_MIDWAY=$midway FULL_DISK_ON_BOX=$on_box \
+    drive "$program" "$shots/$variant-1-kept" "$out.1.txt" drill
   local pending
   pending=$(ls "$state"/narabitouch/pending/*.txt 2>/dev/null | head -1 || true)
+  if [ "$variant" = locked ]; then
+    check 'grep -q "^box: フォルダー「.*ならびタッチ」の成績のファイルに、ほかのコンピューターが書き込み中です。" "$out.1.txt"' \
+      "after about 5 s the student is asked whether to wait, with the folder named"
+    check '[ "$(grep -c "^box:" "$out.1.txt")" = 1 ]' "no other message"
+    check 'grep -A4 "^box:" "$out.1.txt" | grep -q "end-screen"' "the end screen follows"
+    check '[ $(( $(stat -c %s "$log") % 44 )) = 0 ] &&
+           [ "$(records "$log" 44 | wc -l)" = $((before + 1)) ] &&
+           cmp -s -n "$(stat -c %s "$out.log-before")" "$log" "$out.log-before"' \
+      "once the lock was gone the log took the run: one whole record more"
+    check '[ "$(records "$home" 66 | wc -l)" = $(( $(records "$out.home-before" 66 | wc -l) + 1 )) ]' \
+      "so did the home-use copy"
+    check '[ -z "$pending" ]' "nothing pending"
+    return
+  fi
   check 'grep -q "^box: 成績をファイルに書き込めませんでした。" "$out.1.txt"' "the run is told"
   check 'grep "^box:" "$out.1.txt" | grep -q "ファイル: .*成績累積データ.*dat|理由: ."' \
     "the message names the file and the reason"

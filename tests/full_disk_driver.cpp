@@ -35,7 +35,8 @@ struct Drive {
     int shot = 0;
     int phase = 0;  // 0 name list, 1 home, 2 drill/end, 3 home again, 4 name list, 5 ending
     int ticks = 0;
-    int problems = 0;  // problems whose presses were made
+    int problems = 0;      // problems whose presses were made
+    QString cardsPressed;  // the numbers of the cards pressed last
     bool pressing = false;
     QPointer<QMessageBox> box;  // the message box being waited for
     int boxTicks = 0;
@@ -85,6 +86,16 @@ void press(QWidget* w) {
     QApplication::sendEvent(w, &down);
 }
 
+// Runs the shell command in the environment variable, when it is set.
+void runCommand(const char* variable, const char* what) {
+    const char* command = std::getenv(variable);
+    if (!command || !*command) return;
+    const int status = std::system(command);
+    printLine(QStringLiteral("%1: %2 (status %3)")
+                  .arg(QLatin1String(what), QString::fromLocal8Bit(command))
+                  .arg(status));
+}
+
 // A message box in front: printed and saved once it has been painted, then answered with its
 // default button.
 bool takeMessageBox(Drive& d) {
@@ -103,6 +114,7 @@ bool takeMessageBox(Drive& d) {
         const QString own = shotPath(d, "message-box");
         const bool saved = box->grab().save(own);
         printLine((saved ? QStringLiteral("shot: ") : QStringLiteral("shot not saved: ")) + own);
+        runCommand("FULL_DISK_ON_BOX", "on box");
         d.box = nullptr;
         d.ticks = 0;
         if (QAbstractButton* ok = box->defaultButton())
@@ -120,14 +132,13 @@ void pressCards(Drive& d) {
     if (found.contains(nullptr)) return;
     std::sort(found.begin(), found.end(),
               [](QLabel* a, QLabel* b) { return a->text().toInt() < b->text().toInt(); });
-    if (++d.problems == 3) {
-        if (const char* midway = std::getenv("FULL_DISK_MIDWAY"); midway && *midway) {
-            const int status = std::system(midway);
-            printLine(QStringLiteral("midway: %1 (status %2)")
-                          .arg(QString::fromLocal8Bit(midway))
-                          .arg(status));
-        }
-    }
+    // Each problem's cards are pressed once: presses made while a sound plays wait for it,
+    // and pressing them again would judge them twice.
+    QString cardsShown;
+    for (const QLabel* card : found) cardsShown += card->text() + u' ';
+    if (cardsShown == d.cardsPressed) return;
+    d.cardsPressed = cardsShown;
+    if (++d.problems == 3) runCommand("FULL_DISK_MIDWAY", "midway");
     printLine(QStringLiteral("press: %1").arg(found.first()->text()));
     QList<QPointer<QLabel>> cards(found.begin(), found.end());
     // Pressed from a call of its own: the last press may open a message box, whose loop
