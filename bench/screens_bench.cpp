@@ -142,6 +142,8 @@ int main(int argc, char** argv) {
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
     screenFlow().closeNameSelection();
     QCoreApplication::processEvents();
+    // Closed windows go as the event loop would take them (deleteLater).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QList<double> nameTimes;
     for (int i = 0; i < runs; ++i) {
@@ -155,6 +157,8 @@ int main(int argc, char** argv) {
         nameTimes.append(t.nsecsElapsed() / 1e6);
         screenFlow().closeNameSelection();
         QCoreApplication::processEvents();
+        // Closed windows go as the event loop would take them (deleteLater).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     state::session().currentStudentNo = 1;
@@ -172,11 +176,14 @@ int main(int argc, char** argv) {
         homeTimes.append(t.nsecsElapsed() / 1e6);
         screenFlow().closeHomeScreen();
         QCoreApplication::processEvents();
+        // Closed windows go as the event loop would take them (deleteLater).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     std::printf("name selection active, 20000-record log, %d runs: median %.2f ms\n", runs,
                 median(nameTimes));
     std::printf("home screen active, 20000-record log, %d runs: median %.2f ms\n", runs,
                 median(homeTimes));
+    std::fflush(stdout);
 
     for (const auto& b : boxes.shown) std::fprintf(stderr, "message: %s\n", qPrintable(b.text));
     // Full loops: name selection, sign in, home screen, drill, end screen, menu, back.
@@ -202,6 +209,7 @@ int main(int argc, char** argv) {
             Qt::LeftButton);
         waitFor([] { return window("namesel") != nullptr; });
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         std::printf("full loop %d: resident %ld kB, peak %ld kB\n", loop + 1, statusKb("VmRSS:"),
                     statusKb("VmHWM:"));
     }

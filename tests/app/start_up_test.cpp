@@ -60,12 +60,6 @@ TEST(StartupFolders, AnyOtherModeUsesTheFlatLayout) {
     }
 }
 
-TEST(StartupFolders, ProgramFolderNameIsTheLastComponent) {
-    EXPECT_EQ(programFolderNameOf("/drills/numbers"), "numbers");
-    EXPECT_EQ(programFolderNameOf("numbers"), "numbers");
-    EXPECT_EQ(programFolderNameOf("/a/b/ならび"), "ならび");
-}
-
 TEST(StartupClassroom, CodeIsSplitOnlyWhenTheFirstFiveCharactersAreANonZeroNumber) {
     struct Case {
         QString text, code, name;

@@ -2,37 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/dates.h"
 #include "platform/geometry.h"
 
 using namespace platform;
 
-TEST(DayCounts, DatesCountFromTheEndOf1899) {
-    EXPECT_EQ(dayCountFromDate(QDate(1899, 12, 30)), 0);
-    EXPECT_EQ(dayCountFromDate(QDate(1900, 1, 1)), 2);
-    EXPECT_EQ(dayCountFromDate(QDate(2000, 1, 1)), 36526);
-    EXPECT_EQ(dayCountFromDate(QDate(1899, 12, 1)), -29);
-    for (double days : {0.0, 2.0, 36526.0, 45000.0, -1.0, -29.0})
-        EXPECT_EQ(dayCountFromDate(dateFromDayCount(days)), days) << days;
-    EXPECT_EQ(dateFromDayCount(36526.75), QDate(2000, 1, 1));
-}
-
-TEST(DayCounts, TimeOfDayIsTheFraction) {
-    EXPECT_EQ(dayFraction(QTime(12, 0)), 0.5);
-    EXPECT_EQ(dayFraction(QTime(0, 0)), 0);
-    EXPECT_EQ(timeFromFraction(36526.25), QTime(6, 0));
-    EXPECT_EQ(timeFromFraction(0.999999999), QTime(0, 0));
-    EXPECT_EQ(dayCountFromDateTime(QDateTime(QDate(2000, 1, 1), QTime(18, 0))), 36526.75);
-}
-
-TEST(DayCounts, NegativeCountsKeepTheTimeRunningForward) {
-    // -1.25 is 29 December 1899, 06:00: the whole part is the date, the fraction the time.
-    EXPECT_EQ(dateFromDayCount(-1.25), QDate(1899, 12, 29));
-    EXPECT_EQ(timeFromFraction(-1.25), QTime(6, 0));
+// Day counts from 30 December 1899: the whole part the date, the fraction the time of day,
+// also below zero (-1.25 is 29 December 1899, 06:00).
+TEST(DayCounts, DatesAndTimesOfTheDayCount) {
+    const struct {
+        double days;
+        QDateTime at;
+    } cases[] = {
+        {0, {QDate(1899, 12, 30), QTime(0, 0)}},       {2, {QDate(1900, 1, 1), QTime(0, 0)}},
+        {36526.75, {QDate(2000, 1, 1), QTime(18, 0)}}, {-29, {QDate(1899, 12, 1), QTime(0, 0)}},
+        {-1.25, {QDate(1899, 12, 29), QTime(6, 0)}},   {0.5, {QDate(1899, 12, 30), QTime(12, 0)}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(dayCountFromDateTime(c.at), c.days);
+        EXPECT_EQ(dateFromDayCount(c.days), c.at.date()) << c.days;
+        EXPECT_EQ(timeFromFraction(c.days), c.at.time()) << c.days;
+        EXPECT_EQ(dayCountFromDate(dateFromDayCount(std::floor(c.days))), std::floor(c.days));
+    }
     EXPECT_EQ(dateFromDayCount(-0.5), QDate(1899, 12, 30));
-    const QDateTime t(QDate(1899, 12, 29), QTime(6, 0));
-    EXPECT_EQ(dayCountFromDateTime(t), -1.25);
-    EXPECT_EQ(dayCountFromDateTime(QDateTime(QDate(1899, 12, 30), QTime(12, 0))), 0.5);
+    EXPECT_EQ(timeFromFraction(0.999999999), QTime(0, 0));
+    EXPECT_EQ(dayFraction(QTime(12, 0)), 0.5);
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
