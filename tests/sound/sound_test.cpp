@@ -108,16 +108,6 @@ TEST_F(SoundPlay, EmptyOrUnsetSectionNamesOnlyTheExtension) {
     EXPECT_EQ(env.media.commands.size(), 5);
 }
 
-TEST_F(SoundPlay, ThreeFailuresThenASuccessResetTheGuard) {
-    writeList({"正解音1", "ok", "*"});
-    loadSoundTable();
-    env.media.codes = {275, 263, 275, 0, 275, 275, 275};
-    for (int i = 0; i < 7; ++i) playSection(soundSolved);
-    EXPECT_EQ(soundFailures(), 3);
-    EXPECT_TRUE(env.boxes.shown.isEmpty());
-    EXPECT_TRUE(env.endCodes.isEmpty());
-}
-
 TEST_F(SoundPlay, FourthFailureInARowEndsTheProgramWithTheMessage) {
     writeList({"正解音1", "ok", "*", "間違い音1", "bad", "*", "間違い音2", "*"});
     loadSoundTable();
