@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo and the tests need (only the missing ones):
 # the build draws the icons (rsvg-convert); the suite checks the metainfo and the menu entry
-# (appstreamcli, desktop-file-validate).
+# (appstreamcli, desktop-file-validate); the monkey runs inside the platform's event dispatcher
+# (Qt's private headers).
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config ccache
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libsndfile1-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libqt6opengl6-dev libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth pulseaudio

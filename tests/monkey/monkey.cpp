@@ -1,6 +1,8 @@
 #include "monkey/monkey.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,16 +15,20 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
-#include "support/stepping_clock.h"
 #include "support/user_input.h"
 
 namespace {
 
+// Events sent to end the program once the budget is spent, before it counts as stuck.
+constexpr int kMostEndingEvents = 300;
+
 // Events sent from inside the handlers of events sent from inside handlers ...: deeper
-// than this only the clock moves on and a modal window is answered.
+// than this only a modal window is answered now and then.
 constexpr int kMaxDepth = 4;
 
 // The last events, for the report of a crash or a hang.
@@ -30,11 +36,45 @@ constexpr int kTrailLines = 40;
 char g_trail[kTrailLines][240];
 std::atomic<int> g_trailNext{0};
 
+// Every event also goes to standard output ("ev: ..."), for the run's event log.
 void noteEvent(int number, const char* format, const QString& what) {
     const int slot = g_trailNext.load() % kTrailLines;
     std::snprintf(g_trail[slot], sizeof g_trail[slot], format, number,
                   what.toUtf8().left(200).constData());
     g_trailNext.store(g_trailNext.load() + 1);
+    std::printf("ev: %s\n", g_trail[slot]);
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr);
+    xcb_atom_t atom = XCB_ATOM_NONE;
+    if (reply) atom = reply->atom;
+    std::free(reply);
+    return atom;
+}
+
+// The close a window manager sends for the X button or Alt+F4: on X the WM_DELETE_WINDOW
+// message to the window, elsewhere the close the platform makes of it.
+void sendClose(QWindow* window) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QStringLiteral("xcb") || !x11 || !x11->connection()) {
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            window);
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atomNamed(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = atomNamed(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
 }
 
 qint64 steadyMs() {
@@ -87,11 +127,10 @@ const Key kKeys[] = {
 
 }  // namespace
 
-Monkey::Monkey(quint32 seed, int budget, SteppingClock& clock)
-    : random_(seed), budget_(budget), clock_(clock) {}
+Monkey::Monkey(quint32 seed, int budget, int stuckExitCode)
+    : random_(seed), budget_(budget), stuckExitCode_(stuckExitCode) {}
 
-void Monkey::start(std::function<void()> spent) {
-    spent_ = std::move(spent);
+void Monkey::start() {
     lastTickMs_ = steadyMs();
     QTimer::singleShot(0, qApp, [this] { tick(); });
 }
@@ -113,13 +152,11 @@ int Monkey::below(int n) {
 }
 
 void Monkey::tick() {
-    if (finished_) return;
     lastTickMs_ = steadyMs();
     // The next tick is due before this event is handled: it comes in whatever loop the
-    // handler runs, as the next real event would.
-    QTimer::singleShot(below(3), qApp, [this] { tick(); });
+    // handler runs, as the next real event would. Meanwhile the program's timers run.
+    QTimer::singleShot(thinkMs(), Qt::PreciseTimer, qApp, [this] { tick(); });
     if (depth_ >= kMaxDepth) {
-        advanceClock();
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || below(4) != 0) return;
         noteEvent(sent_ + 1, "#%d escape to the modal %s", describe(modal));
@@ -130,7 +167,10 @@ void Monkey::tick() {
         ++sent_;
     } else {
         ++depth_;
-        sendOne();
+        if (sent_ < budget_)
+            sendOne();
+        else
+            endTheProgram();
         --depth_;
     }
     if (sent_ % 10 == 0) {
@@ -138,21 +178,87 @@ void Monkey::tick() {
         std::printf("events %d\n", sent_);
         std::fflush(stdout);
     }
-    if (sent_ >= budget_ && !finished_) {
-        finished_ = true;
-        if (spent_) spent_();
-    }
 }
 
-void Monkey::advanceClock() {
+void Monkey::endTheProgram() {
+    if (++ending_ > kMostEndingEvents) {
+        std::fprintf(stderr,
+                     "monkey: hang: the program did not end after %d events that end it; "
+                     "the last events:\n",
+                     kMostEndingEvents);
+        writeTrail(2);
+        std::fflush(stdout);
+        _exit(stuckExitCode_);
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        noteEvent(++sent_, "#%d escape to the modal %s", describe(modal));
+        userinput::pressKey(modal->windowHandle(), Qt::Key_Escape, Qt::NoModifier,
+                            QStringLiteral("\x1b"));
+        return;
+    }
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        noteEvent(++sent_, "#%d escape to the popup %s", describe(popup));
+        userinput::pressKey(popup->windowHandle(), Qt::Key_Escape, Qt::NoModifier,
+                            QStringLiteral("\x1b"));
+        return;
+    }
+    QWidget* front = nullptr;
+    for (QWidget* w : windowsInOrder())
+        if (w->windowType() != Qt::Popup) front = w;  // the one shown last
+    if (!front) return;
+    // A drill has no way out but its end: its cards in turn, or its time running out.
+    if (front->objectName() == QStringLiteral("MainFrm")) {
+        pressRightCard();
+        return;
+    }
+    if (front->objectName() == QStringLiteral("namesel") && below(2) == 0) {
+        auto* end = front->findChild<QAbstractButton*>(QStringLiteral("Command7"));
+        if (end && end->isVisible() && end->isEnabled()) {
+            noteEvent(++sent_, "#%d click %s", describe(end));
+            userinput::click(end);
+            return;
+        }
+    }
+    close(front);
+}
+
+void Monkey::close(QWidget* window) {
+    noteEvent(++sent_, "#%d close %s", describe(window));
+    if (QWindow* handle = window->windowHandle()) sendClose(handle);
+}
+
+std::vector<QWidget*> Monkey::windowsInOrder() {
+    std::vector<QWidget*> windows, unseen;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!showsAsWindow(w)) continue;
+        (shownOrder_.contains(w) ? windows : unseen).push_back(w);
+    }
+    // Windows that came up since the last look: in an order of their own (the application
+    // keeps its windows in no particular order).
+    const auto key = [](QWidget* w) {
+        return std::tuple(w->objectName(), QString::fromLatin1(w->metaObject()->className()),
+                          w->windowTitle(), w->geometry().x(), w->geometry().y());
+    };
+    std::stable_sort(unseen.begin(), unseen.end(),
+                     [&](QWidget* a, QWidget* b) { return key(a) < key(b); });
+    for (QWidget* w : unseen) {
+        shownOrder_.insert(w, nextShown_++);
+        QObject::connect(w, &QObject::destroyed, [this, w] { shownOrder_.remove(w); });
+        windows.push_back(w);
+    }
+    std::stable_sort(windows.begin(), windows.end(), [this](QWidget* a, QWidget* b) {
+        return shownOrder_.value(a) < shownOrder_.value(b);
+    });
+    return windows;
+}
+
+int Monkey::thinkMs() {
     // Mostly a moment, sometimes a long think: long enough for a drill to run out of time.
-    clock_.advanceMs(below(10) == 0 ? 1000 + below(120000) : below(300));
+    return below(10) == 0 ? 1000 + below(120000) : 1 + below(300);
 }
 
 QWidget* Monkey::pickWindow() {
-    std::vector<QWidget*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (showsAsWindow(w)) windows.push_back(w);
+    const std::vector<QWidget*> windows = windowsInOrder();
     if (windows.empty()) return nullptr;
     // Half the time the window in front, as a user mostly works in it.
     QWidget* active = QApplication::activePopupWidget();
@@ -163,7 +269,6 @@ QWidget* Monkey::pickWindow() {
 }
 
 void Monkey::sendOne() {
-    advanceClock();
     if (below(100) < 30 && pressRightCard()) return;
     QWidget* window = pickWindow();
     if (!window) return;
@@ -179,8 +284,7 @@ void Monkey::sendOne() {
     } else if (kind < 93) {
         if (window->windowType() == Qt::Popup) return;
         if (endsTheProgram(window, nullptr, 0) && below(10) != 0) return;
-        noteEvent(++sent_, "#%d close %s", describe(window));
-        userinput::closeWindow(window);
+        close(window);
     } else {
         if (window->windowType() == Qt::Popup) return;
         noteEvent(++sent_, "#%d focus %s", describe(window));
@@ -235,8 +339,8 @@ void Monkey::pressAKey(QWidget* window) {
 // (the taken ones show the done picture, which the largest card never does).
 bool Monkey::pressRightCard() {
     QWidget* drill = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("MainFrm") && w->isVisible()) drill = w;
+    for (QWidget* w : windowsInOrder())
+        if (w->objectName() == QStringLiteral("MainFrm")) drill = w;
     if (!drill || userinput::blockedByModal(drill->windowHandle())) return false;
     struct Card {
         QLabel* number;

@@ -1,21 +1,28 @@
 // The random-event monkey: lays out a demo family folder and runs the real program on it
-// (offscreen, a stepping clock, recorded sounds and programs started, the print dialog
-// replaced by a stand-in that prints to PDF), driven by seeded random input, one life of
-// the program after another until the events are sent:
+// (on the platform QT_QPA_PLATFORM names, offscreen by default; a stepping clock that the
+// program's timers run on too, sounds that last their length on that clock, programs
+// started recorded, the print dialog replaced by a stand-in that prints to PDF), driven by
+// seeded random input, one life of the program after another until the events are sent:
 //
-//   monkey [events [seed]]
+//   monkey [events [seed [event log]]]
 //
 // Each life is a child process (`monkey --life <program folder> <events> <seed>`), so a
-// crash ends only that life. Between lives the family's files are checked for wholeness.
-// Prints one line per finding and a summary; exits 1 on a crash, a sanitizer report, a
-// hang (MONKEY_HANG_SECONDS without an event, 30 by default), a file that is not whole, or
-// a life that ended with no window left (a close or a press that left the program without
-// a way on).
+// crash ends only that life; once its events are sent the monkey ends the program through
+// its windows ("終了", closes), so that every life runs the program's exit and the C
+// runtime's exit handlers. Between lives the family's files are checked for wholeness.
+// The same seed on the same day sends the same events (offscreen); the event log, when
+// asked for, lists them with the message boxes shown, life by life.
+// Prints one line per finding and a summary; exits 1 on a crash (a signal or a non-zero
+// exit, at the exit too), a sanitizer report, a hang (MONKEY_HANG_SECONDS without an event,
+// 30 by default, or as long at the exit), a file that is not whole, or a life that ended
+// with no window left (a close or a press that left the program without a way on).
 #include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
@@ -30,6 +37,8 @@
 #include "app/program_gui.h"
 #include "monkey/family_check.h"
 #include "monkey/monkey.h"
+#include "monkey/timed_sounds.h"
+#include "monkey/virtual_time.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/messages_gui.h"
@@ -77,6 +86,13 @@ class NotedMessageBoxes : public platform::MessageBoxes {
     platform::WidgetMessageBoxes boxes_;
 };
 
+void hangAtExit(int) {
+    const char text[] = "monkey: hang: the program did not end after its last window\n";
+    if (::write(2, text, sizeof text - 1) < 0) {
+    }
+    _exit(kHangExit);
+}
+
 #ifndef MONKEY_ASAN
 void writeTrailAndCrash(int sig) {
     const char head[] = "monkey: crashed with signal; the last events:\n";
@@ -103,9 +119,11 @@ void noteCrashes() {
 int runLife(int& argc, char** argv, const QString& programDir, int budget, quint32 seed) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     noteCrashes();
-    SteppingClock clock(QDateTime::currentDateTime());
+    // After school on the day the demo family was laid out for; the timers run on it.
+    SteppingClock clock(QDateTime(QDate::currentDate(), QTime(16, 0)));
+    QCoreApplication::setEventDispatcher(new VirtualTimeDispatcher(clock));
     platform::RecordingShell shell;
-    platform::RecordingMedia media;
+    std::unique_ptr<TimedSounds> media;
     NotedMessageBoxes boxes;
     platform::setClock(&clock);
     platform::setShell(&shell);
@@ -114,7 +132,6 @@ int runLife(int& argc, char** argv, const QString& programDir, int budget, quint
     std::unique_ptr<Monkey> monkey;
     std::atomic<Monkey*> watched{nullptr};
     std::atomic<bool> over{false};
-    bool spent = false;
     std::thread watchdog([&] {
         const qint64 limit = hangSeconds() * 1000LL;
         while (!over) {
@@ -133,29 +150,34 @@ int runLife(int& argc, char** argv, const QString& programDir, int budget, quint
 
     const int code = runProgram(argc, argv, programDir, [&] {
         // The first screen is up: from here on sounds are recorded and boxes noted.
-        platform::setMedia(&media);
-        platform::setMessageBoxes(&boxes);
-        monkey = std::make_unique<Monkey>(seed, budget, clock);
-        watched = monkey.get();
-        monkey->start([&] {
-            spent = true;
-            platform::endProgram(0);
+        // The sounds go with the application's end, before the program's parts.
+        media = std::make_unique<TimedSounds>();
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&media] {
+            platform::setMedia(nullptr);
+            media.reset();
         });
+        platform::setMedia(media.get());
+        platform::setMessageBoxes(&boxes);
+        monkey = std::make_unique<Monkey>(seed, budget, kHangExit);
+        watched = monkey.get();
+        monkey->start();
     });
     over = true;
     watchdog.join();
+    // What is left of the exit (the C runtime's exit handlers) gets as long as an event.
+    ::signal(SIGALRM, hangAtExit);
+    ::alarm(static_cast<unsigned>(hangSeconds()));
 
     std::printf("events %d\n", monkey ? monkey->sent() : 0);
-    const char* end = spent                      ? "budget"
-                      : !shell.started.isEmpty() ? "launcher"
-                      : code != 0                ? "error"
-                                                 : "no window left";
+    const char* end = monkey && monkey->endingTheProgram() ? "ended by the monkey"
+                      : !shell.started.isEmpty()           ? "launcher"
+                      : code != 0                          ? "error"
+                                                           : "no window left";
     std::printf("end: %s\n", end);
     // A program left without any window is a finding: the events that led there.
     if (QByteArray(end) == "no window left") Monkey::writeTrail(2);
     std::fflush(stdout);
     platform::setMessageBoxes(nullptr);
-    platform::setMedia(nullptr);
     platform::setShell(nullptr);
     platform::setClock(nullptr);
     platform::setPrinterChoice({});
@@ -193,7 +215,9 @@ void printFinding(const QByteArray& err) {
     for (qsizetype i = trail; i < lines.size(); ++i) std::printf("    %s\n", lines[i].constData());
 }
 
-int runMonkey(int events, quint32 seed) {
+int runMonkey(int events, quint32 seed, const QString& logPath) {
+    QElapsedTimer wall;
+    wall.start();
     QTemporaryDir tmp;
     if (!tmp.isValid()) {
         std::fprintf(stderr, "monkey: no temporary folder\n");
@@ -207,6 +231,11 @@ int runMonkey(int events, quint32 seed) {
     }
     const QString programDir = family + u'/' + kProgramName;
     FamilyCheck check(family, kProgramName);
+    QFile log(logPath);
+    if (!logPath.isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "monkey: cannot write the event log %s\n", qPrintable(logPath));
+        return 2;
+    }
     Totals t;
     int idleLives = 0;
     while (t.events < events) {
@@ -226,10 +255,17 @@ int runMonkey(int events, quint32 seed) {
         const QByteArray err = life.readAllStandardError();
         int sent = 0;
         QString end;
+        if (log.isOpen())
+            log.write("life " + QByteArray::number(t.lives) + ", seed " +
+                      QByteArray::number(seed * 7919u + static_cast<quint32>(t.lives)) + "\n");
         for (const QByteArray& line : out.split('\n')) {
             if (line.startsWith("events ")) sent = line.mid(7).toInt();
             if (line.startsWith("end: ")) end = QString::fromUtf8(line.mid(5));
             if (line.startsWith("box: ")) ++t.boxes[QString::fromUtf8(line.mid(5))];
+            // The family's folder is a new temporary one each run.
+            if (log.isOpen() &&
+                (line.startsWith("ev: ") || line.startsWith("box: ") || line.startsWith("end: ")))
+                log.write(QByteArray(line).replace(tmp.path().toUtf8(), "<tmp>") + '\n');
         }
         // A life that crashed counted up to the last event of its trail.
         for (const QByteArray& line : err.split('\n'))
@@ -278,8 +314,9 @@ int runMonkey(int events, quint32 seed) {
         std::printf("  %4d  %s\n", it.value(), qPrintable(it.key().left(70)));
     std::printf(
         "monkey: events %d, lives %d, crashes %d, reports %d, hangs %d, torn files %d, "
-        "windowless %d\n",
-        t.events, t.lives, t.crashes, t.reports, t.hangs, t.torn, t.windowless);
+        "windowless %d, %.0f s\n",
+        t.events, t.lives, t.crashes, t.reports, t.hangs, t.torn, t.windowless,
+        static_cast<double>(wall.elapsed()) / 1000.0);
     return t.crashes + t.reports + t.hangs + t.torn + t.windowless == 0 ? 0 : 1;
 }
 
@@ -292,9 +329,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int events = argc > 1 ? std::atoi(argv[1]) : 2000;
     const quint32 seed = argc > 2 ? static_cast<quint32>(std::strtoul(argv[2], nullptr, 10)) : 1;
-    if (argc > 3 || events <= 0) {
-        std::fprintf(stderr, "usage: monkey [events [seed]]\n");
+    if (argc > 4 || events <= 0) {
+        std::fprintf(stderr, "usage: monkey [events [seed [event log]]]\n");
         return 2;
     }
-    return runMonkey(events, seed);
+    return runMonkey(events, seed, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
 }
