@@ -255,6 +255,13 @@ void DrillScreen::handlePress(int i) {
     cardPictures_[i]->setPixmap(donePixmap_);
     widgets::describeCard(cards_[i], problem_.cards[i].value, true);
     cardPictures_[i]->repaint();  // seen while the sound plays
+    // The Windows programs let the window's events run here, before the sound: once no
+    // press is waiting, a tick that fell due during the sounds before comes now, so
+    // presses that follow one another's sounds do not hold the clock still.
+    if (heldPresses_.empty() && drillClock_->isActive() && drillClock_->remainingTime() == 0) {
+        drillClockTick();
+        if (run_.endHandled) return;
+    }
     if (result == drill::PressResult::Correct) {
         playThen(soundCorrect, {});
         return;
@@ -295,14 +302,11 @@ void DrillScreen::playThen(int section, std::function<void()> then) {
         };
         if (!run_.drillEnded && !run_.endHandled) resume(drillClock_, drillLeft);
         resume(signInClock_, signInLeft);
-        std::vector<int> held;
-        held.swap(heldPresses_);
-        for (size_t k = 0; k < held.size(); ++k) {
-            if (soundPlaying_) {
-                heldPresses_.insert(heldPresses_.end(), held.begin() + k, held.end());
-                break;
-            }
-            handlePress(held[k]);
+        // The presses still waiting stay in the queue while one is judged.
+        while (!heldPresses_.empty() && !soundPlaying_) {
+            const int press = heldPresses_.front();
+            heldPresses_.erase(heldPresses_.begin());
+            handlePress(press);
         }
     });
 }

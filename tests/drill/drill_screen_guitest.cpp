@@ -500,6 +500,27 @@ TEST_F(DrillScreenTest, PressesDuringASoundAreJudgedAfterItInOrder) {
     platform::setMedia(&media);
 }
 
+// Presses that each come during the sound of the one before do not hold the clock still:
+// a tick that fell due comes before the next correct press's sound, wrong presses count.
+TEST_F(DrillScreenTest, PressesFollowingOneAnothersSoundsKeepTheClockGoing) {
+    HeldMedia slow;
+    platform::setMedia(&slow);
+    DrillScreen* frm = open();
+    const QList<int> order = ascendingCards(frm);
+    slow.holding = true;
+    frm->pressCard(order[0]);
+    for (int press : {order[5], order[1], order[2], order[3], order[4], order[5], order[6],
+                      order[7], order[8], order[9]}) {
+        frm->pressCard(press);  // made while the sound before plays
+        steps.advanceMs(1000);
+        slow.finish();
+    }
+    EXPECT_EQ(text(frm, "sLabel10"), QStringLiteral("20"));  // ten seconds and one wrong press
+    slow.holding = false;
+    slow.finish();
+    platform::setMedia(&media);
+}
+
 TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
     state::course().practice[1] = true;
     DrillScreen* frm = open();
