@@ -30,7 +30,10 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 
 // About five weeks of runs of the three students at levels 1..4, a few of them today, one
 // that ran out of time and a slow one; in date order as a classroom machine appends them.
-QByteArray demoHistory(const QDate& today) {
+// Today's runs lie in the hour before `now`, never after it.
+QByteArray demoHistory(const QDateTime& now) {
+    const QDate today = now.date();
+    const int nowSeconds = now.time().msecsSinceStartOfDay() / 1000;
     std::mt19937 random(20261208);
     const double todayCount = platform::dayCountFromDate(today);
     QByteArray bytes;
@@ -44,7 +47,10 @@ QByteArray demoHistory(const QDate& today) {
             for (int k = 0; k < runs; ++k) {
                 ResultRecord r;
                 r.date = todayCount - daysAgo;
-                r.timeOfDay = (15 * 3600 + student * 900 + k * 240 + random() % 200) / 86400.0;
+                const int base = daysAgo == 0 ? std::max(0, nowSeconds - 3700) : 15 * 3600;
+                int seconds = base + student * 900 + k * 240 + static_cast<int>(random() % 200);
+                if (daysAgo == 0) seconds = std::min(seconds, std::max(0, nowSeconds - 1));
+                r.timeOfDay = seconds / 86400.0;
                 r.studentNo = static_cast<qint16>(student);
                 r.level = static_cast<qint16>(1 + std::min<int>(3, (35 - daysAgo) / 10 + k % 2));
                 const int pass = 30 + 5 * (r.level - 1);
@@ -78,7 +84,8 @@ int main(int argc, char** argv) {
     const QString programName = args[2];
 
     // Three students of different grades in the current school year.
-    const QDate today = QDate::currentDate();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate today = now.date();
     const int schoolYear = today.month() < 4 ? today.year() - 1 : today.year();
     const std::vector<NewStudent> students = {{QStringLiteral("山田花子"), schoolYear - 6 - 2},
                                               {QStringLiteral("佐藤太郎"), schoolYear - 6 - 5},
@@ -95,7 +102,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_demo: %s\n", qPrintable(problem));
         return 1;
     }
-    if (newLog && !writeBytes(log, demoHistory(today))) return 1;
+    if (newLog && !writeBytes(log, demoHistory(now))) return 1;
     std::printf("demo family folder laid out in %s\n", qPrintable(family.absolutePath()));
     return 0;
 }
