@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
     platform::setMessageBoxes(&boxes);
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
-    installProgram();
-    if (!startProgram(programDir)) return 1;
+    Program program(Program::Platform::Installed);
+    if (!program.start(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
     screenFlow().closeNameSelection();
     QCoreApplication::processEvents();

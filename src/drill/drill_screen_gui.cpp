@@ -24,13 +24,13 @@
 #include "platform/wait.h"
 #include "results/run_recording.h"
 #include "results/statistics.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -49,7 +49,8 @@ QRect DrillScreen::cardRectTwips(int i) {
     return QRect(kCardLeft[i], i <= 5 ? kUpperTop : kLowerTop, kCardWidth, kCardHeight);
 }
 
-DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
+DrillScreen::DrillScreen(ProgramState& state, int level)
+    : QWidget(nullptr), state_(state), level_(level) {
     setObjectName(QStringLiteral("MainFrm"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -284,7 +285,7 @@ void DrillScreen::playThen(int section, std::function<void()> then) {
     const int signInLeft = signInClock_->isActive() ? signInClock_->remainingTime() : -1;
     drillClock_->stop();
     signInClock_->stop();
-    playSection(section, this, [=, this, then = std::move(then)] {
+    state_.sounds.playSection(section, this, [=, this, then = std::move(then)] {
         soundPlaying_ = false;
         if (then) then();
         // A tick that fell due during the sound comes at once, as the Windows timer's

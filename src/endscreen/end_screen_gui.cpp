@@ -21,13 +21,13 @@
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -97,7 +97,8 @@ void EndScreen::closeEvent(QCloseEvent* event) {
     });
 }
 
-EndScreen::EndScreen(const RunOutcome& outcome) : QWidget(nullptr, Qt::Window), outcome_(outcome) {
+EndScreen::EndScreen(ProgramState& state, const RunOutcome& outcome)
+    : QWidget(nullptr, Qt::Window), state_(state), outcome_(outcome) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
     widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
@@ -229,19 +230,19 @@ void EndScreen::evaluate() {
     };
     const auto afterVerdictSound = [this, afterGoalSound, goalSound = marks.playGoalSound] {
         if (goalSound)
-            playFixed(QStringLiteral("合格.wav"), this, afterGoalSound);
+            state_.sounds.playFixed(QStringLiteral("合格.wav"), this, afterGoalSound);
         else
             afterGoalSound();
     };
     switch (verdict.sound) {
         case evaluation::VerdictSound::LevelBest:
-            playFixed(QStringLiteral("最高1.wav"), this, afterVerdictSound);
+            state_.sounds.playFixed(QStringLiteral("最高1.wav"), this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::PersonalBest:
-            playSection(soundPersonalBest, this, afterVerdictSound);
+            state_.sounds.playSection(soundPersonalBest, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::NoRecord:
-            playSection(soundNoRecord, this, afterVerdictSound);
+            state_.sounds.playSection(soundNoRecord, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::None:
             afterVerdictSound();

@@ -32,13 +32,13 @@
 #include "results/statistics.h"
 #include "roster/name_list.h"
 #include "roster/roster.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/pending_runs_line_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -80,7 +80,7 @@ StudentFigures figuresOf(int studentNo) {
 
 }  // namespace
 
-NameSelection::NameSelection() {
+NameSelection::NameSelection(ProgramState& state) : state_(state) {
     setObjectName(QStringLiteral("namesel"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -166,8 +166,9 @@ bool NameSelection::load() {
     // A second copy is refused before anything is shown or read.
     const std::optional<QString> refused = acquireInstanceLock();
     if (refused && !refused->isEmpty()) {
-        platform::msgBox(QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
-                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::msgBox(
+            QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
+            QStringLiteral("注意"), platform::MsgIcon::Critical);
         platform::endProgram(1);
         return false;
     }
@@ -303,7 +304,7 @@ void NameSelection::signIn() {
     const QString selected = chosenName_->text();
     const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
-        playSection(soundNoName);
+        state_.sounds.playSection(soundNoName);
         return;
     }
     state::session().signInSeconds =

@@ -80,12 +80,11 @@ class DrillScreenTest : public CoreFixture {
         ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("picture.txt"), lines));
 
         state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/snd/");
-        soundTable() = SoundTable{};
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
         for (int n : {1, 2, 3}) {
-            soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
-            soundTable()[n].count = QStringLiteral("1");
+            parts.sounds.table()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
+            parts.sounds.table()[n].count = QStringLiteral("1");
         }
-        soundFailures() = 0;
 
         state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
         state::course().levelCount = 4;
@@ -116,7 +115,6 @@ class DrillScreenTest : public CoreFixture {
         for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
         resultsTables().bestTime(1, 7) = course::kNoRecord;
         resultsTables().levelBestTime(1) = course::kNoRecord;
-        soundTable() = SoundTable{};
         platform::setRandom(nullptr);
         platform::setMedia(nullptr);
         CoreFixture::TearDown();
@@ -193,7 +191,7 @@ class DrillScreenTest : public CoreFixture {
     platform::RecordingMedia media;
     platform::SequenceRandom random{
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
-    TestFlow flow;
+    TestFlow flow{parts};
     int level = 1;
     QPointer<DrillScreen> kept;
 };

@@ -84,7 +84,8 @@ class NameSelectionTest : public ::testing::Test {
         state::course().levelTargets[1].freeWindowDays = 7;
         // An empty results log: no student has results yet.
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), QByteArray()));
-        soundTable()[soundNoName] = {
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
+        parts.sounds.table()[soundNoName] = {
             QStringLiteral("間違い音2"), {QStringLiteral("buzz")}, QStringLiteral("1")};
     }
 
@@ -93,7 +94,6 @@ class NameSelectionTest : public ::testing::Test {
         if (NameChangeWindow* names = programFlow().nameChangeWindow()) names->close();
         QCoreApplication::processEvents();
         restorePlatformDefaults();
-        soundTable() = SoundTable{};
         state::resetRunState();
     }
 
@@ -161,7 +161,8 @@ class NameSelectionTest : public ::testing::Test {
     platform::SequenceRandom random{{0.0}};
     platform::RecordingShell shell;
     std::vector<int> endCodes;
-    TestFlow flow;
+    ProgramState parts;
+    TestFlow flow{parts};
 };
 
 TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {

@@ -29,13 +29,12 @@ class ScreenFixture : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         platform::setMedia(&media);
-        savedSounds = soundTable();
-        soundFailures() = 0;
         state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/sound/");
-        soundTable()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
-        soundTable()[soundPersonalBest].count = QStringLiteral("1");
-        soundTable()[soundNoRecord].files = QStringList{QStringLiteral("again")};
-        soundTable()[soundNoRecord].count = QStringLiteral("1");
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
+        parts.sounds.table()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
+        parts.sounds.table()[soundPersonalBest].count = QStringLiteral("1");
+        parts.sounds.table()[soundNoRecord].files = QStringList{QStringLiteral("again")};
+        parts.sounds.table()[soundNoRecord].count = QStringLiteral("1");
 
         catalogue::setTitle();
         catalogue::fillLevelTables();
@@ -69,8 +68,6 @@ class ScreenFixture : public CoreFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        soundTable() = savedSounds;
-        soundFailures() = 0;
         platform::setMedia(nullptr);
         homeFirstColumn() = 0;
         CoreFixture::TearDown();
@@ -102,6 +99,5 @@ class ScreenFixture : public CoreFixture {
     }
 
     platform::RecordingMedia media;
-    TestFlow flow;
-    SoundTable savedSounds;
+    TestFlow flow{parts};
 };

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "sound/sound.h"
+
+// What the program keeps while it runs. The program owns it; the flow hands it to the
+// screens it makes, and each screen keeps a reference for as long as it lives.
+struct ProgramState {
+    Sounds sounds;
+};
