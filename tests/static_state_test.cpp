@@ -51,8 +51,6 @@ const std::set<QString> kNotYetOwned = {
     QStringLiteral("platform/shared_files.cpp real"),
     QStringLiteral("platform/shared_files.cpp g_files"),
     QStringLiteral("platform/wait.cpp g_waitHandler"),
-    QStringLiteral("results/statistics.cpp tables"),
-    QStringLiteral("results/statistics.cpp bytes"),
     QStringLiteral("roster/name_selection_gui.cpp held"),
     QStringLiteral("state/course.cpp theCourse"),
     QStringLiteral("state/roster.cpp theRoster"),

@@ -91,7 +91,7 @@ void ProgramFlow::closeNameSelection() {
 
 void ProgramFlow::showHomeScreen() {
     retireRunScreens();
-    if (!home_) home_ = new HomeScreen;
+    if (!home_) home_ = new HomeScreen(state_);
     home_->keepListChoicesIn(listChoices_);
     bringToFront(home_);
     whenShown(home_.data(), &HomeScreen::activate);

@@ -167,7 +167,7 @@ void DrillScreen::prepareScreen() {
     studentName_->setText(state::session().currentStudentName.trimmed());
     levelName_->setText(state::course().levelNames[level]);
 
-    ResultsTables& tables = resultsTables();
+    ResultsTables& tables = state_.tables;
     const float levelCount = tables.todayCount(level, student);
     const qint64 todayTotal =
         course::todayTotal(course::TodayTotal::DrillScreen, state::course().levelCount,
@@ -357,8 +357,9 @@ void DrillScreen::endDrill() {
     }
     drillClock_->stop();
     // A run the family's files cannot take is kept on this computer: told, then on.
-    outcome_ = recordResult(FinishedRun{state::session().currentStudentNo,
-                                        static_cast<qint16>(level_), run_.resultTime()});
+    outcome_ =
+        recordResult(state_.tables, FinishedRun{state::session().currentStudentNo,
+                                                static_cast<qint16>(level_), run_.resultTime()});
     outcome_.endReason = run_.endReason;
     if (!outcome_.keeping.message.isEmpty())
         platform::msgBox(outcome_.keeping.message, platform::kMakerName,

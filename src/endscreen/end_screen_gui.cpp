@@ -178,11 +178,11 @@ void EndScreen::evaluate() {
     const LevelTarget& target = state::course().levelTargets[level];
     const int topLevel = static_cast<int>(state::course().topLevel);
     const bool atTopLevel = level == topLevel;
-    ResultsTables& stats = resultsTables();
+    ResultsTables& stats = state_.tables;
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics(lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait());
 
     // 3.
     const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
@@ -267,7 +267,7 @@ void EndScreen::secondPhase() {
         return;
     }
     const LevelTarget& target = state::course().levelTargets[level];
-    ResultsTables& stats = resultsTables();
+    ResultsTables& stats = state_.tables;
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
         enoughPractice(target, levelFiguresOf(stats, level, s)),
         levelCleared(target, levelFiguresOf(stats, level, s)),

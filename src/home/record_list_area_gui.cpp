@@ -17,6 +17,7 @@
 #include "records/record_lists.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 using records::PointsOrder;
@@ -215,7 +216,7 @@ bool RecordListArea::buildRanking(int level) {
     const RankingKind kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
     const records::RankingList ranking =
-        records::rankingList(resultsTables(), level, kind, order, gradeGroup_->currentText());
+        records::rankingList(state_.tables, level, kind, order, gradeGroup_->currentText());
 
     list->clear();
     list->setLines(ranking.lines);

@@ -66,9 +66,8 @@ std::optional<QString> acquireInstanceLock() {
     return held.lock->failure();
 }
 
-StudentFigures figuresOf(int studentNo) {
+StudentFigures figuresOf(ResultsTables& t, int studentNo) {
     StudentFigures f;
-    ResultsTables& t = resultsTables();
     for (int level = 1; level <= kMaxLevel; ++level) {
         f.todayCount += t.todayCount(level, studentNo);
         f.todayPoints += t.todayPoints(level, studentNo);
@@ -200,7 +199,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    buildStatistics(lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait());
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -209,8 +208,8 @@ void NameSelection::refreshNameList() {
 
     std::vector<QString> rows;
     const bool loaded = loadRoster([&](const RosterEntry& entry, const QString&) {
-        rows.push_back(
-            sortRow(entry, gradeOf(entry.birthYear), displayMode_, figuresOf(entry.studentNo)));
+        rows.push_back(sortRow(entry, gradeOf(entry.birthYear), displayMode_,
+                               figuresOf(state_.tables, entry.studentNo)));
     });
     if (!loaded) return;
     sortRows(rows);

@@ -112,9 +112,6 @@ class DrillScreenTest : public CoreFixture {
         delete kept.data();
         QCoreApplication::processEvents();
         platform::setWaitHandler(nullptr);
-        for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
-        resultsTables().bestTime(1, 7) = course::kNoRecord;
-        resultsTables().levelBestTime(1) = course::kNoRecord;
         platform::setRandom(nullptr);
         platform::setMedia(nullptr);
         CoreFixture::TearDown();
@@ -316,9 +313,9 @@ TEST_F(DrillScreenTest, CoversScreensOfAnySizeWithTheDesignCentred) {
 
 TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
     state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチならびタッチ");
-    resultsTables().todayCount(1, 7) = 2;
-    resultsTables().todayCount(3, 7) = 1;
-    resultsTables().todayCount(15, 7) = 1;
+    parts.tables.todayCount(1, 7) = 2;
+    parts.tables.todayCount(3, 7) = 1;
+    parts.tables.todayCount(15, 7) = 1;
     state::session().signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
     DrillScreen* frm = open();
     EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
