@@ -52,8 +52,8 @@ void setUpProgram(const QTemporaryDir& dir, ProgramState& program) {
         state::course().levelTargets[level].passTime = 30;
         state::course().levelTargets[level].secondTime = 3600;
     }
-    state::session().currentStudentNo = 1;
-    state::session().currentStudentName = QStringLiteral("山田花子");
+    program.session.currentStudentNo = 1;
+    program.session.currentStudentName = QStringLiteral("山田花子");
 }
 
 void BM_NextProblemAfterTenthPress(benchmark::State& state) {

@@ -157,9 +157,9 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     }
 
-    state::session().currentStudentNo = 1;
-    state::session().currentStudentName = QStringLiteral("山田花子");
-    state::session().signInMonotonicMs = platform::clock().monotonicMs();
+    program.state().session.currentStudentNo = 1;
+    program.state().session.currentStudentName = QStringLiteral("山田花子");
+    program.state().session.signInMonotonicMs = platform::clock().monotonicMs();
     QList<double> homeTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;

@@ -54,7 +54,6 @@ const std::set<QString> kNotYetOwned = {
     QStringLiteral("roster/name_selection_gui.cpp held"),
     QStringLiteral("state/course.cpp theCourse"),
     QStringLiteral("state/roster.cpp theRoster"),
-    QStringLiteral("state/session.cpp current"),
     QStringLiteral("state/settings.cpp theSettings"),
     QStringLiteral("widgets/screen_navigator_gui.cpp g_idleFlow"),
     QStringLiteral("widgets/screen_navigator_gui.cpp g_flow"),

@@ -140,7 +140,7 @@ void DrillScreen::prepareScreen() {
     run_.endHandled = false;
 
     const int level = level_;
-    const int student = state::session().currentStudentNo;
+    const int student = state_.session.currentStudentNo;
     if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent) {
         throw platform::RuntimeError(
             platform::errSubscriptOutOfRange, QString(),
@@ -164,7 +164,7 @@ void DrillScreen::prepareScreen() {
 
     title_->setText(state::settings().drillTitle);
     title_->setFont(widgets::gothicFont(state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
-    studentName_->setText(state::session().currentStudentName.trimmed());
+    studentName_->setText(state_.session.currentStudentName.trimmed());
     levelName_->setText(state::course().levelNames[level]);
 
     ResultsTables& tables = state_.tables;
@@ -314,8 +314,8 @@ void DrillScreen::setBarWidth(QWidget* bar, double widthTwips) {
 
 int DrillScreen::minutesSinceSignIn() const {
     return drill::minutesSinceSignIn(
-        platform::clock().monotonicMs(), state::session().signInMonotonicMs,
-        platform::secondsSinceMidnight(), state::session().signInSeconds);
+        platform::clock().monotonicMs(), state_.session.signInMonotonicMs,
+        platform::secondsSinceMidnight(), state_.session.signInSeconds);
 }
 
 void DrillScreen::drillClockTick() {
@@ -358,7 +358,7 @@ void DrillScreen::endDrill() {
     drillClock_->stop();
     // A run the family's files cannot take is kept on this computer: told, then on.
     outcome_ =
-        recordResult(state_.tables, FinishedRun{state::session().currentStudentNo,
+        recordResult(state_.tables, FinishedRun{state_.session.currentStudentNo,
                                                 static_cast<qint16>(level_), run_.resultTime()});
     outcome_.endReason = run_.endReason;
     if (!outcome_.keeping.message.isEmpty())

@@ -202,7 +202,7 @@ void EndScreen::evaluate() {
     result_->setText(evaluation::resultLine(t));
 
     // 8.
-    studentName_->setText(trimSpaces(state::session().currentStudentName));
+    studentName_->setText(trimSpaces(state_.session.currentStudentName));
     title_->setText(state::settings().drillTitle);
     levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
@@ -271,7 +271,7 @@ void EndScreen::secondPhase() {
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
         enoughPractice(target, levelFiguresOf(stats, level, s)),
         levelCleared(target, levelFiguresOf(stats, level, s)),
-        level == static_cast<int>(state::course().topLevel), state::session().goalCleared != 0);
+        level == static_cast<int>(state::course().topLevel), state_.session.goalCleared != 0);
     switch (phase.label2) {
         case evaluation::Label2Change::Keep:
             break;

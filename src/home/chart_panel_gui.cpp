@@ -106,7 +106,7 @@ ChartPanel::ChartPanel(QWidget* screen, ProgramState& state) : QObject(screen), 
         makeButton(panel_, QStringLiteral("reportButton"), QStringLiteral("成績の記録"),
                    twRect(x + 1320, 1260, 2160, 420));
     connect(report, &QPushButton::clicked, this, [this] {
-        screenFlow().showProgressReport(state::session().currentStudentNo, panel_->window());
+        screenFlow().showProgressReport(state_.session.currentStudentNo, panel_->window());
     });
     otherStudents_ =
         makeButton(panel_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
@@ -137,7 +137,7 @@ ChartPanel::ChartPanel(QWidget* screen, ProgramState& state) : QObject(screen), 
 }
 
 void ChartPanel::open() {
-    chartStudentNo_ = state::session().currentStudentNo;
+    chartStudentNo_ = state_.session.currentStudentNo;
     students_->hide();
     otherStudents_->show();
     {
@@ -166,7 +166,7 @@ void ChartPanel::prepareForOwnRuns(int levelCount) {
     fillStudentList();
     levels_->clear();
     for (int level = 1; level <= levelCount; ++level) levels_->addItem(QString::number(level));
-    chartStudentNo_ = state::session().currentStudentNo;
+    chartStudentNo_ = state_.session.currentStudentNo;
 }
 
 ChartChoice ChartPanel::choice() const {

@@ -143,12 +143,12 @@ void HomeScreen::activate() {
 
     // 2. The teacher's print button of the charts.
     charts_->setTeacherPrintVisible(
-        state::session().currentStudentName.contains(QStringLiteral("先生")));
+        state_.session.currentStudentName.contains(QStringLiteral("先生")));
 
     // 3.
-    signedInFor_->setText(homelines::signInLine(drill::minutesSinceSignIn(
-        platform::clock().monotonicMs(), state::session().signInMonotonicMs,
-        platform::secondsSinceMidnight(), state::session().signInSeconds)));
+    signedInFor_->setText(homelines::signInLine(
+        drill::minutesSinceSignIn(platform::clock().monotonicMs(), state_.session.signInMonotonicMs,
+                                  platform::secondsSinceMidnight(), state_.session.signInSeconds)));
     showBusyPanel();
     busyPanel_->repaint();
     recordLists_->captionRankingChoices();
@@ -157,7 +157,7 @@ void HomeScreen::activate() {
     screenFlow().closeNameSelection();
     buildStatistics(state_.tables, lockedLogWait());
     ResultsTables& stats = state_.tables;
-    const int s = state::session().currentStudentNo;
+    const int s = state_.session.currentStudentNo;
 
     // 5.
     todayTotal_->setText(homelines::todayTotalLine(
@@ -173,8 +173,8 @@ void HomeScreen::activate() {
 
     // 8.
     recordLists_->hideWaitPanel();
-    student_->setText(homelines::studentLine(state::session().currentGradeLabel,
-                                             state::session().currentStudentName));
+    student_->setText(homelines::studentLine(state_.session.currentGradeLabel,
+                                             state_.session.currentStudentName));
     classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
     title_->setText(state::settings().drillTitle);
     title_->setFont(
@@ -206,7 +206,7 @@ void HomeScreen::showBusyPanel() {
 
 void HomeScreen::applyLevelLocks() {
     const bool goalCleared = columns_->applyLocks(state_.tables);
-    state::session().goalCleared = goalCleared ? 1 : 0;
+    state_.session.goalCleared = goalCleared ? 1 : 0;
     explanation_->showFreePracticeNotice();
     recordLists_->raiseWaitPanel();
 }

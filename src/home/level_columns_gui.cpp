@@ -141,7 +141,7 @@ void LevelColumns::fillTargets(int level) {
     c.startButton->setText(QStringLiteral("ｽﾀｰﾄ(&") + QString::number(level) + QStringLiteral(")"));
     c.targets->setText(homelines::targetsLine(t));
     c.clearWindow->setText(
-        homelines::clearWindowLine(t, state_.tables, level, state::session().currentStudentNo));
+        homelines::clearWindowLine(t, state_.tables, level, state_.session.currentStudentNo));
 }
 
 void LevelColumns::layout() {
@@ -177,7 +177,7 @@ void LevelColumns::scrollToRemembered() {
 }
 
 bool LevelColumns::applyLocks(const ResultsTables& stats) {
-    const LevelLocks locks = computeLevelLocks(levelLockInputOfSession(stats));
+    const LevelLocks locks = computeLevelLocks(levelLockInputOfSession(stats, state_.session));
     for (int level = 1; level <= levelCount_; ++level) {
         columns_[level].startButton->setEnabled(locks.startEnabled[level]);
         columns_[level].marker->setVisible(locks.markerVisible[level]);

@@ -6,7 +6,6 @@
 #include "platform/dates.h"
 #include "results/statistics.h"
 #include "state/course.h"
-#include "state/session.h"
 #include "state/settings.h"
 
 bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait) {
@@ -23,7 +22,6 @@ CardRanks chartCardRanks(const ResultsTables& stats, int level, int studentNo,
     request.level = level;
     request.roster = records::sharedRosterView();
     request.inGradeGroup = records::gradeGroupPredicate(choice.gradeGroup);
-    request.currentStudentNo = state::session().currentStudentNo;
 
     request.kind = records::RankingKind::Times;
     for (const records::RankingRow& row : records::buildRanking(stats, request)) {

@@ -306,14 +306,14 @@ void NameSelection::signIn() {
         state_.sounds.playSection(soundNoName);
         return;
     }
-    state::session().signInSeconds =
+    state_.session.signInSeconds =
         static_cast<double>(platform::roundHalfEven(platform::secondsSinceMidnight()));
-    state::session().signInMonotonicMs = platform::clock().monotonicMs();
-    state::session().currentStudentNo = static_cast<qint16>(no);
-    state::session().currentStudentName =
-        state::roster().studentNames[state::session().currentStudentNo];
-    state::session().currentGradeLabel =
-        state::roster().studentGradeLabels[state::session().currentStudentNo];
+    state_.session.signInMonotonicMs = platform::clock().monotonicMs();
+    state_.session.currentStudentNo = static_cast<qint16>(no);
+    state_.session.currentStudentName =
+        state::roster().studentNames[state_.session.currentStudentNo];
+    state_.session.currentGradeLabel =
+        state::roster().studentGradeLabels[state_.session.currentStudentNo];
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();

@@ -99,8 +99,8 @@ class DrillScreenTest : public CoreFixture {
             state::course().levelTargets[lv].clearCount = 3;
             state::course().levelTargets[lv].pointWeight = 1;
         }
-        state::session().currentStudentNo = 7;
-        state::session().currentStudentName = QStringLiteral("  山田 花子  ");
+        parts.session.currentStudentNo = 7;
+        parts.session.currentStudentName = QStringLiteral("  山田 花子  ");
         state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
         state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
         flow.holdBack({TestFlow::ShowEnd, TestFlow::ShowHome, TestFlow::CloseHome,
@@ -316,7 +316,7 @@ TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
     parts.tables.todayCount(1, 7) = 2;
     parts.tables.todayCount(3, 7) = 1;
     parts.tables.todayCount(15, 7) = 1;
-    state::session().signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
+    parts.session.signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
     DrillScreen* frm = open();
     EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
               platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14).pixelSize());
@@ -514,8 +514,7 @@ TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
 
 TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {
     steps.setNow(QDateTime(QDate(2026, 12, 8), QTime(23, 59, 50)));
-    state::session().signInSeconds =
-        23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
+    parts.session.signInSeconds = 23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
     DrillScreen* frm = open();
     EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("4"));
     for (int p = 1; p <= 5; ++p) {

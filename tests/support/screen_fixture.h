@@ -50,10 +50,10 @@ class ScreenFixture : public CoreFixture {
             t.clearWindowDays = 7;
             t.freeWindowDays = 7;
         }
-        state::session().currentStudentNo = kStudent;
-        state::session().currentStudentName = QStringLiteral("山田花子                ").left(20);
-        state::session().currentGradeLabel = QStringLiteral("小2");
-        state::session().signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
+        parts.session.currentStudentNo = kStudent;
+        parts.session.currentStudentName = QStringLiteral("山田花子                ").left(20);
+        parts.session.currentGradeLabel = QStringLiteral("小2");
+        parts.session.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
         flow.holdBack({TestFlow::CloseNameSelection, TestFlow::ShowNameSelection,
                        TestFlow::ShowWait, TestFlow::CloseWait});
