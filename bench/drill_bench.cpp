@@ -14,14 +14,14 @@
 #include "platform/geometry.h"
 #include "platform/media.h"
 #include "platform/program.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/session.h"
 #include "state/settings.h"
+#include "widgets/program_state.h"
 
 namespace {
 
-void setUpProgram(const QTemporaryDir& dir) {
+void setUpProgram(const QTemporaryDir& dir, ProgramState& program) {
     state::resetRunState();
     const QString prog = dir.path() + QStringLiteral("/prog/");
     QDir().mkpath(prog);
@@ -43,8 +43,8 @@ void setUpProgram(const QTemporaryDir& dir) {
     file.write(config);
     file.close();
     for (int n : {1, 2, 3}) {
-        soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
-        soundTable()[n].count = QStringLiteral("1");
+        program.sounds.table()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
+        program.sounds.table()[n].count = QStringLiteral("1");
     }
     state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
     for (int level = 1; level <= 4; ++level) {
@@ -52,17 +52,18 @@ void setUpProgram(const QTemporaryDir& dir) {
         state::course().levelTargets[level].passTime = 30;
         state::course().levelTargets[level].secondTime = 3600;
     }
-    state::session().currentStudentNo = 1;
-    state::session().currentStudentName = QStringLiteral("山田花子");
+    program.session.currentStudentNo = 1;
+    program.session.currentStudentName = QStringLiteral("山田花子");
 }
 
 void BM_NextProblemAfterTenthPress(benchmark::State& state) {
     QTemporaryDir dir;
-    setUpProgram(dir);
+    ProgramState program;
+    setUpProgram(dir, program);
     platform::RecordingMedia media;
     platform::setMedia(&media);
     platform::setEndHandler([](int) {});
-    auto* frm = new DrillScreen(4);
+    auto* frm = new DrillScreen(program, 4);
     frm->show();
     QCoreApplication::processEvents();
     if (platform::programEnding()) {

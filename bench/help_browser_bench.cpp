@@ -24,6 +24,7 @@
 #include "platform/application_gui.h"
 #include "platform/geometry.h"
 #include "state/settings.h"
+#include "widgets/program_state.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
     platform::Application app(argc, argv);
     platform::installFontSubstitutes();
     state::settingsAtStartUp().programFolder = programDir + u'/';
-    ProgramFlow flow;
+    ProgramState state;
+    ProgramFlow flow(state);
     setScreenFlow(&flow);
     PagePainted page;
     if (loops == 0) {

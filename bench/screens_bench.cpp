@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
     platform::setMessageBoxes(&boxes);
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
-    installProgram();
-    if (!startProgram(programDir)) return 1;
+    Program program(Program::Platform::Installed);
+    if (!program.start(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
     screenFlow().closeNameSelection();
     QCoreApplication::processEvents();
@@ -161,9 +161,9 @@ int main(int argc, char** argv) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    state::session().currentStudentNo = 1;
-    state::session().currentStudentName = QStringLiteral("山田花子");
-    state::session().signInMonotonicMs = platform::clock().monotonicMs();
+    program.state().session.currentStudentNo = 1;
+    program.state().session.currentStudentName = QStringLiteral("山田花子");
+    program.state().session.signInMonotonicMs = platform::clock().monotonicMs();
     QList<double> homeTimes;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;

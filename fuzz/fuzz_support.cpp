@@ -11,7 +11,6 @@
 #include "platform/messages.h"
 #include "platform/program.h"
 #include "platform/wait.h"
-#include "sound/sound.h"
 #include "state/session.h"
 #include "state/settings.h"
 
@@ -75,8 +74,6 @@ void freshProgram() {
     media.codes.clear();
     platform::resetProgramEnding();
     state::resetRunState();
-    soundTable() = SoundTable{};
-    soundFailures() = 0;
     state::settingsAtStartUp().programFolder = programFolder() + u'/';
     state::settingsAtStartUp().baseFolder = familyFolder();
     state::settingsAtStartUp().dataFolder = state::settingsAtStartUp().programFolder;

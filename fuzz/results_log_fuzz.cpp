@@ -22,10 +22,11 @@ int fuzzOne(const uint8_t* data, size_t size) {
     fuzzsupport::putFile(resultLogPath(), QByteArray(reinterpret_cast<const char*>(data),
                                                      static_cast<qsizetype>(size)));
     try {
-        buildStatistics();
+        ResultsTables tables;
+        buildStatistics(tables);
         // After a record outside the tables the program ends and nothing reads the
         // tables again.
-        const ResultsTables& tb = resultsTables();
+        const ResultsTables& tb = tables;
         if (!platform::programEnding()) {
             fuzzsupport::check(
                 tb.recordCount >= 0 && tb.recordCount <= static_cast<int>(size / kResultRecordSize),

@@ -15,11 +15,12 @@ int fuzzOne(const uint8_t* data, size_t size) {
         state::settingsAtStartUp().soundFolder + QStringLiteral("新音ファイル.txt"),
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     try {
-        loadSoundTable();
+        Sounds sounds;
+        sounds.load(state::settingsAtStartUp().soundFolder);
         platform::RecordingMedia& media = static_cast<platform::RecordingMedia&>(platform::media());
         media.codes = {platform::mediaFileNotFound, platform::mediaFileNotFound};
-        for (int n = 0; n <= 11 && !platform::programEnding(); ++n) playSection(n);
-        playFixed(QStringLiteral("最高1.wav"));
+        for (int n = 0; n <= 11 && !platform::programEnding(); ++n) sounds.playSection(n);
+        sounds.playFixed(QStringLiteral("最高1.wav"));
     } catch (const platform::RuntimeError&) {
     }
     return 0;

@@ -17,6 +17,7 @@
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/settings.h"
+#include "widgets/program_state.h"
 #include "widgets/wait_window_gui.h"
 
 namespace {
@@ -39,7 +40,8 @@ void whenShown(Window* window, void (Window::*then)()) {
 
 }  // namespace
 
-ProgramFlow::ProgramFlow() : listChoices_(std::make_shared<RecordListChoices>()) {}
+ProgramFlow::ProgramFlow(ProgramState& state)
+    : state_(state), listChoices_(std::make_shared<RecordListChoices>()) {}
 
 ProgramFlow::~ProgramFlow() {
     // What is still open goes with the flow; retired screens are deleted already or soon.
@@ -76,7 +78,7 @@ void ProgramFlow::showNameSelection() {
         whenShown(nameSelection_.data(), &NameSelection::activate);
         return;
     }
-    nameSelection_ = new NameSelection;
+    nameSelection_ = new NameSelection(state_);
     // A window closed while it loads may be retired already.
     if (!nameSelection_->load() && nameSelection_ && !nameSelection_->isVisible())
         retire(nameSelection_);
@@ -89,7 +91,7 @@ void ProgramFlow::closeNameSelection() {
 
 void ProgramFlow::showHomeScreen() {
     retireRunScreens();
-    if (!home_) home_ = new HomeScreen;
+    if (!home_) home_ = new HomeScreen(state_);
     home_->keepListChoicesIn(listChoices_);
     bringToFront(home_);
     whenShown(home_.data(), &HomeScreen::activate);
@@ -101,14 +103,14 @@ void ProgramFlow::closeHomeScreen() {
 
 void ProgramFlow::startDrill(int level) {
     retireRunScreens();
-    drill_ = new DrillScreen(level);
+    drill_ = new DrillScreen(state_, level);
     drill_->show();
 }
 
 void ProgramFlow::showEndScreen(const RunOutcome& outcome) {
     const RunOutcome run = outcome;  // it may live in the drill screen that makes way
     retireRunScreens();
-    end_ = new EndScreen(run);
+    end_ = new EndScreen(state_, run);
     bringToFront(end_);
     whenShown(end_.data(), &EndScreen::evaluate);
 }

@@ -13,6 +13,7 @@ class HomeScreen;
 class NameChangeWindow;
 class NameSelection;
 class ProgressReportWindow;
+struct ProgramState;
 struct RecordListChoices;
 class WaitWindow;
 
@@ -32,7 +33,7 @@ class WaitWindow;
 //        └───────────────────────────┘
 class ProgramFlow : public ScreenFlow {
   public:
-    ProgramFlow();
+    explicit ProgramFlow(ProgramState& state);
     ~ProgramFlow() override;
 
     void showNameSelection() override;
@@ -70,6 +71,7 @@ class ProgramFlow : public ScreenFlow {
     template <class Window>
     void retire(QPointer<Window>& slot);
 
+    ProgramState& state_;
     QPointer<NameSelection> nameSelection_;
     QPointer<HomeScreen> home_;
     QPointer<DrillScreen> drill_;

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
-#include <memory>
 
 #include "app/program_flow_gui.h"
 #include "app/program_options.h"
@@ -76,56 +75,29 @@ class WindowWatcher : public QObject {
     QTimer check_;
 };
 
-// The flow installProgram installed last; it holds the screens.
-std::unique_ptr<ProgramFlow>& installedFlow() {
-    static std::unique_ptr<ProgramFlow> flow;
-    return flow;
-}
-
-// What the program keeps while it runs: the screen flow and the sounds. Made after the
-// application object and gone before it, in one place: the windows, the flow, then the sounds,
-// whose clips Qt's multimedia frees through parts that live as long as the application.
-class ProgramParts {
-  public:
-    ProgramParts() {
-        platform::installWidgetPlatform(&sounds_);
-        platform::installInputHabits();
-        QApplication::setWindowIcon(widgets::programIcon());
-        setScreenFlow(&flow_);
-    }
-    ~ProgramParts() {
-        // The windows left open at the end go first, while all they may use still exists.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
-        for (const QPointer<QWidget>& w : windows) delete w.data();
-        setScreenFlow(nullptr);
-        platform::setMedia(nullptr);
-    }
-    ProgramParts(const ProgramParts&) = delete;
-    ProgramParts& operator=(const ProgramParts&) = delete;
-    platform::SoundEffectMedia& sounds() { return sounds_; }
-
-  private:
-    platform::SoundEffectMedia sounds_;
-    ProgramFlow flow_;
-};
-
 }  // namespace
 
-void installProgram() {
+Program::Program(Platform platform) : platform_(platform), flow_(state_) {
+    if (platform_ == Platform::Own) platform::installWidgetPlatform(&media_);
     platform::installInputHabits();
     QApplication::setWindowIcon(widgets::programIcon());
-    // A new flow each time: nothing a screen kept (the list choices) outlives an install.
-    setScreenFlow(nullptr);
-    installedFlow() = std::make_unique<ProgramFlow>();
-    setScreenFlow(installedFlow().get());
+    setScreenFlow(&flow_);
 }
 
-bool startProgram(const QString& programDir) {
+Program::~Program() {
+    // The windows left open at the end go first, while all they may use still exists.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
+    for (const QPointer<QWidget>& w : windows) delete w.data();
+    setScreenFlow(nullptr);
+    if (platform_ == Platform::Own) platform::setMedia(nullptr);
+}
+
+bool Program::start(const QString& programDir) {
     try {
         checkProgramFolder(programDir);
-        startUp(programDir);
-        screenFlow().showNameSelection();
+        startUp(programDir, state_);
+        flow_.showNameSelection();
     } catch (const platform::RuntimeError& e) {
         platform::reportRuntimeError(e);
     }
@@ -149,19 +121,19 @@ int runProgram(int& argc, char** argv, const QString& programDir,
         font.setPointSizeF(font.pointSizeF() * platform::screenScale());
         QApplication::setFont(font);
     }
-    ProgramParts parts;
+    Program program;
 
-    WindowWatcher watcher([firstShown = std::move(firstShown), &parts] {
+    WindowWatcher watcher([firstShown = std::move(firstShown), &program] {
         if (firstShown) firstShown();
-        QTimer::singleShot(kSoundModuleDelayMs, [&parts] {
-            if (!platform::programEnding()) parts.sounds().prepare();
+        QTimer::singleShot(kSoundModuleDelayMs, [&program] {
+            if (!platform::programEnding()) program.media().prepare();
         });
     });
     app.installEventFilter(&watcher);
 
     const QString folder =
         programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    if (!startProgram(folder)) return platform::programExitCode();
+    if (!program.start(folder)) return platform::programExitCode();
     const int code = app.exec();
     return platform::programEnding() ? platform::programExitCode() : code;
 }

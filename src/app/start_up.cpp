@@ -2,11 +2,11 @@
 
 #include "course/catalogue.h"
 #include "results/level_targets.h"
-#include "sound/sound.h"
+#include "state/settings.h"
 
-void startUp(const QString& programDir) {
+void startUp(const QString& programDir, ProgramState& state) {
     loadSettings(programDir);
     catalogue::setTitle();
     loadLevelTargets();
-    loadSoundTable();
+    state.sounds.load(state::settings().soundFolder);
 }

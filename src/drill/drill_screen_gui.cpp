@@ -24,13 +24,13 @@
 #include "platform/wait.h"
 #include "results/run_recording.h"
 #include "results/statistics.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -49,7 +49,8 @@ QRect DrillScreen::cardRectTwips(int i) {
     return QRect(kCardLeft[i], i <= 5 ? kUpperTop : kLowerTop, kCardWidth, kCardHeight);
 }
 
-DrillScreen::DrillScreen(int level) : QWidget(nullptr), level_(level) {
+DrillScreen::DrillScreen(ProgramState& state, int level)
+    : QWidget(nullptr), state_(state), level_(level) {
     setObjectName(QStringLiteral("MainFrm"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -139,7 +140,7 @@ void DrillScreen::prepareScreen() {
     run_.endHandled = false;
 
     const int level = level_;
-    const int student = state::session().currentStudentNo;
+    const int student = state_.session.currentStudentNo;
     if (level < 1 || level > kMaxLevel || student < 0 || student > kMaxStudent) {
         throw platform::RuntimeError(
             platform::errSubscriptOutOfRange, QString(),
@@ -163,10 +164,10 @@ void DrillScreen::prepareScreen() {
 
     title_->setText(state::settings().drillTitle);
     title_->setFont(widgets::gothicFont(state::settings().drillTitle.size() > 9 ? 14 : 16.8, true));
-    studentName_->setText(state::session().currentStudentName.trimmed());
+    studentName_->setText(state_.session.currentStudentName.trimmed());
     levelName_->setText(state::course().levelNames[level]);
 
-    ResultsTables& tables = resultsTables();
+    ResultsTables& tables = state_.tables;
     const float levelCount = tables.todayCount(level, student);
     const qint64 todayTotal =
         course::todayTotal(course::TodayTotal::DrillScreen, state::course().levelCount,
@@ -291,7 +292,7 @@ void DrillScreen::playThen(int section, std::function<void()> then) {
     const int signInLeft = signInClock_->isActive() ? signInClock_->remainingTime() : -1;
     drillClock_->stop();
     signInClock_->stop();
-    playSection(section, this, [=, this, then = std::move(then)] {
+    state_.sounds.playSection(section, this, [=, this, then = std::move(then)] {
         soundPlaying_ = false;
         if (then) then();
         // A tick that fell due during the sound comes at once, as the Windows timer's
@@ -317,8 +318,8 @@ void DrillScreen::setBarWidth(QWidget* bar, double widthTwips) {
 
 int DrillScreen::minutesSinceSignIn() const {
     return drill::minutesSinceSignIn(
-        platform::clock().monotonicMs(), state::session().signInMonotonicMs,
-        platform::secondsSinceMidnight(), state::session().signInSeconds);
+        platform::clock().monotonicMs(), state_.session.signInMonotonicMs,
+        platform::secondsSinceMidnight(), state_.session.signInSeconds);
 }
 
 void DrillScreen::drillClockTick() {
@@ -360,8 +361,9 @@ void DrillScreen::endDrill() {
     }
     drillClock_->stop();
     // A run the family's files cannot take is kept on this computer: told, then on.
-    outcome_ = recordResult(FinishedRun{state::session().currentStudentNo,
-                                        static_cast<qint16>(level_), run_.resultTime()});
+    outcome_ =
+        recordResult(state_.tables, FinishedRun{state_.session.currentStudentNo,
+                                                static_cast<qint16>(level_), run_.resultTime()});
     outcome_.endReason = run_.endReason;
     if (!outcome_.keeping.message.isEmpty())
         platform::msgBox(outcome_.keeping.message, platform::kMakerName,

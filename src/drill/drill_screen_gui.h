@@ -11,6 +11,7 @@
 #include "drill/problem.h"
 #include "results/run_recording.h"
 
+struct ProgramState;
 class QLabel;
 class QTimer;
 
@@ -41,7 +42,7 @@ class DrillScreen : public QWidget {
     // Screen rectangle (twips) of card i.
     static QRect cardRectTwips(int i);
 
-    explicit DrillScreen(int level);
+    DrillScreen(ProgramState& state, int level);
     ~DrillScreen() override;
 
     // What runs when the screen has come up: "picture.txt", the screen and level
@@ -77,6 +78,7 @@ class DrillScreen : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    ProgramState& state_;
     void buildStrip();
     void buildCardArea();
     void buildOverlay();

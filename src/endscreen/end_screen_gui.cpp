@@ -21,13 +21,13 @@
 #include "platform/program.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/accessible_names_gui.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -97,7 +97,8 @@ void EndScreen::closeEvent(QCloseEvent* event) {
     });
 }
 
-EndScreen::EndScreen(const RunOutcome& outcome) : QWidget(nullptr, Qt::Window), outcome_(outcome) {
+EndScreen::EndScreen(ProgramState& state, const RunOutcome& outcome)
+    : QWidget(nullptr, Qt::Window), state_(state), outcome_(outcome) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
     widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
@@ -177,11 +178,11 @@ void EndScreen::evaluate() {
     const LevelTarget& target = state::course().levelTargets[level];
     const int topLevel = static_cast<int>(state::course().topLevel);
     const bool atTopLevel = level == topLevel;
-    ResultsTables& stats = resultsTables();
+    ResultsTables& stats = state_.tables;
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics(lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait());
 
     // 3.
     const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
@@ -201,7 +202,7 @@ void EndScreen::evaluate() {
     result_->setText(evaluation::resultLine(t));
 
     // 8.
-    studentName_->setText(trimSpaces(state::session().currentStudentName));
+    studentName_->setText(trimSpaces(state_.session.currentStudentName));
     title_->setText(state::settings().drillTitle);
     levelName_->setText(state::course().levelNames[level]);
     levelAttempt_->setText(evaluation::levelAttemptText(stats.todayCount(level, s)));
@@ -229,19 +230,19 @@ void EndScreen::evaluate() {
     };
     const auto afterVerdictSound = [this, afterGoalSound, goalSound = marks.playGoalSound] {
         if (goalSound)
-            playFixed(QStringLiteral("合格.wav"), this, afterGoalSound);
+            state_.sounds.playFixed(QStringLiteral("合格.wav"), this, afterGoalSound);
         else
             afterGoalSound();
     };
     switch (verdict.sound) {
         case evaluation::VerdictSound::LevelBest:
-            playFixed(QStringLiteral("最高1.wav"), this, afterVerdictSound);
+            state_.sounds.playFixed(QStringLiteral("最高1.wav"), this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::PersonalBest:
-            playSection(soundPersonalBest, this, afterVerdictSound);
+            state_.sounds.playSection(soundPersonalBest, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::NoRecord:
-            playSection(soundNoRecord, this, afterVerdictSound);
+            state_.sounds.playSection(soundNoRecord, this, afterVerdictSound);
             break;
         case evaluation::VerdictSound::None:
             afterVerdictSound();
@@ -266,11 +267,11 @@ void EndScreen::secondPhase() {
         return;
     }
     const LevelTarget& target = state::course().levelTargets[level];
-    ResultsTables& stats = resultsTables();
+    ResultsTables& stats = state_.tables;
     const evaluation::SecondPhase phase = evaluation::secondPhaseFor(
         enoughPractice(target, levelFiguresOf(stats, level, s)),
         levelCleared(target, levelFiguresOf(stats, level, s)),
-        level == static_cast<int>(state::course().topLevel), state::session().goalCleared != 0);
+        level == static_cast<int>(state::course().topLevel), state_.session.goalCleared != 0);
     switch (phase.label2) {
         case evaluation::Label2Change::Keep:
             break;

@@ -4,6 +4,7 @@
 
 #include "results/run_recording.h"
 
+struct ProgramState;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -14,7 +15,7 @@ class QTimer;
 class EndScreen : public QWidget {
     Q_OBJECT
   public:
-    explicit EndScreen(const RunOutcome& outcome);
+    EndScreen(ProgramState& state, const RunOutcome& outcome);
     ~EndScreen() override;
 
     // The judgement of the run, once per show (the screen runs it when it comes up).
@@ -33,6 +34,7 @@ class EndScreen : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    ProgramState& state_;
     void buildControls();
 
     RunOutcome outcome_;

@@ -23,6 +23,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 using namespace homelayout;
@@ -70,7 +71,7 @@ QString studentName(int studentNo) {
 
 }  // namespace
 
-ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
+ChartPanel::ChartPanel(QWidget* screen, ProgramState& state) : QObject(screen), state_(state) {
     using platform::twRect;
     panel_ = new QFrame(screen);
     panel_->setObjectName(QStringLiteral("Picture11"));
@@ -105,7 +106,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
         makeButton(panel_, QStringLiteral("reportButton"), QStringLiteral("成績の記録"),
                    twRect(x + 1320, 1260, 2160, 420));
     connect(report, &QPushButton::clicked, this, [this] {
-        screenFlow().showProgressReport(state::session().currentStudentNo, panel_->window());
+        screenFlow().showProgressReport(state_.session.currentStudentNo, panel_->window());
     });
     otherStudents_ =
         makeButton(panel_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
@@ -136,7 +137,7 @@ ChartPanel::ChartPanel(QWidget* screen) : QObject(screen) {
 }
 
 void ChartPanel::open() {
-    chartStudentNo_ = state::session().currentStudentNo;
+    chartStudentNo_ = state_.session.currentStudentNo;
     students_->hide();
     otherStudents_->show();
     {
@@ -165,7 +166,7 @@ void ChartPanel::prepareForOwnRuns(int levelCount) {
     fillStudentList();
     levels_->clear();
     for (int level = 1; level <= levelCount; ++level) levels_->addItem(QString::number(level));
-    chartStudentNo_ = state::session().currentStudentNo;
+    chartStudentNo_ = state_.session.currentStudentNo;
 }
 
 ChartChoice ChartPanel::choice() const {
@@ -206,7 +207,8 @@ void ChartPanel::showSelected(bool print) {
 void ChartPanel::showCards(int studentNo) {
     std::vector<records::LogRun> runs;
     if (!readChartRuns(&runs, lockedLogWait())) return;
-    std::vector<ChartPage> pages = chartPages(runs, studentNo, selectedLevels(), choice());
+    std::vector<ChartPage> pages =
+        chartPages(state_.tables, runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
                          widgets::gothicFont(chartFontSize_),
                          chartHeader(studentName(studentNo), state::settings().classroomName));
@@ -225,7 +227,7 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::vector<ChartPage> pages;
     std::vector<QString> headers;  // each page names its student
     for (int student : students) {
-        std::vector<ChartPage> own = chartPages(runs, student, levels, chosen);
+        std::vector<ChartPage> own = chartPages(state_.tables, runs, student, levels, chosen);
         headers.insert(headers.end(), own.size(),
                        chartHeader(studentName(student), state::settings().classroomName, today));
         std::move(own.begin(), own.end(), std::back_inserter(pages));

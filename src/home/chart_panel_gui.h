@@ -6,6 +6,7 @@
 
 #include "records/chart_source.h"
 
+struct ProgramState;
 class ChartSurface;
 class QFrame;
 class QListWidget;
@@ -17,7 +18,7 @@ class QWidget;
 class ChartPanel : public QObject {
     Q_OBJECT
   public:
-    explicit ChartPanel(QWidget* screen);
+    ChartPanel(QWidget* screen, ProgramState& state);
 
     QFrame* panel() const { return panel_; }
     // Opens the panel for the signed-in student with the first three levels selected.
@@ -36,6 +37,7 @@ class ChartPanel : public QObject {
     void prepareForOwnRuns(int levelCount);
 
   private:
+    ProgramState& state_;
     // The cards of the selected levels for one student on screen (the last screenful stays)
     // or for the students on the printer, one job, each student from a new page.
     void showCards(int studentNo);

@@ -30,6 +30,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 #include "widgets/wait_window_gui.h"
 
@@ -45,7 +46,7 @@ void HomeScreen::closeEvent(QCloseEvent* event) {
     });
 }
 
-HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
+HomeScreen::HomeScreen(ProgramState& state) : QWidget(nullptr, Qt::Window), state_(state) {
     setObjectName(QStringLiteral("seisekitime1"));
     widgets::setProgramTitle(this);
     widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
@@ -56,17 +57,18 @@ HomeScreen::HomeScreen() : QWidget(nullptr, Qt::Window) {
     // order: heading, columns, the lists' wait panel, explanation, list choices, charts,
     // and the busy panel over everything.
     buildHeading();
-    columns_ = new LevelColumns(this, std::clamp<int>(state::course().levelCount, 0, kMaxLevel),
-                                [this](int level, LevelColumns::StartBy by) {
-                                    if (by == LevelColumns::StartBy::Button)
-                                        startFromButton(level);
-                                    else
-                                        startFromLabel(level);
-                                });
-    recordLists_ = new RecordListArea(this, columns_);
+    columns_ =
+        new LevelColumns(this, state_, std::clamp<int>(state::course().levelCount, 0, kMaxLevel),
+                         [this](int level, LevelColumns::StartBy by) {
+                             if (by == LevelColumns::StartBy::Button)
+                                 startFromButton(level);
+                             else
+                                 startFromLabel(level);
+                         });
+    recordLists_ = new RecordListArea(this, state_, columns_);
     explanation_ = new ExplanationPanel(this);
     recordLists_->buildChoices();
-    charts_ = new ChartPanel(this);
+    charts_ = new ChartPanel(this, state_);
     recordLists_->setBackButton(back_);
     recordLists_->setChartPanel(charts_->panel());
     recordLists_->setOwnRunsPreparation(
@@ -141,21 +143,21 @@ void HomeScreen::activate() {
 
     // 2. The teacher's print button of the charts.
     charts_->setTeacherPrintVisible(
-        state::session().currentStudentName.contains(QStringLiteral("先生")));
+        state_.session.currentStudentName.contains(QStringLiteral("先生")));
 
     // 3.
-    signedInFor_->setText(homelines::signInLine(drill::minutesSinceSignIn(
-        platform::clock().monotonicMs(), state::session().signInMonotonicMs,
-        platform::secondsSinceMidnight(), state::session().signInSeconds)));
+    signedInFor_->setText(homelines::signInLine(
+        drill::minutesSinceSignIn(platform::clock().monotonicMs(), state_.session.signInMonotonicMs,
+                                  platform::secondsSinceMidnight(), state_.session.signInSeconds)));
     showBusyPanel();
     busyPanel_->repaint();
     recordLists_->captionRankingChoices();
 
     // 4.
     screenFlow().closeNameSelection();
-    buildStatistics(lockedLogWait());
-    ResultsTables& stats = resultsTables();
-    const int s = state::session().currentStudentNo;
+    buildStatistics(state_.tables, lockedLogWait());
+    ResultsTables& stats = state_.tables;
+    const int s = state_.session.currentStudentNo;
 
     // 5.
     todayTotal_->setText(homelines::todayTotalLine(
@@ -171,8 +173,8 @@ void HomeScreen::activate() {
 
     // 8.
     recordLists_->hideWaitPanel();
-    student_->setText(homelines::studentLine(state::session().currentGradeLabel,
-                                             state::session().currentStudentName));
+    student_->setText(homelines::studentLine(state_.session.currentGradeLabel,
+                                             state_.session.currentStudentName));
     classroom_->setText(homelines::classroomLine(state::settings().classroomName, s));
     title_->setText(state::settings().drillTitle);
     title_->setFont(
@@ -203,8 +205,8 @@ void HomeScreen::showBusyPanel() {
 }
 
 void HomeScreen::applyLevelLocks() {
-    const bool goalCleared = columns_->applyLocks(resultsTables());
-    state::session().goalCleared = goalCleared ? 1 : 0;
+    const bool goalCleared = columns_->applyLocks(state_.tables);
+    state_.session.goalCleared = goalCleared ? 1 : 0;
     explanation_->showFreePracticeNotice();
     recordLists_->raiseWaitPanel();
 }

@@ -11,6 +11,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class RecordListArea;
+struct ProgramState;
 struct RecordListChoices;
 
 // The student's home screen: a heading with the student and the day's totals, one column
@@ -19,7 +20,7 @@ struct RecordListChoices;
 class HomeScreen : public QWidget {
     Q_OBJECT
   public:
-    HomeScreen();
+    explicit HomeScreen(ProgramState& state);
     ~HomeScreen() override;
 
     // What runs each time the flow brings the screen to the front.
@@ -45,6 +46,7 @@ class HomeScreen : public QWidget {
     void startFromLabel(int level);
     void backToNameSelection();
 
+    ProgramState& state_;
     bool activating_ = false;
     bool starting_ = false;
     bool closeAsked_ = false;  // closed by the user before "戻る" was there

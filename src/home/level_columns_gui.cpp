@@ -21,6 +21,7 @@
 #include "state/course.h"
 #include "state/session.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 
 using namespace homelayout;
 
@@ -37,8 +38,13 @@ int& homeFirstColumn() {
     return first;
 }
 
-LevelColumns::LevelColumns(QWidget* screen, int levelCount, StartRequest onStart)
-    : QObject(screen), screen_(screen), levelCount_(levelCount), onStart_(std::move(onStart)) {
+LevelColumns::LevelColumns(QWidget* screen, ProgramState& state, int levelCount,
+                           StartRequest onStart)
+    : QObject(screen),
+      screen_(screen),
+      state_(state),
+      levelCount_(levelCount),
+      onStart_(std::move(onStart)) {
     using platform::twRect;
 
     firstColumnBar_ = new QScrollBar(Qt::Horizontal, screen);
@@ -135,7 +141,7 @@ void LevelColumns::fillTargets(int level) {
     c.startButton->setText(QStringLiteral("ｽﾀｰﾄ(&") + QString::number(level) + QStringLiteral(")"));
     c.targets->setText(homelines::targetsLine(t));
     c.clearWindow->setText(
-        homelines::clearWindowLine(t, resultsTables(), level, state::session().currentStudentNo));
+        homelines::clearWindowLine(t, state_.tables, level, state_.session.currentStudentNo));
 }
 
 void LevelColumns::layout() {
@@ -171,7 +177,7 @@ void LevelColumns::scrollToRemembered() {
 }
 
 bool LevelColumns::applyLocks(const ResultsTables& stats) {
-    const LevelLocks locks = computeLevelLocks(levelLockInputOfSession(stats));
+    const LevelLocks locks = computeLevelLocks(levelLockInputOfSession(stats, state_.session));
     for (int level = 1; level <= levelCount_; ++level) {
         columns_[level].startButton->setEnabled(locks.startEnabled[level]);
         columns_[level].marker->setVisible(locks.markerVisible[level]);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+struct ProgramState;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -23,7 +24,7 @@ class LevelColumns : public QObject {
     enum class StartBy { Button, Name };
     using StartRequest = std::function<void(int level, StartBy by)>;
 
-    LevelColumns(QWidget* screen, int levelCount, StartRequest onStart);
+    LevelColumns(QWidget* screen, ProgramState& state, int levelCount, StartRequest onStart);
 
     int levelCount() const { return levelCount_; }
 
@@ -78,6 +79,7 @@ class LevelColumns : public QObject {
     void fillTargets(int level);
 
     QWidget* screen_;
+    ProgramState& state_;
     int levelCount_;
     StartRequest onStart_;
     std::vector<Column> columns_;             // index = level (0 unused)

@@ -3,9 +3,8 @@
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "state/course.h"
-#include "state/session.h"
 
-LevelLockInput levelLockInputOfSession(const ResultsTables& stats) {
+LevelLockInput levelLockInputOfSession(const ResultsTables& stats, const state::Session& session) {
     const state::Course& course = state::course();
     LevelLockInput in;
     in.levelCount = course.levelCount;
@@ -13,7 +12,7 @@ LevelLockInput levelLockInputOfSession(const ResultsTables& stats) {
     in.practice = course.practice;
     in.targets = &course.levelTargets;
     for (int level = 1; level <= kMaxLevel; ++level)
-        in.figures[level] = levelFiguresOf(stats, level, state::session().currentStudentNo);
-    in.studentName = trimSpaces(state::session().currentStudentName);
+        in.figures[level] = levelFiguresOf(stats, level, session.currentStudentNo);
+    in.studentName = trimSpaces(session.currentStudentName);
     return in;
 }

@@ -17,6 +17,7 @@
 #include "records/record_lists.h"
 #include "results/result_log.h"
 #include "results/statistics.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 using records::PointsOrder;
@@ -215,7 +216,8 @@ bool RecordListArea::buildRanking(int level) {
     const RankingKind kind = kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times;
     const PointsOrder order = pointsOrder_ == 2 ? PointsOrder::Today : PointsOrder::AllTime;
     const records::RankingList ranking =
-        records::rankingList(resultsTables(), level, kind, order, gradeGroup_->currentText());
+        records::rankingList(state_.tables, level, kind, order, gradeGroup_->currentText(),
+                             state_.session.currentStudentNo);
 
     list->clear();
     list->setLines(ranking.lines);
@@ -276,7 +278,7 @@ bool RecordListArea::buildRunList(RunList kind) {
                                                                  std::numeric_limits<int>::max())));
     const std::vector<QStringList> lines = records::runLists(
         bytes, kind, kept_->displayKind == 2 ? RankingKind::Points : RankingKind::Times,
-        columns_->levelCount(), gradeGroup_->currentText(),
+        columns_->levelCount(), gradeGroup_->currentText(), state_.session.currentStudentNo,
         [this](int recordNo) { waitProgress_->setValue(recordNo); });
     for (int level = 1; level < static_cast<int>(lines.size()); ++level)
         columns_->recordList(level)->setLines(lines[static_cast<size_t>(level)]);

@@ -7,6 +7,7 @@
 #include "records/rankings.h"
 #include "records/run_lists.h"
 
+struct ProgramState;
 class LevelColumns;
 class QComboBox;
 class QFrame;
@@ -28,7 +29,7 @@ class RecordListArea : public QObject {
   public:
     // Builds the wait panel; the choices follow with buildChoices(), after the explanation
     // panel, so that the screen's controls keep their stacking and focus order.
-    RecordListArea(QWidget* screen, LevelColumns* columns);
+    RecordListArea(QWidget* screen, ProgramState& state, LevelColumns* columns);
     void buildChoices();
 
     // Step 3 of the screen's activation: the list choices get their ranking captions.
@@ -101,6 +102,7 @@ class RecordListArea : public QObject {
     std::function<void()> afterListBuilt_;
 
     QWidget* screen_;
+    ProgramState& state_;
     LevelColumns* columns_;
     QPushButton* backButton_ = nullptr;
     QFrame* chartPanel_ = nullptr;

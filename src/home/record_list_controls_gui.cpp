@@ -13,6 +13,7 @@
 #include "home/record_list_area_gui.h"
 #include "platform/geometry.h"
 #include "widgets/controls_gui.h"
+#include "widgets/program_state.h"
 
 // The controls of the record-list area and what runs their handlers.
 
@@ -43,8 +44,8 @@ void onChosen(QRadioButton* option, QObject* context, std::function<void()> hand
 
 }  // namespace
 
-RecordListArea::RecordListArea(QWidget* screen, LevelColumns* columns)
-    : QObject(screen), screen_(screen), columns_(columns) {
+RecordListArea::RecordListArea(QWidget* screen, ProgramState& state, LevelColumns* columns)
+    : QObject(screen), screen_(screen), state_(state), columns_(columns) {
     using platform::twRect;
 
     // Wait panel shown while a record list is built.

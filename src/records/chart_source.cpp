@@ -6,7 +6,6 @@
 #include "platform/dates.h"
 #include "results/statistics.h"
 #include "state/course.h"
-#include "state/session.h"
 #include "state/settings.h"
 
 bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait) {
@@ -16,16 +15,16 @@ bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait
     return true;
 }
 
-CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice) {
+CardRanks chartCardRanks(const ResultsTables& stats, int level, int studentNo,
+                         const ChartChoice& choice) {
     CardRanks ranks;
     records::RankingRequest request;
     request.level = level;
     request.roster = records::sharedRosterView();
     request.inGradeGroup = records::gradeGroupPredicate(choice.gradeGroup);
-    request.currentStudentNo = state::session().currentStudentNo;
 
     request.kind = records::RankingKind::Times;
-    for (const records::RankingRow& row : records::buildRanking(resultsTables(), request)) {
+    for (const records::RankingRow& row : records::buildRanking(stats, request)) {
         if (row.listed && row.studentNo == studentNo) {
             ranks.timeRank = records::rankText3(row);
             break;
@@ -35,7 +34,7 @@ CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice) {
     request.kind = records::RankingKind::Points;
     request.pointsOrder = choice.pointsOrder;
     bool found = false;
-    for (const records::RankingRow& row : records::buildRanking(resultsTables(), request)) {
+    for (const records::RankingRow& row : records::buildRanking(stats, request)) {
         if (!row.listed) continue;
         if (row.totalPoints > 0) {
             ++ranks.pointsCount;
@@ -50,8 +49,8 @@ CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice) {
     return ranks;
 }
 
-ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int studentNo,
-                       const ChartChoice& choice) {
+ChartCard chartCardFor(const ResultsTables& stats, std::span<const records::LogRun> runs, int level,
+                       int studentNo, const ChartChoice& choice) {
     const double today = platform::dayCountFromDate(platform::clock().now().date());
     const bool inGroup = records::gradeGroupPredicate(choice.gradeGroup)(studentNo);
     const int levelCount = std::min<int>(state::course().levelCount, kMaxLevel);
@@ -59,17 +58,18 @@ ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int stu
         level >= 1 && level <= kMaxLevel ? state::course().levelNames[level] : QString();
     return makeChartCard(level, cardTitle(state::settings().drillTitle, levelName),
                          collectCardRuns(runs, level, studentNo, levelCount, today, inGroup),
-                         chartCardRanks(level, studentNo, choice));
+                         chartCardRanks(stats, level, studentNo, choice));
 }
 
-std::vector<ChartPage> chartPages(std::span<const records::LogRun> runs, int studentNo,
-                                  const std::vector<int>& levels, const ChartChoice& choice) {
+std::vector<ChartPage> chartPages(const ResultsTables& stats, std::span<const records::LogRun> runs,
+                                  int studentNo, const std::vector<int>& levels,
+                                  const ChartChoice& choice) {
     std::vector<ChartPage> pages;
     for (const CardPlace& place :
          placeCards(levels, std::min<int>(state::course().levelCount, kMaxLevel))) {
         if (place.page >= static_cast<int>(pages.size())) pages.resize(place.page + 1);
         pages[place.page].push_back(
-            PlacedCard{place.top, chartCardFor(runs, place.level, studentNo, choice)});
+            PlacedCard{place.top, chartCardFor(stats, runs, place.level, studentNo, choice)});
     }
     return pages;
 }

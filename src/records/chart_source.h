@@ -26,11 +26,12 @@ bool readChartRuns(std::vector<records::LogRun>* runs, const LockedLogWait& wait
 // the level's time and points rankings are found by student number; a row the grade group
 // hides gives "---" and no points. The points sum and count are taken over the listed rows
 // with more than 0 points.
-CardRanks chartCardRanks(int level, int studentNo, const ChartChoice& choice);
+CardRanks chartCardRanks(const ResultsTables& stats, int level, int studentNo,
+                         const ChartChoice& choice);
 
 // The card of a level for a student.
-ChartCard chartCardFor(std::span<const records::LogRun> runs, int level, int studentNo,
-                       const ChartChoice& choice);
+ChartCard chartCardFor(const ResultsTables& stats, std::span<const records::LogRun> runs, int level,
+                       int studentNo, const ChartChoice& choice);
 
 // One card on a screen or page, its top a fraction of the height.
 struct PlacedCard {
@@ -41,5 +42,6 @@ using ChartPage = std::vector<PlacedCard>;
 
 // The cards of a student at the selected levels (1-based, ascending), screen by screen or
 // page by page.
-std::vector<ChartPage> chartPages(std::span<const records::LogRun> runs, int studentNo,
-                                  const std::vector<int>& levels, const ChartChoice& choice);
+std::vector<ChartPage> chartPages(const ResultsTables& stats, std::span<const records::LogRun> runs,
+                                  int studentNo, const std::vector<int>& levels,
+                                  const ChartChoice& choice);

@@ -4,15 +4,14 @@
 #include "platform/dates.h"
 #include "results/log_record.h"
 #include "state/course.h"
-#include "state/session.h"
 
 namespace records {
 
-RankingList rankingList(const ResultsTables& stats, int level, RankingKind kind,
-                        PointsOrder order, const QString& gradeGroup) {
+RankingList rankingList(const ResultsTables& stats, int level, RankingKind kind, PointsOrder order,
+                        const QString& gradeGroup, int currentStudentNo) {
     const std::vector<RankingRow> rows =
         buildRanking(stats, {level, kind, order, sharedRosterView(),
-                             gradeGroupPredicate(gradeGroup), state::session().currentStudentNo});
+                             gradeGroupPredicate(gradeGroup), currentStudentNo});
     RankingList list;
     list.lines = rankingLines(rows, kind, sharedStudents());
     for (int row = 0; row < list.lines.size() && list.studentRow < 0; ++row)
@@ -21,16 +20,17 @@ RankingList rankingList(const ResultsTables& stats, int level, RankingKind kind,
 }
 
 std::vector<QStringList> runLists(const QByteArray& log, RunList list, RankingKind kind,
-                                  int levelCount, const QString& gradeGroup,
+                                  int levelCount, const QString& gradeGroup, int currentStudentNo,
                                   const std::function<void(int recordNo)>& progress) {
     const std::vector<LogRun> runs = decodeLogTail(log, runListWindow(list));
-    const int start = static_cast<int>(log.size() / kResultRecordSize) - static_cast<int>(runs.size());
+    const int start =
+        static_cast<int>(log.size() / kResultRecordSize) - static_cast<int>(runs.size());
     RunListRequest request;
     request.list = list;
     request.kind = kind;
     request.levelCount = levelCount;
     request.today = platform::dayCountFromDate(platform::clock().now().date());
-    request.currentStudentNo = state::session().currentStudentNo;
+    request.currentStudentNo = currentStudentNo;
     request.inGradeGroup = gradeGroupPredicate(gradeGroup);
     request.students = sharedStudents();
     request.passTime = [](int level) { return state::course().levelTargets[level].passTime; };

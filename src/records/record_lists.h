@@ -21,14 +21,14 @@ struct RankingList {
 };
 
 // The ranking of one level of the roster view.
-RankingList rankingList(const ResultsTables& stats, int level, RankingKind kind,
-                        PointsOrder order, const QString& gradeGroup);
+RankingList rankingList(const ResultsTables& stats, int level, RankingKind kind, PointsOrder order,
+                        const QString& gradeGroup, int currentStudentNo);
 
 // The run lists of the log's bytes (today's runs, all runs or the student's own, in the
 // all-runs list's `kind` of layout), one list of lines per level 0..levelCount (0 unused).
 // `progress` is told the number of the record reached.
 std::vector<QStringList> runLists(const QByteArray& log, RunList list, RankingKind kind,
-                                  int levelCount, const QString& gradeGroup,
+                                  int levelCount, const QString& gradeGroup, int currentStudentNo,
                                   const std::function<void(int recordNo)>& progress = {});
 
 }  // namespace records

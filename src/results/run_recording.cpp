@@ -20,12 +20,11 @@ void checkTableIndex(int level, int student) {
 
 }  // namespace
 
-RunOutcome recordResult(const FinishedRun& run) {
+RunOutcome recordResult(ResultsTables& tables, const FinishedRun& run) {
     const int level = run.level;
     const int s = run.student;
     const qint32 t = run.time;
     checkTableIndex(level, s);
-    ResultsTables& tables = resultsTables();
     const LevelTarget& target = state::course().levelTargets[level];
 
     RunOutcome outcome;

@@ -5,6 +5,8 @@
 #include "results/result_log.h"
 #include "results/run_keeping.h"
 
+class ResultsTables;
+
 // What a drill ended with and what its record made of it: the end screen's input.
 struct RunOutcome {
     FinishedRun run;
@@ -19,4 +21,4 @@ struct RunOutcome {
 // files cannot take it, see keepRun), updates the in-memory best times and tells what the
 // run made. A kept run counts as recorded; a lost one makes no best. A level outside 1..35
 // or a student outside 0..5000 raises error 9.
-RunOutcome recordResult(const FinishedRun& run);
+RunOutcome recordResult(ResultsTables& tables, const FinishedRun& run);

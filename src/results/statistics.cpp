@@ -137,17 +137,10 @@ LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student) 
             stats.freeWindowPoints_[i], stats.freeWindowCount_[i]};
 }
 
-ResultsTables& resultsTables() {
-    static ResultsTables tables;
-    return tables;
-}
-
-void loadResults(const LockedLogWait& wait) {
-    ResultsTables& tb = resultsTables();
+void loadResults(ResultsTables& tb, const LockedLogWait& wait) {
     const QString path = resultLogPath();
     int step = 1;
-    // The log's bytes stay between builds: the next build reads into the same memory.
-    static QByteArray bytes;
+    QByteArray& bytes = tb.logBytes;
     if (!readLog(path, &bytes, &step, wait)) return;
 
     step = 4;
@@ -195,8 +188,7 @@ bool readResultLog(QByteArray* bytes, const LockedLogWait& wait) {
     return readLog(resultLogPath(), bytes, &step, wait);
 }
 
-void buildStatistics(const LockedLogWait& wait) {
-    ResultsTables& tb = resultsTables();
+void buildStatistics(ResultsTables& tb, const LockedLogWait& wait) {
     const int students = tb.studentsInUse();
     resetTable(tb.attempts_, students);
     resetTable(tb.clearWindowCount_, students);
@@ -207,7 +199,7 @@ void buildStatistics(const LockedLogWait& wait) {
     resetTable(tb.freeWindowCount_, students);
     resetTable(tb.freeWindowPoints_, students);
 
-    loadResults(wait);
+    loadResults(tb, wait);
     if (platform::programEnding()) return;
 
     // Every level the entries use needs a positive pass time (the points rule divides by it).

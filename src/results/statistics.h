@@ -73,6 +73,8 @@ class ResultsTables {
     qint32& todayPoints(int level, int student) { return todayPoints_[use(level, student)]; }
     qint32& levelBestTime(int level) { return levelBestTime_[level]; }
 
+    // The log's bytes as last read: the next build reads into the same memory.
+    QByteArray logBytes;
     // Record list, index 1..recordCount (entry 0 unused).
     std::vector<ResultEntry> records;
     int recordCount = 0;
@@ -105,8 +107,6 @@ class ResultsTables {
     int studentsInUse_ = 0;
 };
 
-ResultsTables& resultsTables();
-
 // The figures of a level and student that the level locks are decided from; unknown
 // outside levels 1..35 and students 0..5000.
 LevelFigures levelFiguresOf(const ResultsTables& stats, int level, int student);
@@ -128,7 +128,7 @@ struct LockedLogWait {
 // has no row, so it does not count as a best time either).
 // When it ends the program it returns normally with platform::programEnding() true and the
 // tables not (or only partly) filled: callers check programEnding() before using them.
-void loadResults(const LockedLogWait& wait = {});
+void loadResults(ResultsTables& tables, const LockedLogWait& wait = {});
 // Reads the whole log into bytes with the same retries and messages as loadResults (a
 // missing log, a log locked by another machine). Returns false when the program was ended.
 bool readResultLog(QByteArray* bytes, const LockedLogWait& wait = {});
@@ -136,4 +136,4 @@ bool readResultLog(QByteArray* bytes, const LockedLogWait& wait = {});
 // statistics cleared, when loadResults ended the program. A level used by the log whose
 // pass time is not positive raises error 11 naming "タイム回数データ.txt" and the level;
 // points sums beyond 32 bits raise error 6.
-void buildStatistics(const LockedLogWait& wait = {});
+void buildStatistics(ResultsTables& tables, const LockedLogWait& wait = {});

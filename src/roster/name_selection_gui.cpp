@@ -32,13 +32,13 @@
 #include "results/statistics.h"
 #include "roster/name_list.h"
 #include "roster/roster.h"
-#include "sound/sound.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/controls_gui.h"
 #include "widgets/pending_runs_line_gui.h"
+#include "widgets/program_state.h"
 #include "widgets/screen_navigator_gui.h"
 
 namespace {
@@ -66,9 +66,8 @@ std::optional<QString> acquireInstanceLock() {
     return held.lock->failure();
 }
 
-StudentFigures figuresOf(int studentNo) {
+StudentFigures figuresOf(ResultsTables& t, int studentNo) {
     StudentFigures f;
-    ResultsTables& t = resultsTables();
     for (int level = 1; level <= kMaxLevel; ++level) {
         f.todayCount += t.todayCount(level, studentNo);
         f.todayPoints += t.todayPoints(level, studentNo);
@@ -80,7 +79,7 @@ StudentFigures figuresOf(int studentNo) {
 
 }  // namespace
 
-NameSelection::NameSelection() {
+NameSelection::NameSelection(ProgramState& state) : state_(state) {
     setObjectName(QStringLiteral("namesel"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -166,8 +165,9 @@ bool NameSelection::load() {
     // A second copy is refused before anything is shown or read.
     const std::optional<QString> refused = acquireInstanceLock();
     if (refused && !refused->isEmpty()) {
-        platform::msgBox(QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
-                         QStringLiteral("注意"), platform::MsgIcon::Critical);
+        platform::msgBox(
+            QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
+            QStringLiteral("注意"), platform::MsgIcon::Critical);
         platform::endProgram(1);
         return false;
     }
@@ -199,7 +199,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    buildStatistics(lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait());
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -208,8 +208,8 @@ void NameSelection::refreshNameList() {
 
     std::vector<QString> rows;
     const bool loaded = loadRoster([&](const RosterEntry& entry, const QString&) {
-        rows.push_back(
-            sortRow(entry, gradeOf(entry.birthYear), displayMode_, figuresOf(entry.studentNo)));
+        rows.push_back(sortRow(entry, gradeOf(entry.birthYear), displayMode_,
+                               figuresOf(state_.tables, entry.studentNo)));
     });
     if (!loaded) return;
     sortRows(rows);
@@ -303,17 +303,17 @@ void NameSelection::signIn() {
     const QString selected = chosenName_->text();
     const double no = platform::leadingNumber(chosenNumber_->text());
     if (selected == kPrompt || selected.isEmpty() || no < 0 || no > kMaxStudent) {
-        playSection(soundNoName);
+        state_.sounds.playSection(soundNoName);
         return;
     }
-    state::session().signInSeconds =
+    state_.session.signInSeconds =
         static_cast<double>(platform::roundHalfEven(platform::secondsSinceMidnight()));
-    state::session().signInMonotonicMs = platform::clock().monotonicMs();
-    state::session().currentStudentNo = static_cast<qint16>(no);
-    state::session().currentStudentName =
-        state::roster().studentNames[state::session().currentStudentNo];
-    state::session().currentGradeLabel =
-        state::roster().studentGradeLabels[state::session().currentStudentNo];
+    state_.session.signInMonotonicMs = platform::clock().monotonicMs();
+    state_.session.currentStudentNo = static_cast<qint16>(no);
+    state_.session.currentStudentName =
+        state::roster().studentNames[state_.session.currentStudentNo];
+    state_.session.currentGradeLabel =
+        state::roster().studentGradeLabels[state_.session.currentStudentNo];
     okButton_->hide();
     waitPanel_->show();
     waitPanel_->raise();

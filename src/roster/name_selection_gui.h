@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 
+struct ProgramState;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -16,7 +17,7 @@ class QRadioButton;
 class NameSelection : public QMainWindow {
     Q_OBJECT
   public:
-    NameSelection();
+    explicit NameSelection(ProgramState& state);
     ~NameSelection() override;
 
     // Window load: refuses a second copy of the program, then shows the window and fills
@@ -40,6 +41,7 @@ class NameSelection : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    ProgramState& state_;
     // The controls and their places (name_selection_layout_gui.cpp).
     void buildControls();
     void colourBackground();

@@ -7,7 +7,6 @@
 #include "platform/numeric.h"
 #include "platform/program.h"
 #include "platform/sequential_text.h"
-#include "state/settings.h"
 
 namespace {
 
@@ -47,12 +46,16 @@ bool isGuarded(int n) {
     return n >= soundSolved && n <= soundNoName;
 }
 
+}  // namespace
+
+Sounds::Sounds() : table_(emptyTable()) {}
+
 // The file (base name) to play for section n: entry k = Int(r * count + 1). A section
 // without a count (missing from the list, or never closed by "*") plays as count 0
 // but names no file, so its command fails like that of any missing file.
-QString pickFile(int n) {
+QString Sounds::pickFile(int n) const {
     if (n < 1 || n > kSections) return {};
-    const SoundSectionEntry& section = soundTable()[n];
+    const SoundSectionEntry& section = table_[n];
     const double r = platform::random().next();
     if (section.count.isEmpty()) return {};
     const double count = platform::leadingNumber(section.count);
@@ -61,21 +64,20 @@ QString pickFile(int n) {
     return section.files[k - 1];
 }
 
-QString playCommand(const QString& fileName) {
-    return QStringLiteral("play ") +
-           platform::resolveFileName(state::settings().soundFolder, fileName) +
+QString Sounds::playCommand(const QString& fileName) const {
+    return QStringLiteral("play ") + platform::resolveFileName(folder_, fileName) +
            QStringLiteral(" wait");
 }
 
 // The failure guard of sections 1 to 4: three failures in a row pass silently, the
 // fourth ends the program after its message. False when the program ends.
-bool guardPassed(int code) {
+bool Sounds::guardPassed(int code) {
     if (code == 0) {
-        soundFailures() = 0;
+        failures_ = 0;
         return true;
     }
-    if (soundFailures() < kSilentFailures) {
-        ++soundFailures();
+    if (failures_ < kSilentFailures) {
+        ++failures_;
         return true;
     }
     platform::msgBox(QStringLiteral("音声がでません。先生を呼びなさい。") + QStringLiteral("\r\n") +
@@ -85,23 +87,11 @@ bool guardPassed(int code) {
     return false;
 }
 
-}  // namespace
-
-SoundTable& soundTable() {
-    static SoundTable table = emptyTable();
-    return table;
-}
-
-int& soundFailures() {
-    static int failures = 0;
-    return failures;
-}
-
-void loadSoundTable() {
-    SoundTable& table = soundTable();
+void Sounds::load(const QString& soundFolder) {
+    folder_ = soundFolder;
+    SoundTable& table = table_;
     table = emptyTable();
-    platform::SeqTextReader in =
-        platform::SeqTextReader::open(state::settings().soundFolder + kSoundListFile);
+    platform::SeqTextReader in = platform::SeqTextReader::open(folder_ + kSoundListFile);
     while (!in.atEnd()) {
         const QString field = in.readString();
         for (int c = 1; c <= kSections; ++c) {
@@ -120,16 +110,16 @@ void loadSoundTable() {
     }
 }
 
-void playSection(int n, QObject* context, std::function<void()> then) {
+void Sounds::playSection(int n, QObject* context, std::function<void()> then) {
     const bool guarded = isGuarded(n);
     platform::media().play(playCommand(pickFile(n) + QStringLiteral(".wav")), context,
-                           [guarded, then = std::move(then)](int code) {
+                           [this, guarded, then = std::move(then)](int code) {
                                if (guarded && !guardPassed(code)) return;
                                if (then) then();
                            });
 }
 
-void playFixed(const QString& fileName, QObject* context, std::function<void()> then) {
+void Sounds::playFixed(const QString& fileName, QObject* context, std::function<void()> then) {
     platform::media().play(playCommand(fileName), context, [then = std::move(then)](int) {
         if (then) then();
     });

@@ -6,13 +6,7 @@
 
 namespace state {
 
-Session& session() {
-    static Session current;
-    return current;
-}
-
 void resetRunState() {
-    session() = Session{};
     settingsAtStartUp() = Settings{};
     course() = Course{};
     roster() = Roster{};

@@ -18,10 +18,8 @@ struct Session {
     qint16 goalCleared = 0;
 };
 
-Session& session();
-
-// Back to the state at program start: the session, the settings, the course and the
-// roster (tests run several programs in one process).
+// Back to the state at program start: the settings, the course and the roster (tests run
+// several programs in one process).
 void resetRunState();
 
 }  // namespace state

@@ -173,12 +173,13 @@ TEST(StartupSettings, StartUpLoadsTitleTargetsAndSounds) {
     ASSERT_TRUE(
         testfiles::writeAnsiLines(env.dir("files/新音ファイル.txt"), {"正解音1", "ピンポン", "*"}));
 
-    startUp(prog);
+    ProgramState program;
+    startUp(prog, program);
 
     EXPECT_EQ(state::settingsAtStartUp().drillTitle, "ならびタッチ");
     EXPECT_EQ(state::course().levelTargets[1].passTime, 30);
-    EXPECT_EQ(soundTable()[soundSolved].count, "1");
-    EXPECT_EQ(soundTable()[soundSolved].files[0], "ピンポン");
+    EXPECT_EQ(program.sounds.table()[soundSolved].count, "1");
+    EXPECT_EQ(program.sounds.table()[soundSolved].files[0], "ピンポン");
 }
 
 TEST(StartupSettings, StartUpStopsOnAMissingTargetsFile) {
@@ -186,5 +187,6 @@ TEST(StartupSettings, StartUpStopsOnAMissingTargetsFile) {
     const QString prog = env.dir("numbers");
     ASSERT_TRUE(testfiles::writeAnsiLines(prog + "/設定.txt", settingsLines("1")));
     ASSERT_TRUE(testfiles::writeAnsiLines(env.dir("files/共通データ.txt"), kCommonLines));
-    expectError([&] { startUp(prog); }, platform::errFileNotFound, "タイム回数データ.txt");
+    ProgramState program;
+    expectError([&] { startUp(prog, program); }, platform::errFileNotFound, "タイム回数データ.txt");
 }

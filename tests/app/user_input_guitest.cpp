@@ -115,10 +115,10 @@ class UserInputTest : public ::testing::Test {
         ASSERT_EQ(QProcess::execute(QStringLiteral(MAKE_DEMO), {tmp.path(), kProgramName}), 0);
         resetProgramState();
         installRecorders(clock, media, boxes, shell, endCodes);
-        installProgram();
+        program = std::make_unique<Program>(Program::Platform::Installed);
     }
 
-    bool start() { return startProgram(tmp.path() + u'/' + kProgramName); }
+    bool start() { return program->start(tmp.path() + u'/' + kProgramName); }
 
     // Waits until `ready`, or until the window the test closes while it comes up is closed.
     bool waitForScreen(const std::function<bool()>& ready) {
@@ -127,6 +127,7 @@ class UserInputTest : public ::testing::Test {
 
     void TearDown() override {
         closeEveryWindow();
+        program.reset();
         platform::setPrinterChoice({});
         restorePlatformDefaults();
         resetProgramState();
@@ -194,6 +195,7 @@ class UserInputTest : public ::testing::Test {
     platform::RecordingShell shell;
     std::vector<int> endCodes;
     std::unique_ptr<CloseWhileComingUp> closer;
+    std::unique_ptr<Program> program;
 };
 
 // A window closed by the user (X button, Alt+F4) while it comes up or once it is up does

@@ -20,7 +20,8 @@ namespace {
 // A family folder on a full disk.
 struct FullDisk : platform::SharedFiles {
     std::unique_ptr<platform::AppendFile> openForAppend(const QString& path) override {
-        throw platform::RuntimeError(platform::errDiskFull, path, platform::systemErrorText(ENOSPC));
+        throw platform::RuntimeError(platform::errDiskFull, path,
+                                     platform::systemErrorText(ENOSPC));
     }
     void pause(int) override {}
 };
@@ -74,7 +75,7 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     ASSERT_NE(home, nullptr);
     EXPECT_TRUE(waitFor([&] { return !firstList; }));  // closed and gone
     EXPECT_EQ(programFlow().nameSelection(), nullptr);
-    EXPECT_EQ(state::session().currentStudentNo, kStudent);
+    EXPECT_EQ(program->state().session.currentStudentNo, kStudent);
     EXPECT_EQ(text(home, QStringLiteral("Label12")), QStringLiteral("小２ 山田花子"));
     EXPECT_EQ(text(home, QStringLiteral("Label13")), QStringLiteral("さくら教室:2"));
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("------"));

@@ -80,12 +80,11 @@ class DrillScreenTest : public CoreFixture {
         ASSERT_TRUE(testfiles::writeAnsiLines(prog + QStringLiteral("picture.txt"), lines));
 
         state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/snd/");
-        soundTable() = SoundTable{};
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
         for (int n : {1, 2, 3}) {
-            soundTable()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
-            soundTable()[n].count = QStringLiteral("1");
+            parts.sounds.table()[n].files = QStringList{QStringLiteral("s%1").arg(n)};
+            parts.sounds.table()[n].count = QStringLiteral("1");
         }
-        soundFailures() = 0;
 
         state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチ");
         state::course().levelCount = 4;
@@ -100,8 +99,8 @@ class DrillScreenTest : public CoreFixture {
             state::course().levelTargets[lv].clearCount = 3;
             state::course().levelTargets[lv].pointWeight = 1;
         }
-        state::session().currentStudentNo = 7;
-        state::session().currentStudentName = QStringLiteral("  山田 花子  ");
+        parts.session.currentStudentNo = 7;
+        parts.session.currentStudentName = QStringLiteral("  山田 花子  ");
         state::settingsAtStartUp().classroomCode = QStringLiteral("12345");
         state::settingsAtStartUp().classroomName = QStringLiteral("ならび教室");
         flow.holdBack({TestFlow::ShowEnd, TestFlow::ShowHome, TestFlow::CloseHome,
@@ -113,10 +112,6 @@ class DrillScreenTest : public CoreFixture {
         delete kept.data();
         QCoreApplication::processEvents();
         platform::setWaitHandler(nullptr);
-        for (int lv = 1; lv <= 15; ++lv) resultsTables().todayCount(lv, 7) = 0;
-        resultsTables().bestTime(1, 7) = course::kNoRecord;
-        resultsTables().levelBestTime(1) = course::kNoRecord;
-        soundTable() = SoundTable{};
         platform::setRandom(nullptr);
         platform::setMedia(nullptr);
         CoreFixture::TearDown();
@@ -193,7 +188,7 @@ class DrillScreenTest : public CoreFixture {
     platform::RecordingMedia media;
     platform::SequenceRandom random{
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81}};
-    TestFlow flow;
+    TestFlow flow{parts};
     int level = 1;
     QPointer<DrillScreen> kept;
 };
@@ -318,10 +313,10 @@ TEST_F(DrillScreenTest, CoversScreensOfAnySizeWithTheDesignCentred) {
 
 TEST_F(DrillScreenTest, StatusStripCountsAndLongTitle) {
     state::settingsAtStartUp().drillTitle = QStringLiteral("ならびタッチならびタッチ");
-    resultsTables().todayCount(1, 7) = 2;
-    resultsTables().todayCount(3, 7) = 1;
-    resultsTables().todayCount(15, 7) = 1;
-    state::session().signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
+    parts.tables.todayCount(1, 7) = 2;
+    parts.tables.todayCount(3, 7) = 1;
+    parts.tables.todayCount(15, 7) = 1;
+    parts.session.signInMonotonicMs = steps.monotonicMs() - 12 * 60'000 - 30'000;
     DrillScreen* frm = open();
     EXPECT_EQ(child(frm, "sLabel2")->font().pixelSize(),
               platform::programFont(QStringLiteral("ＭＳ ゴシック"), 14).pixelSize());
@@ -538,8 +533,7 @@ TEST_F(DrillScreenTest, PracticeLevelRecordsNothing) {
 
 TEST_F(DrillScreenTest, RunAcrossMidnightKeepsItsLength) {
     steps.setNow(QDateTime(QDate(2026, 12, 8), QTime(23, 59, 50)));
-    state::session().signInSeconds =
-        23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
+    parts.session.signInSeconds = 23 * 3600 + 55 * 60;  // no monotonic moment: from the time of day
     DrillScreen* frm = open();
     EXPECT_EQ(text(frm, "sLabel13"), QStringLiteral("4"));
     for (int p = 1; p <= 5; ++p) {

@@ -58,7 +58,7 @@ class HelpBrowserTest : public CoreFixture {
         return programFlow().helpBrowser()->windowTitle();
     }
     platform::RecordingShell shell;
-    TestFlow flow;
+    TestFlow flow{parts};
 };
 
 TEST_F(HelpBrowserTest, NavigatesKeepsTheAddressesOnceNewestFirstAndStops) {

@@ -72,7 +72,7 @@ TEST_F(HomeScreenTest, ShowsTheFiguresAndOpensTheClearedLevel) {
     EXPECT_TRUE(startEnabled(home, 2));
     EXPECT_FALSE(startEnabled(home, 3));
     EXPECT_FALSE(startEnabled(home, 4));
-    EXPECT_EQ(state::session().goalCleared, 0);
+    EXPECT_EQ(parts.session.goalCleared, 0);
     EXPECT_FALSE(child<QLineEdit>(home, "Text1_1")->isVisibleTo(home));
     EXPECT_FALSE(child<QLineEdit>(home, "Text1_2")->isVisibleTo(home));
     EXPECT_TRUE(child<QLineEdit>(home, "Text1_3")->isVisibleTo(home));
@@ -94,12 +94,12 @@ TEST_F(HomeScreenTest, ShowsTheFiguresAndOpensTheClearedLevel) {
 }
 
 TEST_F(HomeScreenTest, TeacherAndGoal) {
-    state::session().currentStudentName = QStringLiteral("先生");
+    parts.session.currentStudentName = QStringLiteral("先生");
     for (int i = 0; i < 2; ++i) addRun(kStudent, 4, 10);
     HomeScreen* home = openHome();
     ASSERT_NE(home, nullptr);
     for (int level = 1; level <= 4; ++level) EXPECT_TRUE(startEnabled(home, level)) << level;
-    EXPECT_EQ(state::session().goalCleared, 1);
+    EXPECT_EQ(parts.session.goalCleared, 1);
     EXPECT_FALSE(child<QPushButton>(home, "Command24_1")->isHidden());
 }
 

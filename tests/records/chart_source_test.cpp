@@ -17,7 +17,6 @@ class ChartRanksTest : public ::testing::Test {
   protected:
     void SetUp() override {
         state::resetRunState();
-        resultsTables() = ResultsTables();
         state::course().levelCount = kMaxLevel;
         state::roster().currentSchoolYear = 2026;
         const struct {
@@ -31,21 +30,19 @@ class ChartRanksTest : public ::testing::Test {
             state::roster().studentNames[s.no] = QString::fromUtf8(s.name).leftJustified(20, u' ');
             state::roster().studentBirthYears[s.no] = static_cast<qint16>(s.birthYear);
         }
-        ResultsTables& t = resultsTables();
+        ResultsTables& t = tables;
         t.bestTime(kLevel, 6) = 20;
         t.totalPoints(kLevel, 6) = 90;
         t.bestTime(kLevel, 5) = 30;
         t.totalPoints(kLevel, 5) = 40;
     }
-    void TearDown() override {
-        resultsTables() = ResultsTables();
-        state::resetRunState();
-    }
+    void TearDown() override { state::resetRunState(); }
     static constexpr int kLevel = 33;
+    ResultsTables tables;
 };
 
 TEST_F(ChartRanksTest, RowsFoundByStudentNumber) {
-    const CardRanks ranks = chartCardRanks(kLevel, 5, ChartChoice{});
+    const CardRanks ranks = chartCardRanks(tables, kLevel, 5, ChartChoice{});
     EXPECT_EQ(ranks.timeRank, QStringLiteral("  2"));
     EXPECT_EQ(ranks.pointsRank, QStringLiteral("  2"));
     EXPECT_EQ(ranks.points, 40);
@@ -53,7 +50,7 @@ TEST_F(ChartRanksTest, RowsFoundByStudentNumber) {
     EXPECT_EQ(ranks.pointsSum, 130);
     EXPECT_EQ(ranks.pointsCount, 2);
 
-    const CardRanks none = chartCardRanks(kLevel, 7, ChartChoice{});
+    const CardRanks none = chartCardRanks(tables, kLevel, 7, ChartChoice{});
     EXPECT_EQ(none.timeRank, QStringLiteral("---"));
     EXPECT_EQ(none.pointsRank, QStringLiteral("---"));
     EXPECT_EQ(none.points, 0);
@@ -63,14 +60,14 @@ TEST_F(ChartRanksTest, RowHiddenByTheGradeGroupShowsNoRank) {
     // Fifth-graders only: the rows of 山田 are hidden; among second-graders he is 2nd.
     ChartChoice choice;
     choice.gradeGroup = QStringLiteral("小５");
-    const CardRanks hidden = chartCardRanks(kLevel, 5, choice);
+    const CardRanks hidden = chartCardRanks(tables, kLevel, 5, choice);
     EXPECT_EQ(hidden.timeRank, QStringLiteral("---"));
     EXPECT_EQ(hidden.pointsRank, QStringLiteral("---"));
     EXPECT_EQ(hidden.points, 0);
     EXPECT_EQ(hidden.pointsCount, 0);  // the listed fifth-grader has no points
 
     choice.gradeGroup = QStringLiteral("小２");
-    EXPECT_EQ(chartCardRanks(kLevel, 5, choice).timeRank, QStringLiteral("  2"));
+    EXPECT_EQ(chartCardRanks(tables, kLevel, 5, choice).timeRank, QStringLiteral("  2"));
 }
 
 }  // namespace

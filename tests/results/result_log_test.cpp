@@ -173,53 +173,53 @@ class RecordResultTest : public ResultLogTest {
   protected:
     void SetUp() override {
         ResultLogTest::SetUp();
-        resultsTables().bestTime(3, 123) = 50;
-        resultsTables().levelBestTime(3) = 40;
-        resultsTables().attempts(3, 123) = 5;
-        resultsTables().totalPoints(3, 123) = 100;
+        parts.tables.bestTime(3, 123) = 50;
+        parts.tables.levelBestTime(3) = 40;
+        parts.tables.attempts(3, 123) = 5;
+        parts.tables.totalPoints(3, 123) = 100;
         state::course().levelTargets[3].clearCount = 5;
         state::course().levelTargets[3].clearPoints = 100;
     }
     void TearDown() override {
-        resultsTables().bestTime(3, 123) = course::kNoRecord;
-        resultsTables().levelBestTime(3) = course::kNoRecord;
-        resultsTables().attempts(3, 123) = 0;
-        resultsTables().totalPoints(3, 123) = 0;
+        parts.tables.bestTime(3, 123) = course::kNoRecord;
+        parts.tables.levelBestTime(3) = course::kNoRecord;
+        parts.tables.attempts(3, 123) = 0;
+        parts.tables.totalPoints(3, 123) = 0;
         ResultLogTest::TearDown();
     }
 };
 
 TEST_F(RecordResultTest, EqualTimesAreNoNewBest) {
     run.time = 50;
-    RunOutcome outcome = recordResult(run);
+    RunOutcome outcome = recordResult(parts.tables, run);
     EXPECT_FALSE(outcome.personalBest);
     EXPECT_FALSE(outcome.levelBest);
     EXPECT_TRUE(outcome.clearedBefore);
-    EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
+    EXPECT_EQ(parts.tables.bestTime(3, 123), 50);
     EXPECT_EQ(readFile(resultLogPath()).size(), 44);
 
     run.time = 49;
-    outcome = recordResult(run);
+    outcome = recordResult(parts.tables, run);
     EXPECT_TRUE(outcome.personalBest);
     EXPECT_FALSE(outcome.levelBest);
-    EXPECT_EQ(resultsTables().bestTime(3, 123), 49);
+    EXPECT_EQ(parts.tables.bestTime(3, 123), 49);
 
     run.time = 40;
-    outcome = recordResult(run);
+    outcome = recordResult(parts.tables, run);
     EXPECT_TRUE(outcome.personalBest);
     EXPECT_FALSE(outcome.levelBest);
     run.time = 39;
-    EXPECT_TRUE(recordResult(run).levelBest);
-    EXPECT_EQ(resultsTables().levelBestTime(3), 39);
+    EXPECT_TRUE(recordResult(parts.tables, run).levelBest);
+    EXPECT_EQ(parts.tables.levelBestTime(3), 39);
     EXPECT_EQ(readFile(resultLogPath()).size(), 4 * 44);
 }
 
 TEST_F(RecordResultTest, ClearedBeforeNeedsBothCountAndPoints) {
-    resultsTables().totalPoints(3, 123) = 99;
-    EXPECT_FALSE(recordResult(run).clearedBefore);
-    resultsTables().totalPoints(3, 123) = 100;
-    resultsTables().attempts(3, 123) = 4;
-    EXPECT_FALSE(recordResult(run).clearedBefore);
+    parts.tables.totalPoints(3, 123) = 99;
+    EXPECT_FALSE(recordResult(parts.tables, run).clearedBefore);
+    parts.tables.totalPoints(3, 123) = 100;
+    parts.tables.attempts(3, 123) = 4;
+    EXPECT_FALSE(recordResult(parts.tables, run).clearedBefore);
 }
 
 TEST_F(RecordResultTest, AKeptRunMakesItsBestsALostOneNone) {
@@ -230,23 +230,23 @@ TEST_F(RecordResultTest, AKeptRunMakesItsBestsALostOneNone) {
     const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", (tmp.path() + QStringLiteral("/blocker/state")).toUtf8());
     run.time = 10;
-    const RunOutcome lost = recordResult(run);
+    const RunOutcome lost = recordResult(parts.tables, run);
     qputenv("XDG_STATE_HOME", stateHome);
     EXPECT_EQ(lost.keeping.kept, RunKept::Lost);
     EXPECT_FALSE(lost.personalBest);
-    EXPECT_EQ(resultsTables().bestTime(3, 123), 50);
-    EXPECT_EQ(resultsTables().levelBestTime(3), 40);
+    EXPECT_EQ(parts.tables.bestTime(3, 123), 50);
+    EXPECT_EQ(parts.tables.levelBestTime(3), 40);
 
-    const RunOutcome kept = recordResult(run);
+    const RunOutcome kept = recordResult(parts.tables, run);
     EXPECT_EQ(kept.keeping.kept, RunKept::KeptHere);
     EXPECT_TRUE(kept.personalBest && kept.levelBest);
-    EXPECT_EQ(resultsTables().levelBestTime(3), 10);
+    EXPECT_EQ(parts.tables.levelBestTime(3), 10);
 }
 
 TEST_F(RecordResultTest, ALevelOutsideTheTablesIsAnError) {
     for (qint16 level : {36, 0}) {
         run.level = level;
-        EXPECT_THROW(recordResult(run), platform::RuntimeError);
+        EXPECT_THROW(recordResult(parts.tables, run), platform::RuntimeError);
     }
     EXPECT_FALSE(QFile::exists(resultLogPath()));
 }

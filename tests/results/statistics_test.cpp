@@ -60,14 +60,14 @@ class StatisticsTest : public CoreFixture {
         f.write(bytes);
     }
 
-    ResultsTables& tb = resultsTables();
+    ResultsTables& tb = parts.tables;
 };
 
 TEST_F(StatisticsTest, OnlyTheLast20000RecordsAreLoaded) {
     std::vector<Rec> recs;
     for (int k = 1; k <= 20001; ++k) recs.push_back({kToday, 1 + k % 50, 1, k});
     writeLog(recs);
-    loadResults();
+    loadResults(parts.tables);
     EXPECT_EQ(tb.recordCount, 20000);
     EXPECT_EQ(tb.records[1].time, 2);
     EXPECT_EQ(tb.records[20000].time, 20001);
@@ -76,7 +76,7 @@ TEST_F(StatisticsTest, OnlyTheLast20000RecordsAreLoaded) {
 
     recs.pop_back();
     writeLog(recs);
-    loadResults();
+    loadResults(parts.tables);
     EXPECT_EQ(tb.recordCount, 20000);
     EXPECT_EQ(tb.records[1].time, 1);
     EXPECT_EQ(tb.bestTime(1, 2), 1);
@@ -98,7 +98,7 @@ TEST_F(StatisticsTest, BadEntriesAreDroppedButStillCountAsBestTimes) {
     f.write(QByteArray(20, '\x01'));
     f.close();
 
-    loadResults();
+    loadResults(parts.tables);
     ASSERT_EQ(tb.recordCount, 2);
     EXPECT_EQ(tb.records[1].studentNo, 7);
     EXPECT_EQ(tb.records[2].studentNo, 10);
@@ -129,7 +129,7 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
         {kToday, 6, 3, 0},       // weight 0
     });
     clock.setNow(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0)));
-    buildStatistics();
+    buildStatistics(parts.tables);
     ASSERT_FALSE(ended());
 
     EXPECT_EQ(tb.attempts(1, 5), 2);
@@ -153,7 +153,7 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
     EXPECT_EQ(tb.totalPoints(3, 6), 0);
 
     // A second build starts again from zero.
-    buildStatistics();
+    buildStatistics(parts.tables);
     EXPECT_EQ(tb.attempts(2, 5), 3);
     EXPECT_EQ(tb.totalPoints(2, 5), 213);
 }
@@ -164,9 +164,9 @@ TEST_F(StatisticsTest, FiguresPerStudentAndLevel) {
 TEST_F(StatisticsTest, ARebuildLeavesNothingOfRunsNoLongerInTheLog) {
     tb = ResultsTables();
     writeLog({{kToday, 4999, 1, 30}, {kToday, 2, 1, 30}});
-    buildStatistics();
+    buildStatistics(parts.tables);
     writeLog({{kToday, 2, 1, 50}});
-    buildStatistics();
+    buildStatistics(parts.tables);
     const ResultsTables& after = tb;
     const int gone = ResultsTables::at(1, 4999);
     EXPECT_EQ(after.attempts_[gone], 0);
@@ -184,7 +184,7 @@ TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
     writeLog({{kToday, 5, 1, 40}, {kToday - 1, 5, 1, 40}});
     for (const QTime t : {QTime(0, 0, 1), QTime(23, 59, 59)}) {
         clock.setNow(QDateTime(QDate(2026, 12, 8), t));
-        buildStatistics();
+        buildStatistics(parts.tables);
         EXPECT_EQ(tb.clearWindowCount(1, 5), 1) << t.toString().toStdString();
         EXPECT_EQ(tb.clearWindowPoints(1, 5), 5);
         EXPECT_EQ(tb.freeWindowCount(1, 5), 0);
@@ -194,7 +194,7 @@ TEST_F(StatisticsTest, WindowsOfOneAndZeroDays) {
     }
     // At midnight exactly even a one-day window is empty; the next day, today is empty.
     clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0)));
-    buildStatistics();
+    buildStatistics(parts.tables);
     EXPECT_EQ(tb.clearWindowCount(1, 5), 0);
     EXPECT_EQ(tb.todayCount(1, 5), 0.0f);
     EXPECT_EQ(tb.todayPoints(1, 5), 0);
@@ -204,10 +204,10 @@ TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
     state::course().levelTargets[2].passTime = 0;
     state::course().levelTargets[9].passTime = 0;  // unused: no harm
     writeLog({{kToday, 5, 1, 40}});
-    EXPECT_NO_THROW(buildStatistics());
+    EXPECT_NO_THROW(buildStatistics(parts.tables));
     writeLog({{kToday, 5, 1, 40}, {kToday, 5, 2, 40}});
     try {
-        buildStatistics();
+        buildStatistics(parts.tables);
         FAIL() << "no error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::errDivisionByZero);
@@ -219,7 +219,7 @@ TEST_F(StatisticsTest, APassTimeOfZeroOnAUsedLevelIsReported) {
 
 TEST_F(StatisticsTest, AMissingLogIsRetriedThenReportedAndEndsTheProgram) {
     tb.recordCount = -5;
-    buildStatistics();
+    buildStatistics(parts.tables);
     EXPECT_EQ(waits, (std::vector<int>{5000, 5000, 5000, 5000}));
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("ファイルがありません")));
@@ -233,7 +233,7 @@ TEST_F(StatisticsTest, ALogThatAppearsDuringTheRetriesIsRead) {
     onWait = [this](int) {
         if (waits.size() == 3) writeLog({{kToday, 5, 1, 40}});
     };
-    buildStatistics();
+    buildStatistics(parts.tables);
     EXPECT_EQ(waits.size(), 3u);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_FALSE(ended());
@@ -250,7 +250,7 @@ TEST_F(StatisticsTest, AnEntryOutsideTheTablesEndsTheProgramWithAMessage) {
         endCodes.clear();
         platform::resetProgramEnding();
         writeLog({{kToday, 5, 1, 40}, bad, {kToday, 6, 1, 40}});
-        buildStatistics();
+        buildStatistics(parts.tables);
         ASSERT_EQ(boxes.shown.size(), 1);
         const QString text = boxes.shown[0].text;
         EXPECT_TRUE(text.startsWith(QStringLiteral("成績ランダムファイル表示")))
@@ -275,7 +275,7 @@ TEST_F(StatisticsTest, AnUnreadableLogEndsTheProgramWithAMessage) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     state::settingsAtStartUp().dataFolder = tmp.path() + QStringLiteral("/blocker/");
-    buildStatistics();
+    buildStatistics(parts.tables);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("成績ランダムファイル表示")));
     EXPECT_TRUE(boxes.shown[0].text.contains(resultLogPath()));
@@ -293,7 +293,7 @@ TEST_F(StatisticsTest, ALockedLogIsWaitedForWithTheWaitShown) {
     onWait = [&](int) {
         if (waits.size() == 3) holder.reset();
     };
-    buildStatistics(wait);
+    buildStatistics(parts.tables, wait);
     EXPECT_EQ(waits, (std::vector<int>{1000, 1000, 1000}));
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(closed, 1);
@@ -310,7 +310,7 @@ TEST_F(StatisticsTest, TheLockWaitStopsWhenTheProgramEnds) {
         if (waits.size() == 2) platform::endProgram();
     };
     tb.recordCount = -5;
-    buildStatistics({{}, [&] { ++closed; }});
+    buildStatistics(parts.tables, {{}, [&] { ++closed; }});
     EXPECT_EQ(waits.size(), 2u);
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(tb.recordCount, -5);

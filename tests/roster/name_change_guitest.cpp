@@ -45,7 +45,7 @@ class NameChangeWindowTest : public CoreFixture {
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    TestFlow flow;
+    TestFlow flow{parts};
 };
 
 TEST_F(NameChangeWindowTest, ShowsOneRowPerActiveLineWritesTheBoxesAndGoesBack) {

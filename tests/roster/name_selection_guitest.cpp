@@ -84,7 +84,8 @@ class NameSelectionTest : public ::testing::Test {
         state::course().levelTargets[1].freeWindowDays = 7;
         // An empty results log: no student has results yet.
         ASSERT_TRUE(testfiles::writeBytes(resultLogPath(), QByteArray()));
-        soundTable()[soundNoName] = {
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
+        parts.sounds.table()[soundNoName] = {
             QStringLiteral("間違い音2"), {QStringLiteral("buzz")}, QStringLiteral("1")};
     }
 
@@ -93,7 +94,6 @@ class NameSelectionTest : public ::testing::Test {
         if (NameChangeWindow* names = programFlow().nameChangeWindow()) names->close();
         QCoreApplication::processEvents();
         restorePlatformDefaults();
-        soundTable() = SoundTable{};
         state::resetRunState();
     }
 
@@ -161,7 +161,8 @@ class NameSelectionTest : public ::testing::Test {
     platform::SequenceRandom random{{0.0}};
     platform::RecordingShell shell;
     std::vector<int> endCodes;
-    TestFlow flow;
+    ProgramState parts;
+    TestFlow flow{parts};
 };
 
 TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
@@ -288,7 +289,7 @@ TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
               QStringList{QStringLiteral("play ") + state::settingsAtStartUp().soundFolder +
                           QStringLiteral("buzz.wav wait")});
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
-    EXPECT_EQ(state::session().currentStudentNo, 0);
+    EXPECT_EQ(parts.session.currentStudentNo, 0);
     EXPECT_NE(programFlow().nameSelection(), nullptr);
     EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
     EXPECT_TRUE(endCodes.empty());
@@ -308,11 +309,11 @@ TEST_F(NameSelectionTest, ClickShowsTheNameAndOkSignsIn) {
 
     child<QPushButton>("Command14")->click();
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
-    EXPECT_EQ(state::session().currentStudentNo, 2);
-    EXPECT_EQ(state::session().currentStudentName, QStringLiteral("鈴木一郎"));
-    EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("中２"));
-    EXPECT_EQ(state::session().signInSeconds, 36002);
-    EXPECT_EQ(state::session().signInMonotonicMs, clock.monotonicMs());
+    EXPECT_EQ(parts.session.currentStudentNo, 2);
+    EXPECT_EQ(parts.session.currentStudentName, QStringLiteral("鈴木一郎"));
+    EXPECT_EQ(parts.session.currentGradeLabel, QStringLiteral("中２"));
+    EXPECT_EQ(parts.session.signInSeconds, 36002);
+    EXPECT_EQ(parts.session.signInMonotonicMs, clock.monotonicMs());
     EXPECT_EQ(state::course().levelNames[4], QStringLiteral("１～４ずつ増加"));
     EXPECT_TRUE(media.commands.isEmpty());
 }
@@ -326,8 +327,8 @@ TEST_F(NameSelectionTest, DoubleClickSignsInAndHeaderDoubleClickDoesNot) {
 
     emit list()->itemDoubleClicked(list()->item(4));
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
-    EXPECT_EQ(state::session().currentStudentNo, 3);
-    EXPECT_EQ(state::session().currentGradeLabel, QStringLiteral("幼３"));
+    EXPECT_EQ(parts.session.currentStudentNo, 3);
+    EXPECT_EQ(parts.session.currentGradeLabel, QStringLiteral("幼３"));
 }
 
 TEST_F(NameSelectionTest, KeysSignInAndEnd) {
@@ -336,13 +337,13 @@ TEST_F(NameSelectionTest, KeysSignInAndEnd) {
     list()->setCurrentRow(1);
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
-    EXPECT_EQ(state::session().currentStudentNo, 4);
+    EXPECT_EQ(parts.session.currentStudentNo, 4);
 
     ASSERT_NE(open(), nullptr);
     list()->setCurrentRow(2);
     QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_1);
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 2);
-    EXPECT_EQ(state::session().currentStudentNo, 2);
+    EXPECT_EQ(parts.session.currentStudentNo, 2);
 
     ASSERT_NE(open(), nullptr);
     QTest::keyClick(list(), Qt::Key_0);

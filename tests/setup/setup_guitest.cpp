@@ -62,9 +62,9 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
     platform::setShell(&shell);
     platform::setEndHandler([](int) {});
     platform::setWaitHandler([&clock](int ms) { clock.advanceMs(ms); });
-    installProgram();
+    Program program(Program::Platform::Installed);
 
-    EXPECT_TRUE(startProgram(family + u'/' + kProgramName))
+    EXPECT_TRUE(program.start(family + u'/' + kProgramName))
         << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
     QStringList rows;
     const bool listed = QTest::qWaitFor([&] {

@@ -22,6 +22,7 @@ class SoundPlay : public ::testing::Test {
     }
 
     StartupEnv env;
+    Sounds sounds;
 };
 
 const QString kMessage = QStringLiteral("音声がでません。先生を呼びなさい。");
@@ -31,9 +32,9 @@ const QString kMessage = QStringLiteral("音声がでません。先生を呼び
 TEST_F(SoundPlay, ListFillsSectionsInFileOrder) {
     writeList({"正解音1", "a1", "a2", "a3", "*", "関係ない", "\"間違い音1\"", "w1", "*",
                "不合格音1", "*", "自己最高音2,p1,p2,*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
 
-    const SoundTable& t = soundTable();
+    const SoundTable& t = sounds.table();
     EXPECT_EQ(t[soundSolved].name, "正解音1");
     EXPECT_EQ(t[soundSolved].count, "3");
     EXPECT_EQ(t[soundSolved].files.mid(0, 4), QStringList({"a1", "a2", "a3", ""}));
@@ -52,26 +53,26 @@ TEST_F(SoundPlay, TwentyNamesWithoutCloseLeaveTheCountUnset) {
           << "間違い音2"
           << "n1";  // the last section runs into the end of the list
     writeList(lines);
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
 
-    EXPECT_EQ(soundTable()[soundCorrect].count, "");
-    EXPECT_EQ(soundTable()[soundCorrect].files[19], "f20");
-    EXPECT_EQ(soundTable()[soundNoName].count, "");
-    EXPECT_EQ(soundTable()[soundNoName].files[0], "n1");
+    EXPECT_EQ(sounds.table()[soundCorrect].count, "");
+    EXPECT_EQ(sounds.table()[soundCorrect].files[19], "f20");
+    EXPECT_EQ(sounds.table()[soundNoName].count, "");
+    EXPECT_EQ(sounds.table()[soundNoName].files[0], "n1");
 
     // Nineteen names and "*" is the longest closed section.
     lines = QStringList{"正解音2"};
     for (int i = 1; i <= 19; ++i) lines << QString("g%1").arg(i);
     writeList(lines << "*");
-    loadSoundTable();
-    EXPECT_EQ(soundTable()[soundCorrect].count, "19");
-    EXPECT_EQ(soundTable()[soundCorrect].files[0], "g1");
-    EXPECT_EQ(soundTable()[soundCorrect].files[19], "");
+    sounds.load(state::settingsAtStartUp().soundFolder);
+    EXPECT_EQ(sounds.table()[soundCorrect].count, "19");
+    EXPECT_EQ(sounds.table()[soundCorrect].files[0], "g1");
+    EXPECT_EQ(sounds.table()[soundCorrect].files[19], "");
 }
 
 TEST_F(SoundPlay, MissingListIsAFileError) {
     try {
-        loadSoundTable();
+        sounds.load(state::settingsAtStartUp().soundFolder);
         ADD_FAILURE() << "no run-time error";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::errFileNotFound);
@@ -81,45 +82,45 @@ TEST_F(SoundPlay, MissingListIsAFileError) {
 
 TEST_F(SoundPlay, RandomValuePicksTheEntry) {
     writeList({"正解音2", "c1", "c2", "c3", "*", "正解音1", "only", "*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
     env.random = platform::SequenceRandom({0.0, 0.34, 0.999999, 0.0, 0.5, 0.99});
-    for (int i = 0; i < 3; ++i) playSection(soundCorrect);
-    for (int i = 0; i < 3; ++i) playSection(soundSolved);
+    for (int i = 0; i < 3; ++i) sounds.playSection(soundCorrect);
+    for (int i = 0; i < 3; ++i) sounds.playSection(soundSolved);
     EXPECT_EQ(env.media.commands, QStringList({play("c1"), play("c2"), play("c3"), play("only"),
                                                play("only"), play("only")}));
 }
 
 TEST_F(SoundPlay, EmptyOrUnsetSectionNamesOnlyTheExtension) {
     writeList({"間違い音1", "*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
     env.random = platform::SequenceRandom({0.7});
     env.media.codes = {275, 275};
-    playSection(soundWrong);    // closed at once: count 0
-    playSection(soundCorrect);  // missing from the list
+    sounds.playSection(soundWrong);    // closed at once: count 0
+    sounds.playSection(soundCorrect);  // missing from the list
     EXPECT_EQ(env.media.commands, QStringList({play(""), play("")}));
-    EXPECT_EQ(soundFailures(), 2);
+    EXPECT_EQ(sounds.failures(), 2);
     EXPECT_TRUE(env.endCodes.isEmpty());
 
     // Before any list was loaded, and for numbers outside the table, nothing crashes.
-    soundTable() = SoundTable{};
-    playSection(soundSolved);
-    playSection(0);
-    playSection(11);
+    sounds.table() = SoundTable{};
+    sounds.playSection(soundSolved);
+    sounds.playSection(0);
+    sounds.playSection(11);
     EXPECT_EQ(env.media.commands.size(), 5);
 }
 
 TEST_F(SoundPlay, FourthFailureInARowEndsTheProgramWithTheMessage) {
     writeList({"正解音1", "ok", "*", "間違い音1", "bad", "*", "間違い音2", "*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
     env.media.codes = {275, 275, 275, 263};
     bool endedBeforeMessageClosed = false;
     env.boxes.onShow = [&](const auto&) { endedBeforeMessageClosed = !env.endCodes.isEmpty(); };
     // Guarded sections share one counter.
-    playSection(soundSolved);
-    playSection(soundWrong);
-    playSection(soundNoName);
+    sounds.playSection(soundSolved);
+    sounds.playSection(soundWrong);
+    sounds.playSection(soundNoName);
     EXPECT_TRUE(env.endCodes.isEmpty());
-    playSection(soundSolved);
+    sounds.playSection(soundSolved);
 
     ASSERT_EQ(env.boxes.shown.size(), 1);
     EXPECT_EQ(env.boxes.shown[0].text, kMessage + "\r\n" + platform::mediaErrorText(263));
@@ -130,15 +131,15 @@ TEST_F(SoundPlay, FourthFailureInARowEndsTheProgramWithTheMessage) {
 
 TEST_F(SoundPlay, VerdictSoundsFailSilently) {
     writeList({"自己最高音2", "best", "*", "不合格音1", "fail", "*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
     env.media.codes = QList<int>(12, 275);
     for (int i = 0; i < 5; ++i) {
-        playSection(soundPersonalBest);
-        playSection(soundNoRecord);
+        sounds.playSection(soundPersonalBest);
+        sounds.playSection(soundNoRecord);
     }
-    playFixed("最高1.wav");
-    playFixed("合格.wav");
-    EXPECT_EQ(soundFailures(), 0);
+    sounds.playFixed("最高1.wav");
+    sounds.playFixed("合格.wav");
+    EXPECT_EQ(sounds.failures(), 0);
     EXPECT_TRUE(env.boxes.shown.isEmpty());
     EXPECT_TRUE(env.endCodes.isEmpty());
     EXPECT_EQ(env.media.commands[0], play("best"));
@@ -151,17 +152,17 @@ TEST_F(SoundPlay, VerdictSoundsFailSilently) {
 
 TEST_F(SoundPlay, VerdictFailuresDoNotCountTowardsTheGuard) {
     writeList({"正解音1", "ok", "*", "自己最高音2", "best", "*"});
-    loadSoundTable();
+    sounds.load(state::settingsAtStartUp().soundFolder);
     env.media.codes = {275, 275, 275, 275, 275, 0};
-    playSection(soundSolved);
-    playSection(soundSolved);
-    playSection(soundPersonalBest);
-    playSection(soundSolved);
-    playSection(soundPersonalBest);
-    EXPECT_EQ(soundFailures(), 3);
+    sounds.playSection(soundSolved);
+    sounds.playSection(soundSolved);
+    sounds.playSection(soundPersonalBest);
+    sounds.playSection(soundSolved);
+    sounds.playSection(soundPersonalBest);
+    EXPECT_EQ(sounds.failures(), 3);
     EXPECT_TRUE(env.endCodes.isEmpty());
-    playSection(soundSolved);
-    EXPECT_EQ(soundFailures(), 0);
+    sounds.playSection(soundSolved);
+    EXPECT_EQ(sounds.failures(), 0);
 }
 
 TEST_F(SoundPlay, NamesWrittenOnWindowsFindTheirFiles) {
@@ -169,8 +170,8 @@ TEST_F(SoundPlay, NamesWrittenOnWindowsFindTheirFiles) {
     ASSERT_TRUE(testfiles::writeBytes(state::settingsAtStartUp().soundFolder + "Sub/Right.wav",
                                       QByteArray("RIFF")));
     writeList({"正解音1", "SUB\\right", "*"});
-    loadSoundTable();
-    playSection(soundSolved);
+    sounds.load(state::settingsAtStartUp().soundFolder);
+    sounds.playSection(soundSolved);
     ASSERT_EQ(env.media.commands.size(), 1);
     EXPECT_EQ(env.media.commands[0],
               "play " + state::settingsAtStartUp().soundFolder + "Sub/Right.wav wait");

@@ -15,6 +15,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "support/platform_defaults.h"
+#include "widgets/program_state.h"
 
 // A clean program per test: fresh shared state, a temporary folder tree, a fake clock
 // (2026-12-08 10:00:00 unless a test moves it), recorded message boxes, a recorded end of
@@ -55,6 +56,7 @@ class CoreFixture : public ::testing::Test {
     bool ended() const { return !endCodes.empty(); }
 
     QTemporaryDir tmp;
+    ProgramState parts;  // what the program would own
     platform::FakeClock clock{QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0))};
     platform::RecordingMessageBoxes boxes;
     std::vector<int> endCodes;

@@ -5,8 +5,6 @@
 
 #include "home/level_columns_gui.h"
 #include "platform/program.h"
-#include "results/statistics.h"
-#include "sound/sound.h"
 #include "state/session.h"
 
 // Closes every window of the program and lets the closed ones be deleted.
@@ -18,13 +16,10 @@ inline void closeEveryWindow() {
 }
 
 // Puts the program's process-wide state back as a fresh start finds it (whole-program
-// tests run many programs in one process): the shared state, the sound table and its
-// failure count, the home screen's first column, the statistics and the end of the program.
+// tests run many programs in one process): the shared state, the home screen's first
+// column and the end of the program.
 inline void resetProgramState() {
     state::resetRunState();
-    soundTable() = SoundTable{};
-    soundFailures() = 0;
     homeFirstColumn() = 0;
-    resultsTables() = ResultsTables();
     platform::resetProgramEnding();
 }

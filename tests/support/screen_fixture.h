@@ -29,13 +29,12 @@ class ScreenFixture : public CoreFixture {
     void SetUp() override {
         CoreFixture::SetUp();
         platform::setMedia(&media);
-        savedSounds = soundTable();
-        soundFailures() = 0;
         state::settingsAtStartUp().soundFolder = tmp.path() + QStringLiteral("/sound/");
-        soundTable()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
-        soundTable()[soundPersonalBest].count = QStringLiteral("1");
-        soundTable()[soundNoRecord].files = QStringList{QStringLiteral("again")};
-        soundTable()[soundNoRecord].count = QStringLiteral("1");
+        parts.sounds.setFolder(state::settingsAtStartUp().soundFolder);
+        parts.sounds.table()[soundPersonalBest].files = QStringList{QStringLiteral("self")};
+        parts.sounds.table()[soundPersonalBest].count = QStringLiteral("1");
+        parts.sounds.table()[soundNoRecord].files = QStringList{QStringLiteral("again")};
+        parts.sounds.table()[soundNoRecord].count = QStringLiteral("1");
 
         catalogue::setTitle();
         catalogue::fillLevelTables();
@@ -51,10 +50,10 @@ class ScreenFixture : public CoreFixture {
             t.clearWindowDays = 7;
             t.freeWindowDays = 7;
         }
-        state::session().currentStudentNo = kStudent;
-        state::session().currentStudentName = QStringLiteral("山田花子                ").left(20);
-        state::session().currentGradeLabel = QStringLiteral("小2");
-        state::session().signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
+        parts.session.currentStudentNo = kStudent;
+        parts.session.currentStudentName = QStringLiteral("山田花子                ").left(20);
+        parts.session.currentGradeLabel = QStringLiteral("小2");
+        parts.session.signInMonotonicMs = clock.monotonicMs() - 5 * 60 * 1000;
 
         flow.holdBack({TestFlow::CloseNameSelection, TestFlow::ShowNameSelection,
                        TestFlow::ShowWait, TestFlow::CloseWait});
@@ -69,8 +68,6 @@ class ScreenFixture : public CoreFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        soundTable() = savedSounds;
-        soundFailures() = 0;
         platform::setMedia(nullptr);
         homeFirstColumn() = 0;
         CoreFixture::TearDown();
@@ -102,6 +99,5 @@ class ScreenFixture : public CoreFixture {
     }
 
     platform::RecordingMedia media;
-    TestFlow flow;
-    SoundTable savedSounds;
+    TestFlow flow{parts};
 };

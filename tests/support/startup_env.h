@@ -11,15 +11,12 @@
 #include "platform/media.h"
 #include "platform/messages.h"
 #include "platform/program.h"
-#include "sound/sound.h"
 #include "state/session.h"
 
 class StartupEnv {
   public:
     StartupEnv() {
         state::resetRunState();
-        soundTable() = SoundTable{};
-        soundFailures() = 0;
         platform::resetProgramEnding();
         platform::setMedia(&media);
         platform::setMessageBoxes(&boxes);
@@ -32,8 +29,6 @@ class StartupEnv {
         platform::setMessageBoxes(nullptr);
         platform::setMedia(nullptr);
         platform::resetProgramEnding();
-        soundTable() = SoundTable{};
-        soundFailures() = 0;
         state::resetRunState();
     }
     StartupEnv(const StartupEnv&) = delete;

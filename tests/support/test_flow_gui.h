@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/program_flow_gui.h"
+#include "widgets/program_state.h"
 
 // The program's own flow, with every call counted. A call the test holds back shows no new
 // screen (the screens it replaces still make way); the others do what the program does.
@@ -24,7 +25,7 @@ class TestFlow : public ProgramFlow {
         kCalls
     };
 
-    TestFlow() { setScreenFlow(this); }
+    explicit TestFlow(ProgramState& state) : ProgramFlow(state) { setScreenFlow(this); }
     ~TestFlow() override { setScreenFlow(nullptr); }
 
     void holdBack(std::initializer_list<Call> calls) {

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/program_gui.h"
@@ -84,12 +85,13 @@ class WholeProgramTest : public ::testing::Test {
         installRecorders(clock, media, boxes, shell, endCodes, &random);
 
         writeInstallation();
-        installProgram();
-        started = startProgram(programDir());
+        program = std::make_unique<Program>(Program::Platform::Installed);
+        started = program->start(programDir());
     }
 
     void TearDown() override {
         closeEveryWindow();
+        program.reset();
         restorePlatformDefaults();
         resetProgramState();
     }
@@ -335,5 +337,6 @@ class WholeProgramTest : public ::testing::Test {
         {0.37, 0.61, 0.12, 0.88, 0.45, 0.73, 0.05, 0.94, 0.29, 0.5, 0.81, 0.17, 0.66}};
     platform::RecordingShell shell;
     std::vector<int> endCodes;
+    std::unique_ptr<Program> program;
     bool started = false;
 };
