@@ -50,16 +50,25 @@ void flushFolder(const QString& path) {
 
 void replaceFile(const QString& path, const QString& tempPath, const QByteArray& bytes) {
     QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw RuntimeError(errPermissionDenied, path,
-                           QStringLiteral("%1: %2").arg(tempPath, temp.errorString()));
+    // The error numbers follow what failed (a full disk, a read-only or missing folder).
+    errno = 0;
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        const int code = errno;
+        throw RuntimeError(code == ENOENT ? errPathNotFound
+                           : code == 0    ? errPermissionDenied
+                                          : errorNumberOfSystemError(code),
+                           path, QStringLiteral("%1: %2").arg(tempPath, temp.errorString()));
+    }
+    errno = 0;
     const bool written = temp.write(bytes) == bytes.size() && flushToDisk(temp.handle());
+    const int code = errno;
     const QString detail =
-        temp.error() != QFileDevice::NoError ? temp.errorString() : systemError(errno);
+        temp.error() != QFileDevice::NoError ? temp.errorString() : systemError(code);
     temp.close();
     if (!written) {
         QFile::remove(tempPath);
-        throw RuntimeError(errDeviceIO, path, QStringLiteral("%1: %2").arg(tempPath, detail));
+        throw RuntimeError(code == 0 ? errDeviceIO : errorNumberOfSystemError(code), path,
+                           QStringLiteral("%1: %2").arg(tempPath, detail));
     }
     // QFile::rename refuses to replace an existing file; the system call replaces it in
     // one step.

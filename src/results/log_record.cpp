@@ -63,13 +63,8 @@ QByteArray ResultRecord::toBytes() const {
 }
 
 ResultRecord ResultRecord::fromBytes(const char* bytes) {
-    const LoggedRun run = decodeLoggedRun(bytes);
     ResultRecord r;
-    r.date = run.date;
-    r.timeOfDay = run.timeOfDay;
-    r.studentNo = run.studentNo;
-    r.level = run.level;
-    r.time = run.time;
+    static_cast<LoggedRun&>(r) = decodeLoggedRun(bytes);
     r.classroom = getText(bytes + 24, 5);
     return r;
 }

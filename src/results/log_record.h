@@ -24,12 +24,8 @@ struct LoggedRun {
 // The run of one 44-byte record (the classroom text is not decoded).
 LoggedRun decodeLoggedRun(const char* record);
 
-struct ResultRecord {
-    double date = 0;       // day count from 1899-12-30, whole
-    double timeOfDay = 0;  // fraction of a day
-    qint16 studentNo = 0;
-    qint16 level = 0;
-    qint32 time = 0;
+// A whole 44-byte record: the run and the classroom it was made in.
+struct ResultRecord : LoggedRun {
     QString classroom;  // classroom code, up to 5 bytes
 
     QByteArray toBytes() const;  // 44 bytes

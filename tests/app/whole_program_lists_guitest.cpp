@@ -6,24 +6,6 @@
 
 namespace {
 
-TEST_F(WholeProgramTest, WrongPressCostsTenSecondsInTheRecord) {
-    ASSERT_TRUE(started);
-    HomeScreen* home = signIn(2);
-    ASSERT_NE(home, nullptr);
-    EndScreen* screen = runDrill(startLevel(home, 1), true);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(played(QStringLiteral("wrong.wav")), 1);
-    EXPECT_EQ(text(screen, QStringLiteral("Label18")), QStringLiteral("今の成績：20秒"));
-    // ((30 - 20) / 30)^3 x 50 + 5 = 6.85: 6 points.
-    EXPECT_EQ(text(screen, QStringLiteral("Label19")), QStringLiteral("獲得ポイント：6点×1→6点"));
-    const QList<ResultRecord> log = records();
-    ASSERT_EQ(log.size(), 1);
-    EXPECT_EQ(log[0].time, 20);
-    home = backToMenu(screen);
-    ASSERT_NE(home, nullptr);
-    EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/6点"));
-}
-
 // Two students run level 1; the record lists of the home screen then show them.
 TEST_F(WholeProgramTest, RecordListsAfterTwoStudentsRan) {
     ASSERT_TRUE(started);

@@ -10,15 +10,6 @@
 #include "state/settings.h"
 #include "support/startup_env.h"
 
-TEST(DrillCatalogue, TablesAreEmptyUntilTheFirstSignIn) {
-    StartupEnv env;
-    catalogue::setTitle();
-    EXPECT_EQ(state::settingsAtStartUp().drillTitle, "ならびタッチ");
-    EXPECT_EQ(state::course().levelCount, 0);
-    EXPECT_EQ(state::course().levelNames[1], "");
-    EXPECT_EQ(state::course().timedLevel[1], 0);
-}
-
 TEST(DrillCatalogue, SignInFillsEveryLevel) {
     StartupEnv env;
     catalogue::fillLevelTables();

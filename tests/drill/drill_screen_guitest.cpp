@@ -536,14 +536,6 @@ TEST_F(DrillScreenTest, MissingPictureEndsWithAMessageNamingIt) {
     EXPECT_EQ(endCodes, std::vector<int>{1});
 }
 
-TEST_F(DrillScreenTest, MissingPictureFileEndsWithAMessageNamingIt) {
-    QFile::remove(state::settingsAtStartUp().programFolder + QStringLiteral("picture.txt"));
-    open();
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("picture.txt")));
-    EXPECT_EQ(endCodes, std::vector<int>{1});
-}
-
 }  // namespace
 
 TEST_F(DrillScreenTest, WrongPressIsSeenOnTheCardAndTheTimeForHalfASecond) {

@@ -103,29 +103,6 @@ TEST_F(EndScreenTest, BothRecordFlagsGiveOnlyTheBestOfAll) {
     EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("最高1.wav"))});
 }
 
-TEST_F(EndScreenTest, TimeOutAndSlowRunsAreSilent) {
-    EndScreen* screen = finishRun(1, 99999, 0, 0, 1);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(text(screen, "Label18"), QStringLiteral("記録なし"));
-    EXPECT_EQ(text(screen, "Label19"), QStringLiteral("獲得ポイント：0点×2→0点"));
-    EXPECT_EQ(text(screen, "Label20"), QStringLiteral("時間切れ"));
-    EXPECT_TRUE(media.commands.isEmpty());
-    EXPECT_EQ(text(screen, "Label13"), QStringLiteral(" (このレベル　0回目)"));
-    screen->close();
-    settle();
-
-    screen = finishRun(1, 61);  // slower than the second time, no record
-    ASSERT_NE(screen, nullptr);
-    EXPECT_FALSE(shown(screen, "Label20"));
-    EXPECT_TRUE(media.commands.isEmpty());
-    screen->close();
-    settle();
-
-    screen = finishRun(1, 60);  // within the second time
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(media.commands, QStringList{sound(QStringLiteral("again.wav"))});
-}
-
 TEST_F(EndScreenTest, GoalClearedForTheFirstTime) {
     addRun(kStudent, 4, 20);
     EndScreen* screen = finishRun(4, 20);
@@ -169,29 +146,6 @@ TEST_F(EndScreenTest, ZeroPassTimeIsReportedNotDivided) {
     ASSERT_FALSE(boxes.shown.isEmpty());
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("タイム回数データ.txt")));
     EXPECT_FALSE(endCodes.empty());
-}
-
-TEST_F(EndScreenTest, MenuGoesHome) {
-    // The screen closes and may be deleted by the events the press lets run.
-    QPointer<EndScreen> screen = finishRun(1, 61);
-    ASSERT_NE(screen, nullptr);
-    waitForSecondPhase(screen);
-    QTest::mouseClick(child<QPushButton>(screen, "Command4"), Qt::LeftButton);
-    EXPECT_EQ(flow.count(TestFlow::ShowHome), 1);
-    EXPECT_EQ(flow.lastDrillLevel, 0);
-    EXPECT_TRUE(!screen || !screen->isVisible());
-}
-
-TEST_F(EndScreenTest, RetryRunsTheSameLevelAgain) {
-    EndScreen* screen = finishRun(2, 61);
-    ASSERT_NE(screen, nullptr);
-    waitForSecondPhase(screen);
-    const int waitsBefore = flow.count(TestFlow::ShowWait);
-    QTest::mouseClick(child<QPushButton>(screen, "Command5"), Qt::LeftButton);
-    EXPECT_EQ(flow.count(TestFlow::ShowWait), waitsBefore + 1);
-    EXPECT_EQ(flow.lastDrillLevel, 2);
-    EXPECT_NE(programFlow().drillScreen(), nullptr);
-    EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
 }
 
 }  // namespace

@@ -136,13 +136,6 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     EXPECT_EQ(flow.lastDrillLevel, 1);
 }
 
-TEST_F(HomeScreenTest, BackButtonShowsTheNameSelection) {
-    HomeScreen* home = openHome();
-    ASSERT_NE(home, nullptr);
-    QTest::mouseClick(child<QPushButton>(home, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(flow.count(TestFlow::ShowNameSelection), 1);
-}
-
 // The screen runs its activation when the flow shows it, not again when the focus comes
 // back after another window (the print's, say) and the next click lands on it.
 TEST_F(HomeScreenTest, FocusComingBackDoesNotRunTheActivationAgain) {

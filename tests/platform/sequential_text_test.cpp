@@ -36,50 +36,35 @@ platform::RuntimeError errorOf(F&& f) {
 
 }  // namespace
 
-TEST(SeqTextRead, QuotedValuesKeepCommasAndLineEnds) {
-    EXPECT_EQ(allStrings(reader("\"a,b\",c\r\n\"x\r\ny\",\"\"\r\nlast")),
-              QStringList({"a,b", "c", "x\r\ny", "", "last"}));
-    // Text after a closing quote up to the separator is dropped.
-    EXPECT_EQ(allStrings(reader("\"ab\"cd,e")), QStringList({"ab", "e"}));
-}
+TEST(SeqTextRead, ValuesAsTheWindowsProgramsReadThem) {
+    const struct {
+        const char* bytes;
+        QStringList values;
+    } texts[] = {
+        // Quoted values keep commas and line ends; text after a closing quote is dropped.
+        {"\"a,b\",c\r\n\"x\r\ny\",\"\"\r\nlast", {"a,b", "c", "x\r\ny", "", "last"}},
+        {"\"ab\"cd,e", {"ab", "e"}},
+        // Blanks around unquoted values go; blank lines are no values.
+        {"  abc  ,\t\" q q \"  , 12 \r\n   \r\n", {"abc", " q q ", "12"}},
+    };
+    for (const auto& t : texts) EXPECT_EQ(allStrings(reader(t.bytes)), t.values) << t.bytes;
 
-TEST(SeqTextRead, EveryKindOfLineEndSeparatesValues) {
-    SeqTextReader in = reader("1\r\n2\n3\r4,5\r\n\r\n\r\n6\r\n");
-    for (int expected = 1; expected <= 6; ++expected) EXPECT_EQ(in.readNumber(), expected);
-    EXPECT_TRUE(in.atEnd());
-}
-
-TEST(SeqTextRead, CtrlZEndsTheFile) {
-    SeqTextReader in = reader(
-        "1,2\r\n\x1a"
-        "3,4\r\n");
-    EXPECT_EQ(in.readNumber(), 1);
-    EXPECT_EQ(in.readNumber(), 2);
-    EXPECT_TRUE(in.atEnd());
-}
-
-TEST(SeqTextRead, BlanksAroundUnquotedValuesAreDropped) {
-    EXPECT_EQ(allStrings(reader("  abc  ,\t\" q q \"  , 12 \r\n   \r\n")),
-              QStringList({"abc", " q q ", "12"}));
-}
-
-TEST(SeqTextRead, EmptyValuesReadAsZero) {
-    SeqTextReader in = reader("1,,3,\r\n\"\",5");
-    EXPECT_EQ(in.readNumber(), 1);
-    EXPECT_EQ(in.readNumber(), 0);
-    EXPECT_EQ(in.readNumber(), 3);
-    EXPECT_EQ(in.readNumber(), 0);  // closed by the line end
-    EXPECT_EQ(in.readNumber(), 0);
-    EXPECT_EQ(in.readNumber(), 5);
-    EXPECT_TRUE(in.atEnd());
-}
-
-TEST(SeqTextRead, NumbersTakeTheLeadingNumberOfTheValue) {
-    SeqTextReader in = reader("-2.5, 1e3 ,\"42\",7日");
-    EXPECT_EQ(in.readNumber(), -2.5);
-    EXPECT_EQ(in.readNumber(), 1000);
-    EXPECT_EQ(in.readNumber(), 42);
-    EXPECT_EQ(in.readNumber(), 7);
+    const struct {
+        const char* bytes;
+        std::vector<double> numbers;  // then the end
+    } numbers[] = {
+        {"1\r\n2\n3\r4,5\r\n\r\n\r\n6\r\n", {1, 2, 3, 4, 5, 6}},  // every line end
+        {"1,2\r\n\x1a"
+         "3,4\r\n",
+         {1, 2}},                                        // Ctrl+Z ends the file
+        {"1,,3,\r\n\"\",5", {1, 0, 3, 0, 0, 5}},         // empty values read as 0
+        {"-2.5, 1e3 ,\"42\",7日", {-2.5, 1000, 42, 7}},  // the leading number
+    };
+    for (const auto& n : numbers) {
+        SeqTextReader in = reader(n.bytes);
+        for (double expected : n.numbers) EXPECT_EQ(in.readNumber(), expected) << n.bytes;
+        EXPECT_TRUE(in.atEnd()) << n.bytes;
+    }
 }
 
 TEST(SeqTextRead, ErrorsNameTheFileAndTheLine) {

@@ -117,18 +117,6 @@ TEST(LevelTargetsLoad, MissingFileAndBadValuesNameTheFile) {
     }
 }
 
-TEST(LevelTargetsLoad, EveryLoadStartsFromZero) {
-    StartupEnv env;
-    const QString path = targetsPath(env);
-    ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(5)));
-    loadLevelTargetsFrom(path);
-    ASSERT_TRUE(testfiles::writeAnsiLines(path, rows(2)));
-    loadLevelTargetsFrom(path);
-    EXPECT_EQ(state::course().levelTargets[2].passTime, 20);
-    EXPECT_EQ(state::course().levelTargets[3].passTime, 0);
-    EXPECT_EQ(state::course().levelTargets[5].pointWeight, 0);
-}
-
 TEST(LevelTargetsLoad, ALineWithoutTwelveValuesIsRefusedNotShifted) {
     StartupEnv env;
     state::settingsAtStartUp().dataFolder = env.dir("data/");

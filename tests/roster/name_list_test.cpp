@@ -35,21 +35,6 @@ TEST(NameListFigures, TextsWhenZeroAndWhenNot) {
     EXPECT_EQ(totalPointsText(1234), QStringLiteral("   1234"));
 }
 
-TEST(NameListFigures, EachModeHasItsPair) {
-    StudentFigures f;
-    f.todayCount = 2;
-    f.todayPoints = 30;
-    f.attempts = 15;
-    f.totalPoints = 400;
-    EXPECT_EQ(figuresText(0, f), QStringLiteral("  2回/   15回"));
-    EXPECT_EQ(figuresText(1, f), QStringLiteral("  30/    400"));
-    EXPECT_EQ(figuresText(2, f), QStringLiteral("  30/  2回"));
-    EXPECT_EQ(figuresText(3, f), QStringLiteral("    400/   15回"));
-    // A student without results in the points mode.
-    EXPECT_EQ(figuresText(1, StudentFigures{}),
-              QStringLiteral("  ") + kFull + u'/' + QString(7, u' '));
-}
-
 TEST(NameListRows, SortRowAndItsParts) {
     StudentFigures f;
     f.todayPoints = 30;

@@ -199,20 +199,6 @@ TEST_F(NameSelectionTest, ListsStudentsOldestFirstWithTheirFigures) {
     EXPECT_EQ(state::roster().count, 4);
 }
 
-// On a wide screen the window covers it; its controls stand centred below the menu bar.
-TEST_F(NameSelectionTest, CoversAWideScreenWithTheDesignCentred) {
-    writeFourStudents();
-    NameSelection* w = open();
-    ASSERT_NE(w, nullptr);
-    platform::coverScreenArea(w, QRect(0, 0, 1366, 768));
-    EXPECT_EQ(w->geometry(), QRect(0, 0, 1366, 768));
-    const QPoint client = w->centralWidget()->mapTo(w, QPoint(0, 0));
-    EXPECT_GT(client.y(), 0);  // the menu bar, across the whole width
-    QWidget* ok = child<QPushButton>("Command14");
-    EXPECT_EQ(QRect(ok->mapTo(w, QPoint(0, 0)), ok->size()),
-              platform::twRect(9300, 3500, 2700, 1000).translated(client + QPoint(171, 0)));
-}
-
 TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
     writeFourStudents();
     writeResults();

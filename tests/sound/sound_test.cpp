@@ -109,16 +109,6 @@ TEST_F(SoundPlay, EmptyOrUnsetSectionNamesOnlyTheExtension) {
     EXPECT_EQ(env.media.commands.size(), 5);
 }
 
-TEST_F(SoundPlay, ThreeFailuresThenASuccessResetTheGuard) {
-    writeList({"正解音1", "ok", "*"});
-    sounds.load(state::settingsAtStartUp().soundFolder);
-    env.media.codes = {275, 263, 275, 0, 275, 275, 275};
-    for (int i = 0; i < 7; ++i) sounds.playSection(soundSolved);
-    EXPECT_EQ(sounds.failures(), 3);
-    EXPECT_TRUE(env.boxes.shown.isEmpty());
-    EXPECT_TRUE(env.endCodes.isEmpty());
-}
-
 TEST_F(SoundPlay, FourthFailureInARowEndsTheProgramWithTheMessage) {
     writeList({"正解音1", "ok", "*", "間違い音1", "bad", "*", "間違い音2", "*"});
     sounds.load(state::settingsAtStartUp().soundFolder);
