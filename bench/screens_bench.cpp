@@ -77,10 +77,16 @@ QWidget* window(const char* objectName) {
 
 // One drill from the home screen: start level 1, press the cards in order five times.
 bool playDrill() {
-    auto* home = window("seisekitime1");
-    if (!home) return false;
-    auto* start = home->findChild<QPushButton*>(QStringLiteral("Command4_1"));
-    if (!waitFor([&] { return start->isEnabled(); })) return false;
+    // The home screen shown may still be replaced while the events run: looked up each time.
+    QPushButton* start = nullptr;
+    if (!waitFor([&] {
+            QWidget* home = window("seisekitime1");
+            start = home ? home->findChild<QPushButton*>(QStringLiteral("Command4_1")) : nullptr;
+            return start && start->isEnabled();
+        })) {
+        std::fprintf(stderr, "no start button enabled on the home screen\n");
+        return false;
+    }
     QTest::mouseClick(start, Qt::LeftButton);
     for (int problem = 0; problem < 5; ++problem) {
         QWidget* drill = nullptr;
@@ -109,8 +115,15 @@ bool playDrill() {
         std::fprintf(stderr, "no end screen\n");
         return false;
     }
-    auto* menu = end->findChild<QPushButton*>(QStringLiteral("Command4"));
-    if (!waitFor([&] { return menu->isVisible(); })) return false;
+    QPushButton* menu = nullptr;
+    if (!waitFor([&] {
+            end = window("FrmSyuuryou");
+            menu = end ? end->findChild<QPushButton*>(QStringLiteral("Command4")) : nullptr;
+            return menu && menu->isVisible();
+        })) {
+        std::fprintf(stderr, "no menu button on the end screen\n");
+        return false;
+    }
     QTest::mouseClick(menu, Qt::LeftButton);
     return waitFor([&] { return window("seisekitime1") != nullptr; });
 }
@@ -189,7 +202,8 @@ int main(int argc, char** argv) {
     // Full loops: name selection, sign in, home screen, drill, end screen, menu, back.
     const int loops = argc >= 3 ? std::max(1, atoi(argv[2])) : 3;
     for (int loop = 0; loop < loops; ++loop) {
-        screenFlow().showNameSelection();
+        // The first loop opens the name selection; later ones come back to it from home.
+        if (loop == 0) screenFlow().showNameSelection();
         QWidget* names = nullptr;
         if (!waitFor([&] { return (names = window("namesel")) != nullptr; })) return 1;
         auto* list = names->findChild<QListWidget*>(QStringLiteral("List1"));
@@ -202,12 +216,18 @@ int main(int argc, char** argv) {
         if (!waitFor([] { return window("seisekitime1") != nullptr; })) return 1;
         if (!playDrill()) {
             std::fprintf(stderr, "loop %d: the drill did not complete\n", loop + 1);
+            for (const auto& b : boxes.shown)
+                std::fprintf(stderr, "message: %s\n", qPrintable(b.text));
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    std::fprintf(stderr, "shown: %s\n", qPrintable(w->objectName()));
             return 1;
         }
         QTest::mouseClick(
             window("seisekitime1")->findChild<QPushButton*>(QStringLiteral("Command1")),
             Qt::LeftButton);
-        waitFor([] { return window("namesel") != nullptr; });
+        // Back at the name selection once the home screen has gone.
+        waitFor([] { return window("namesel") != nullptr && window("seisekitime1") == nullptr; });
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         std::printf("full loop %d: resident %ld kB, peak %ld kB\n", loop + 1, statusKb("VmRSS:"),
