@@ -32,9 +32,9 @@ void bringToFront(QWidget* window) {
 // by then.
 template <class Window>
 void whenShown(Window* window, void (Window::*then)()) {
-    QPointer<Window> self(window);
-    QTimer::singleShot(0, window, [self, then] {
-        if (!windowGone(self)) (self.data()->*then)();
+    // The window is the timer's context: a window deleted by then takes the call with it.
+    QTimer::singleShot(0, window, [window, then] {
+        if (!windowGone(window)) (window->*then)();
     });
 }
 
