@@ -19,7 +19,8 @@ class QWidget;
 //
 // Windows are found through the application's top-level widgets and their objectNames
 // only, so the monkey does not depend on how the program shows its screens; they are taken
-// in the order they were first shown, so that a seed picks the same ones again.
+// in the order the monkey first saw them (those that came up together by name), not in the
+// application's own order, which changes from run to run, so that a seed picks the same.
 //
 // Once the budget is spent the monkey ends the program as a user does: it answers the
 // dialogs, closes the screens and presses "終了" (or closes the name list), so that the
@@ -29,8 +30,8 @@ class Monkey {
   public:
     Monkey(quint32 seed, int budget, int stuckExitCode);
 
-    // Sends events from the event loop, a millisecond or two apart, also from the loops
-    // that handlers and modal windows run meanwhile (as real input arrives).
+    // Sends events from the event loop, a think apart, also from the loops that handlers
+    // and modal windows run meanwhile (as real input arrives).
     void start();
 
     int sent() const { return sent_; }
