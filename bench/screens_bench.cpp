@@ -38,11 +38,6 @@
 
 namespace {
 
-// The flow the program's windows use now.
-ProgramFlow& programFlow() {
-    return static_cast<ProgramFlow&>(screenFlow());
-}
-
 double median(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -140,7 +135,7 @@ int main(int argc, char** argv) {
     Program program(Program::Platform::Installed);
     if (!program.start(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
-    screenFlow().closeNameSelection();
+    program.flow().closeNameSelection();
     QCoreApplication::processEvents();
     // Closed windows go as the event loop would take them (deleteLater).
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -149,13 +144,13 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screenFlow().showNameSelection();
+        program.flow().showNameSelection();
         QCoreApplication::processEvents();
         auto* list =
-            programFlow().nameSelection()->findChild<QListWidget*>(QStringLiteral("List1"));
+            program.flow().nameSelection()->findChild<QListWidget*>(QStringLiteral("List1"));
         if (!waitFor([&] { return list->count() == 4; })) return 1;
         nameTimes.append(t.nsecsElapsed() / 1e6);
-        screenFlow().closeNameSelection();
+        program.flow().closeNameSelection();
         QCoreApplication::processEvents();
         // Closed windows go as the event loop would take them (deleteLater).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -168,13 +163,13 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screenFlow().showHomeScreen();
+        program.flow().showHomeScreen();
         QCoreApplication::processEvents();
-        auto* label = programFlow().homeScreen()->findChild<QLabel*>(QStringLiteral("Label18"));
+        auto* label = program.flow().homeScreen()->findChild<QLabel*>(QStringLiteral("Label18"));
         if (!waitFor([&] { return label->text().startsWith(QStringLiteral("本日総回数")); }))
             return 1;
         homeTimes.append(t.nsecsElapsed() / 1e6);
-        screenFlow().closeHomeScreen();
+        program.flow().closeHomeScreen();
         QCoreApplication::processEvents();
         // Closed windows go as the event loop would take them (deleteLater).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -189,7 +184,7 @@ int main(int argc, char** argv) {
     // Full loops: name selection, sign in, home screen, drill, end screen, menu, back.
     const int loops = argc >= 3 ? std::max(1, atoi(argv[2])) : 3;
     for (int loop = 0; loop < loops; ++loop) {
-        screenFlow().showNameSelection();
+        program.flow().showNameSelection();
         QWidget* names = nullptr;
         if (!waitFor([&] { return (names = window("namesel")) != nullptr; })) return 1;
         auto* list = names->findChild<QListWidget*>(QStringLiteral("List1"));

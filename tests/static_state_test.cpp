@@ -55,8 +55,6 @@ const std::set<QString> kNotYetOwned = {
     QStringLiteral("state/course.cpp theCourse"),
     QStringLiteral("state/roster.cpp theRoster"),
     QStringLiteral("state/settings.cpp theSettings"),
-    QStringLiteral("widgets/screen_navigator_gui.cpp g_idleFlow"),
-    QStringLiteral("widgets/screen_navigator_gui.cpp g_flow"),
 };
 
 struct Found {
