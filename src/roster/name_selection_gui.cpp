@@ -46,24 +46,18 @@ namespace {
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
 
-// The lock that marks the program as running; held from the first load to the end of
-// the run. A new key (tests run programs of several folders) takes a new lock.
-struct InstanceLock {
-    QString key;
-    std::unique_ptr<platform::SingleInstance> lock;
-};
-
-// Empty when acquired; otherwise why not (the lock file's failure, or "" for another copy).
-std::optional<QString> acquireInstanceLock() {
-    static InstanceLock held;
+// Takes the program's instance lock, kept in `state` to the end of the run (a new key
+// takes a new lock). Empty when acquired; otherwise why not (the lock file's failure, or
+// "" for another copy).
+std::optional<QString> acquireInstanceLock(ProgramState& state) {
     const QString key = NameSelection::instanceKey();
-    if (!held.lock || held.key != key) {
-        held.lock.reset();
-        held.lock = std::make_unique<platform::SingleInstance>(key);
-        held.key = key;
+    if (!state.instanceLock || state.instanceLockKey != key) {
+        state.instanceLock.reset();
+        state.instanceLock = std::make_unique<platform::SingleInstance>(key);
+        state.instanceLockKey = key;
     }
-    if (held.lock->acquired()) return std::nullopt;
-    return held.lock->failure();
+    if (state.instanceLock->acquired()) return std::nullopt;
+    return state.instanceLock->failure();
 }
 
 StudentFigures figuresOf(ResultsTables& t, int studentNo) {
@@ -163,7 +157,7 @@ bool NameSelection::load() {
     waitPanel_->raise();
     platform::seedFromClock();
     // A second copy is refused before anything is shown or read.
-    const std::optional<QString> refused = acquireInstanceLock();
+    const std::optional<QString> refused = acquireInstanceLock(state_);
     if (refused && !refused->isEmpty()) {
         platform::msgBox(
             QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,

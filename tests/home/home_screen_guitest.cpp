@@ -189,7 +189,7 @@ TEST_F(HomeScreenTest, FirstColumnIsRememberedAcrossVisits) {
     auto* scroll = child<QScrollBar>(home, "HScroll1");
     const int left1 = child<QWidget>(home, "List5_1")->x();
     scroll->setValue(2);
-    EXPECT_EQ(homeFirstColumn(), 2);
+    EXPECT_EQ(parts.homeFirstColumn, 2);
     // Level 2 now stands where level 1 stood; level 1 is parked beyond the right edge.
     EXPECT_EQ(child<QWidget>(home, "List5_2")->x(), left1);
     EXPECT_EQ(child<QWidget>(home, "Label3_2")->x(), left1);
