@@ -18,6 +18,7 @@
 #include "state/session.h"
 #include "state/settings.h"
 #include "widgets/program_state.h"
+#include "widgets/screen_navigator_gui.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ void BM_NextProblemAfterTenthPress(benchmark::State& state) {
     platform::RecordingMedia media;
     platform::setMedia(&media);
     platform::setEndHandler([](int) {});
-    auto* frm = new DrillScreen(program, 4);
+    ScreenFlow flow;  // the screens it asks for are not shown
+    auto* frm = new DrillScreen(program, flow, 4);
     frm->show();
     QCoreApplication::processEvents();
     if (platform::programEnding()) {

@@ -28,11 +28,6 @@
 
 namespace {
 
-// The flow the program's windows use now.
-ProgramFlow& programFlow() {
-    return static_cast<ProgramFlow&>(screenFlow());
-}
-
 // Time this thread has run on a processor: on a machine shared with other work this tells
 // what the wall-clock time would be on an idle one.
 double threadCpuMs() {
@@ -68,7 +63,6 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
     state::settingsAtStartUp().programFolder = programDir + u'/';
     ProgramState state;
     ProgramFlow flow(state);
-    setScreenFlow(&flow);
     PagePainted page;
     if (loops == 0) {
         // Help is asked for from a running program: its fonts and style are loaded already.
@@ -83,11 +77,10 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
         timer.start();
         const double cpuBefore = threadCpuMs();
         flow.showHelp(catalogue::helpSite() + QStringLiteral("/helpmenu.htm"));
-        if (!page.wait(programFlow().helpBrowser())) return 1;
+        if (!page.wait(flow.helpBrowser())) return 1;
         const double ms = timer.nsecsElapsed() / 1e6;
         const double cpu = threadCpuMs() - cpuBefore;
-        if (!programFlow().helpBrowser()->windowTitle().startsWith(QStringLiteral("使用法の説明")))
-            return 1;
+        if (!flow.helpBrowser()->windowTitle().startsWith(QStringLiteral("使用法の説明"))) return 1;
         std::printf("shown %.2f %ld %.2f\n", ms, bench::residentKb(), cpu);
         return 0;
     }
@@ -97,9 +90,9 @@ int child(int argc, char** argv, const QString& programDir, int loops) {
     for (int loop = 0; loop < loops; ++loop) {
         for (const char* name : pages) {
             flow.showHelp(catalogue::helpSite() + QString::fromLatin1(name));
-            if (!page.wait(programFlow().helpBrowser())) return 1;
+            if (!page.wait(flow.helpBrowser())) return 1;
         }
-        programFlow().helpBrowser()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        flow.helpBrowser()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         if (loop == 0) first = bench::residentKb();

@@ -38,11 +38,6 @@
 
 namespace {
 
-// The flow the program's windows use now.
-ProgramFlow& programFlow() {
-    return static_cast<ProgramFlow&>(screenFlow());
-}
-
 double median(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -153,7 +148,7 @@ int main(int argc, char** argv) {
     Program program(Program::Platform::Installed);
     if (!program.start(programDir)) return 1;
     if (!waitFor([] { return window("namesel") != nullptr; })) return 1;
-    screenFlow().closeNameSelection();
+    program.flow().closeNameSelection();
     QCoreApplication::processEvents();
     // Closed windows go as the event loop would take them (deleteLater).
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -162,13 +157,13 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screenFlow().showNameSelection();
+        program.flow().showNameSelection();
         QCoreApplication::processEvents();
         auto* list =
-            programFlow().nameSelection()->findChild<QListWidget*>(QStringLiteral("List1"));
+            program.flow().nameSelection()->findChild<QListWidget*>(QStringLiteral("List1"));
         if (!waitFor([&] { return list->count() == 4; })) return 1;
         nameTimes.append(t.nsecsElapsed() / 1e6);
-        screenFlow().closeNameSelection();
+        program.flow().closeNameSelection();
         QCoreApplication::processEvents();
         // Closed windows go as the event loop would take them (deleteLater).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -181,13 +176,13 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        screenFlow().showHomeScreen();
+        program.flow().showHomeScreen();
         QCoreApplication::processEvents();
-        auto* label = programFlow().homeScreen()->findChild<QLabel*>(QStringLiteral("Label18"));
+        auto* label = program.flow().homeScreen()->findChild<QLabel*>(QStringLiteral("Label18"));
         if (!waitFor([&] { return label->text().startsWith(QStringLiteral("本日総回数")); }))
             return 1;
         homeTimes.append(t.nsecsElapsed() / 1e6);
-        screenFlow().closeHomeScreen();
+        program.flow().closeHomeScreen();
         QCoreApplication::processEvents();
         // Closed windows go as the event loop would take them (deleteLater).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -203,7 +198,7 @@ int main(int argc, char** argv) {
     const int loops = argc >= 3 ? std::max(1, atoi(argv[2])) : 3;
     for (int loop = 0; loop < loops; ++loop) {
         // The first loop opens the name selection; later ones come back to it from home.
-        if (loop == 0) screenFlow().showNameSelection();
+        if (loop == 0) program.flow().showNameSelection();
         QWidget* names = nullptr;
         if (!waitFor([&] { return (names = window("namesel")) != nullptr; })) return 1;
         auto* list = names->findChild<QListWidget*>(QStringLiteral("List1"));

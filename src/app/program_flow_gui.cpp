@@ -44,7 +44,8 @@ ProgramFlow::ProgramFlow(ProgramState& state)
     : state_(state), listChoices_(std::make_shared<RecordListChoices>()) {}
 
 ProgramFlow::~ProgramFlow() {
-    // What is still open goes with the flow; retired screens are deleted already or soon.
+    // What is still open goes with the flow, and so do the retired screens not yet deleted.
+    for (const QPointer<QWidget>& window : std::as_const(retired_)) delete window.data();
     delete waitWindow_.data();
     delete report_.data();
     delete help_.data();
@@ -59,6 +60,9 @@ template <class Window>
 void ProgramFlow::retire(QPointer<Window>& slot) {
     Window* window = slot.data();
     slot = nullptr;
+    if (!window) return;
+    retired_.removeAll(nullptr);
+    retired_.append(window);
     retireWindow(window);
 }
 
@@ -78,7 +82,7 @@ void ProgramFlow::showNameSelection() {
         whenShown(nameSelection_.data(), &NameSelection::activate);
         return;
     }
-    nameSelection_ = new NameSelection(state_);
+    nameSelection_ = new NameSelection(state_, *this);
     // A window closed while it loads may be retired already.
     if (!nameSelection_->load() && nameSelection_ && !nameSelection_->isVisible())
         retire(nameSelection_);
@@ -91,7 +95,7 @@ void ProgramFlow::closeNameSelection() {
 
 void ProgramFlow::showHomeScreen() {
     retireRunScreens();
-    if (!home_) home_ = new HomeScreen(state_);
+    if (!home_) home_ = new HomeScreen(state_, *this);
     home_->keepListChoicesIn(listChoices_);
     bringToFront(home_);
     whenShown(home_.data(), &HomeScreen::activate);
@@ -103,14 +107,14 @@ void ProgramFlow::closeHomeScreen() {
 
 void ProgramFlow::startDrill(int level) {
     retireRunScreens();
-    drill_ = new DrillScreen(state_, level);
+    drill_ = new DrillScreen(state_, *this, level);
     drill_->show();
 }
 
 void ProgramFlow::showEndScreen(const RunOutcome& outcome) {
     const RunOutcome run = outcome;  // it may live in the drill screen that makes way
     retireRunScreens();
-    end_ = new EndScreen(state_, run);
+    end_ = new EndScreen(state_, *this, run);
     bringToFront(end_);
     whenShown(end_.data(), &EndScreen::evaluate);
 }
@@ -165,7 +169,7 @@ bool ProgramFlow::waitWindowVisible() const {
 }
 
 void ProgramFlow::showHelp(const QString& address) {
-    if (!help_) help_ = new HelpBrowser;
+    if (!help_) help_ = new HelpBrowser(*this);
     if (!help_->isVisible()) platform::centreOver(help_, QApplication::activeWindow());
     help_->showAndLoad(address);
 }
@@ -187,11 +191,11 @@ void ProgramFlow::showVersionDialog() {
 
 void ProgramFlow::showProgressReport(int firstStudent, QWidget* over) {
     report_ = openProgressReport(report_.data(), state::settings(), state::roster(),
-                                 state::course(), firstStudent, over);
+                                 state::course(), firstStudent, over, lockedLogWait(*this));
 }
 
 bool ProgramFlow::showNameChange() {
-    if (!nameChange_) nameChange_ = new NameChangeWindow;
+    if (!nameChange_) nameChange_ = new NameChangeWindow(*this);
     try {
         nameChange_->load();
     } catch (...) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -81,6 +82,9 @@ class ProgramFlow : public ScreenFlow {
     QPointer<WaitWindow> waitWindow_;
     // The modeless window "成績の記録"; it goes when it is closed.
     QPointer<ProgressReportWindow> report_;
+    // Screens retired and not yet deleted: they go with the flow at the latest, since they
+    // hold it.
+    QList<QPointer<QWidget>> retired_;
     // The record lists' choices (display kind, list) kept from one home screen to the next.
     std::shared_ptr<RecordListChoices> listChoices_;
 };

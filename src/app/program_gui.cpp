@@ -81,7 +81,6 @@ Program::Program(Platform platform) : platform_(platform), flow_(state_) {
     if (platform_ == Platform::Own) platform::installWidgetPlatform(&media_);
     platform::installInputHabits();
     QApplication::setWindowIcon(widgets::programIcon());
-    setScreenFlow(&flow_);
 }
 
 Program::~Program() {
@@ -89,7 +88,6 @@ Program::~Program() {
     QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
     for (const QPointer<QWidget>& w : windows) delete w.data();
-    setScreenFlow(nullptr);
     if (platform_ == Platform::Own) platform::setMedia(nullptr);
 }
 

@@ -49,8 +49,8 @@ QRect DrillScreen::cardRectTwips(int i) {
     return QRect(kCardLeft[i], i <= 5 ? kUpperTop : kLowerTop, kCardWidth, kCardHeight);
 }
 
-DrillScreen::DrillScreen(ProgramState& state, int level)
-    : QWidget(nullptr), state_(state), level_(level) {
+DrillScreen::DrillScreen(ProgramState& state, ScreenFlow& flow, int level)
+    : QWidget(nullptr), state_(state), flow_(flow), level_(level) {
     setObjectName(QStringLiteral("MainFrm"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -134,8 +134,8 @@ void DrillScreen::activate() {
 }
 
 void DrillScreen::prepareScreen() {
-    screenFlow().closeHomeScreen();
-    screenFlow().closeWaitWindow();
+    flow_.closeHomeScreen();
+    flow_.closeWaitWindow();
     run_.drillEnded = false;
     run_.endHandled = false;
 
@@ -355,8 +355,8 @@ void DrillScreen::endDrill() {
 
     if (course::isPractice(level_)) {
         // Practice: nothing is recorded, straight back to the home screen.
-        screenFlow().showWaitWindow();
-        screenFlow().showHomeScreen();
+        flow_.showWaitWindow();
+        flow_.showHomeScreen();
         return;
     }
     drillClock_->stop();
@@ -370,7 +370,7 @@ void DrillScreen::endDrill() {
                          platform::MsgIcon::Exclamation);
     // The message box's loop may have seen the program asked to end.
     if (platform::programEnding()) return;
-    screenFlow().showWaitWindow();
+    flow_.showWaitWindow();
     waitThenShowResult(1);
 }
 
@@ -378,5 +378,5 @@ void DrillScreen::waitThenShowResult(double seconds) {
     // The screen takes no input while it waits; the end screen follows from a timer.
     setEnabled(false);
     platform::later(this, static_cast<int>(std::lround(seconds * 1000)),
-                    [this] { screenFlow().showEndScreen(outcome_); });
+                    [this] { flow_.showEndScreen(outcome_); });
 }

@@ -12,6 +12,7 @@
 #include "results/run_recording.h"
 
 struct ProgramState;
+class ScreenFlow;
 class QLabel;
 class QTimer;
 
@@ -42,7 +43,7 @@ class DrillScreen : public QWidget {
     // Screen rectangle (twips) of card i.
     static QRect cardRectTwips(int i);
 
-    DrillScreen(ProgramState& state, int level);
+    DrillScreen(ProgramState& state, ScreenFlow& flow, int level);
     ~DrillScreen() override;
 
     // What runs when the screen has come up: "picture.txt", the screen and level
@@ -79,6 +80,7 @@ class DrillScreen : public QWidget {
 
   private:
     ProgramState& state_;
+    ScreenFlow& flow_;
     void buildStrip();
     void buildCardArea();
     void buildOverlay();

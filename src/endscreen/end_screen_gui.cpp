@@ -97,8 +97,8 @@ void EndScreen::closeEvent(QCloseEvent* event) {
     });
 }
 
-EndScreen::EndScreen(ProgramState& state, const RunOutcome& outcome)
-    : QWidget(nullptr, Qt::Window), state_(state), outcome_(outcome) {
+EndScreen::EndScreen(ProgramState& state, ScreenFlow& flow, const RunOutcome& outcome)
+    : QWidget(nullptr, Qt::Window), state_(state), flow_(flow), outcome_(outcome) {
     setObjectName(QStringLiteral("FrmSyuuryou"));
     setWindowTitle(QStringLiteral("終了"));
     widgets::setBackground(this, QColor(state::settings().screenBackColor), true);
@@ -182,7 +182,7 @@ void EndScreen::evaluate() {
 
     // 1.-2. The attempt number shows while the statistics are rebuilt.
     levelAttempt_->setText(evaluation::attemptBeforeText(stats.todayCount(level, s)));
-    buildStatistics(state_.tables, lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait(flow_));
 
     // 3.
     const bool cleared = levelCleared(target, levelFiguresOf(stats, level, s));
@@ -223,7 +223,7 @@ void EndScreen::evaluate() {
     const bool keepGoalPanel = atTopLevel && cleared;
     const auto afterGoalSound = [this, keepGoalPanel, secondPhaseFrom] {
         if (!keepGoalPanel) goalPanel_->hide();
-        screenFlow().closeWaitWindow();
+        flow_.closeWaitWindow();
         const qint64 passed = platform::clock().monotonicMs() - secondPhaseFrom;
         secondPhaseTimer_->start(
             static_cast<int>(std::clamp<qint64>(kSecondPhaseMs - passed, 0, kSecondPhaseMs)));
@@ -288,12 +288,12 @@ void EndScreen::secondPhase() {
 
 void EndScreen::backToMenu() {
     menuButton_->setEnabled(false);
-    screenFlow().showHomeScreen();
+    flow_.showHomeScreen();
 }
 
 void EndScreen::retry() {
     menuButton_->setEnabled(false);
     retryButton_->setEnabled(false);
-    screenFlow().showWaitWindow();
-    screenFlow().startDrill(outcome_.run.level);
+    flow_.showWaitWindow();
+    flow_.startDrill(outcome_.run.level);
 }

@@ -5,6 +5,7 @@
 #include "results/run_recording.h"
 
 struct ProgramState;
+class ScreenFlow;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,7 +16,7 @@ class QTimer;
 class EndScreen : public QWidget {
     Q_OBJECT
   public:
-    EndScreen(ProgramState& state, const RunOutcome& outcome);
+    EndScreen(ProgramState& state, ScreenFlow& flow, const RunOutcome& outcome);
     ~EndScreen() override;
 
     // The judgement of the run, once per show (the screen runs it when it comes up).
@@ -35,6 +36,7 @@ class EndScreen : public QWidget {
 
   private:
     ProgramState& state_;
+    ScreenFlow& flow_;
     void buildControls();
 
     RunOutcome outcome_;

@@ -105,7 +105,7 @@ class HelpPageView : public QTextBrowser {
     QUrl page_;
 };
 
-HelpBrowser::HelpBrowser() {
+HelpBrowser::HelpBrowser(ScreenFlow& flow) : flow_(flow) {
     setObjectName(QStringLiteral("frmBrowser"));
     resize(platform::twRect(0, 0, 13500, 10500).size());
 
@@ -171,7 +171,7 @@ HelpBrowser::HelpBrowser() {
             [this](const QUrl& link) { go(page_->source().resolved(link)); });
     connect(page_, &QTextBrowser::sourceChanged, this, &HelpBrowser::pageShown);
     connect(statusTimer_, &QTimer::timeout, this, &HelpBrowser::timerTick);
-    connect(backButton_, &QPushButton::clicked, this, [] { screenFlow().closeHelp(true); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { flow_.closeHelp(true); });
 }
 
 bool HelpBrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -200,7 +200,7 @@ void HelpBrowser::showAndLoad(const QString& address) {
 void HelpBrowser::closeEvent(QCloseEvent* event) {
     event->accept();
     // The window system's close is the way back as well.
-    screenFlow().closeHelp(event->spontaneous());
+    flow_.closeHelp(event->spontaneous());
 }
 
 QStringList HelpBrowser::addressList() const {

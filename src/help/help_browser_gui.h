@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QLabel;
+class ScreenFlow;
 class QPushButton;
 class QTimer;
 class QToolBar;
@@ -19,7 +20,7 @@ class HelpPageView;
 class HelpBrowser : public QWidget {
     Q_OBJECT
   public:
-    HelpBrowser();
+    explicit HelpBrowser(ScreenFlow& flow);
 
     // Shows the window and goes to the address.
     void showAndLoad(const QString& address);
@@ -47,6 +48,7 @@ class HelpBrowser : public QWidget {
     void findOnPage();
     QString locationName() const;
 
+    ScreenFlow& flow_;
     QToolBar* toolBar_;        // tbToolBar
     QWidget* addressPanel_;    // picAddress
     QLabel* addressLabel_;     // lblAddress

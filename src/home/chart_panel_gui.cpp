@@ -71,7 +71,8 @@ QString studentName(int studentNo) {
 
 }  // namespace
 
-ChartPanel::ChartPanel(QWidget* screen, ProgramState& state) : QObject(screen), state_(state) {
+ChartPanel::ChartPanel(QWidget* screen, ProgramState& state, ScreenFlow& flow)
+    : QObject(screen), state_(state), flow_(flow) {
     using platform::twRect;
     panel_ = new QFrame(screen);
     panel_->setObjectName(QStringLiteral("Picture11"));
@@ -106,7 +107,7 @@ ChartPanel::ChartPanel(QWidget* screen, ProgramState& state) : QObject(screen), 
         makeButton(panel_, QStringLiteral("reportButton"), QStringLiteral("成績の記録"),
                    twRect(x + 1320, 1260, 2160, 420));
     connect(report, &QPushButton::clicked, this, [this] {
-        screenFlow().showProgressReport(state_.session.currentStudentNo, panel_->window());
+        flow_.showProgressReport(state_.session.currentStudentNo, panel_->window());
     });
     otherStudents_ =
         makeButton(panel_, QStringLiteral("Command25"), QStringLiteral("他の人のデータを見る"),
@@ -206,7 +207,7 @@ void ChartPanel::showSelected(bool print) {
 
 void ChartPanel::showCards(int studentNo) {
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs, lockedLogWait())) return;
+    if (!readChartRuns(&runs, lockedLogWait(flow_))) return;
     std::vector<ChartPage> pages =
         chartPages(state_.tables, runs, studentNo, selectedLevels(), choice());
     chartArea_->setCards(pages.empty() ? ChartPage{} : std::move(pages.back()),
@@ -220,7 +221,7 @@ void ChartPanel::printCards(const std::vector<int>& students) {
     std::unique_ptr<platform::Printer> printer = platform::choosePrinter(panel_->window());
     if (!printer) return;
     std::vector<records::LogRun> runs;
-    if (!readChartRuns(&runs, lockedLogWait())) return;
+    if (!readChartRuns(&runs, lockedLogWait(flow_))) return;
     const ChartChoice chosen = choice();
     const QString today =
         records::date10(platform::dayCountFromDate(platform::clock().now().date()));

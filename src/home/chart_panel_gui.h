@@ -7,6 +7,7 @@
 #include "records/chart_source.h"
 
 struct ProgramState;
+class ScreenFlow;
 class ChartSurface;
 class QFrame;
 class QListWidget;
@@ -18,7 +19,7 @@ class QWidget;
 class ChartPanel : public QObject {
     Q_OBJECT
   public:
-    ChartPanel(QWidget* screen, ProgramState& state);
+    ChartPanel(QWidget* screen, ProgramState& state, ScreenFlow& flow);
 
     QFrame* panel() const { return panel_; }
     // Opens the panel for the signed-in student with the first three levels selected.
@@ -38,6 +39,7 @@ class ChartPanel : public QObject {
 
   private:
     ProgramState& state_;
+    ScreenFlow& flow_;
     // The cards of the selected levels for one student on screen (the last screenful stays)
     // or for the students on the printer, one job, each student from a new page.
     void showCards(int studentNo);

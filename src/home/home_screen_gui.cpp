@@ -46,7 +46,8 @@ void HomeScreen::closeEvent(QCloseEvent* event) {
     });
 }
 
-HomeScreen::HomeScreen(ProgramState& state) : QWidget(nullptr, Qt::Window), state_(state) {
+HomeScreen::HomeScreen(ProgramState& state, ScreenFlow& flow)
+    : QWidget(nullptr, Qt::Window), state_(state), flow_(flow) {
     setObjectName(QStringLiteral("seisekitime1"));
     widgets::setProgramTitle(this);
     widgets::setColors(this, QColor(state::settings().screenBackColor), Qt::white, true);
@@ -65,10 +66,10 @@ HomeScreen::HomeScreen(ProgramState& state) : QWidget(nullptr, Qt::Window), stat
                              else
                                  startFromLabel(level);
                          });
-    recordLists_ = new RecordListArea(this, state_, columns_);
+    recordLists_ = new RecordListArea(this, state_, flow_, columns_);
     explanation_ = new ExplanationPanel(this);
     recordLists_->buildChoices();
-    charts_ = new ChartPanel(this, state_);
+    charts_ = new ChartPanel(this, state_, flow_);
     recordLists_->setBackButton(back_);
     recordLists_->setChartPanel(charts_->panel());
     recordLists_->setOwnRunsPreparation(
@@ -130,7 +131,7 @@ void HomeScreen::activate() {
     const auto done = qScopeGuard([this] {
         // The please-wait window of the switch (back from a practice drill) goes once the
         // screen is filled in.
-        screenFlow().closeWaitWindow();
+        flow_.closeWaitWindow();
         activating_ = false;
         recordLists_->setActivating(false);
     });
@@ -154,8 +155,8 @@ void HomeScreen::activate() {
     recordLists_->captionRankingChoices();
 
     // 4.
-    screenFlow().closeNameSelection();
-    buildStatistics(state_.tables, lockedLogWait());
+    flow_.closeNameSelection();
+    buildStatistics(state_.tables, lockedLogWait(flow_));
     ResultsTables& stats = state_.tables;
     const int s = state_.session.currentStudentNo;
 
@@ -225,22 +226,22 @@ void HomeScreen::startFromButton(int level) {
     starting_ = true;
     showBusyPanel();
     busyPanel_->repaint();
-    screenFlow().startDrill(level);
+    flow_.startDrill(level);
     starting_ = false;
-    screenFlow().closeHomeScreen();
+    flow_.closeHomeScreen();
 }
 
 void HomeScreen::startFromLabel(int level) {
     if (!mayStart(level)) return;
     starting_ = true;
-    screenFlow().startDrill(level);
+    flow_.startDrill(level);
     starting_ = false;
 }
 
 void HomeScreen::backToNameSelection() {
     showBusyPanel();
     busyPanel_->repaint();
-    screenFlow().showNameSelection();
+    flow_.showNameSelection();
 }
 
 void HomeScreen::keepListChoicesIn(std::shared_ptr<RecordListChoices> kept) {

@@ -12,6 +12,7 @@ class QProgressBar;
 class QPushButton;
 class RecordListArea;
 struct ProgramState;
+class ScreenFlow;
 struct RecordListChoices;
 
 // The student's home screen: a heading with the student and the day's totals, one column
@@ -20,7 +21,7 @@ struct RecordListChoices;
 class HomeScreen : public QWidget {
     Q_OBJECT
   public:
-    explicit HomeScreen(ProgramState& state);
+    HomeScreen(ProgramState& state, ScreenFlow& flow);
     ~HomeScreen() override;
 
     // What runs each time the flow brings the screen to the front.
@@ -47,6 +48,7 @@ class HomeScreen : public QWidget {
     void backToNameSelection();
 
     ProgramState& state_;
+    ScreenFlow& flow_;
     bool activating_ = false;
     bool starting_ = false;
     bool closeAsked_ = false;  // closed by the user before "戻る" was there

@@ -33,11 +33,6 @@ void setLeft(QWidget* w, int x) {
 
 }  // namespace
 
-int& homeFirstColumn() {
-    static int first = 0;
-    return first;
-}
-
 LevelColumns::LevelColumns(QWidget* screen, ProgramState& state, int levelCount,
                            StartRequest onStart)
     : QObject(screen),
@@ -69,9 +64,9 @@ LevelColumns::LevelColumns(QWidget* screen, ProgramState& state, int levelCount,
     for (int level = 1; level <= levelCount_; ++level) buildColumn(level);
 
     // The columns open where the student left them.
-    if (homeFirstColumn() >= 1) {
+    if (state_.homeFirstColumn >= 1) {
         const QSignalBlocker block(firstColumnBar_);
-        firstColumnBar_->setValue(std::min(homeFirstColumn(), firstColumnBar_->maximum()));
+        firstColumnBar_->setValue(std::min(state_.homeFirstColumn, firstColumnBar_->maximum()));
     }
     layout();
 }
@@ -146,7 +141,7 @@ void LevelColumns::fillTargets(int level) {
 
 void LevelColumns::layout() {
     const int first = homelines::firstColumn(firstColumnBar_->value(), levelCount_);
-    homeFirstColumn() = first;
+    state_.homeFirstColumn = first;
     const int left = layoutReference_->x();
     const int width = layoutReference_->width();
     for (int level = 1; level <= levelCount_; ++level) {
@@ -166,7 +161,7 @@ void LevelColumns::layout() {
 }
 
 void LevelColumns::scrollToRemembered() {
-    int first = homeFirstColumn();
+    int first = state_.homeFirstColumn;
     if (first < 1) first = 1;
     first = std::min(first, firstColumnBar_->maximum());
     {

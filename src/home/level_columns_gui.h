@@ -87,7 +87,3 @@ class LevelColumns : public QObject {
     QScrollBar* firstColumnBar_ = nullptr;
     QLabel* listHeading_ = nullptr;  // Label5
 };
-
-// The first level column shown; kept while the program runs, so that the screen opens
-// again where the student left it (0 = none remembered yet).
-int& homeFirstColumn();

@@ -271,7 +271,7 @@ bool RecordListArea::buildRunList(RunList kind) {
     if (kind == RunList::Own) columns_->setListHeading(QStringLiteral("個人別ﾀｲﾑ"));
 
     QByteArray bytes;
-    if (!readResultLog(&bytes, lockedLogWait())) return false;
+    if (!readResultLog(&bytes, lockedLogWait(flow_))) return false;
     const qint64 total = bytes.size() / kResultRecordSize;
     waitProgress_->setValue(0);
     waitProgress_->setRange(0, static_cast<int>(std::min<qint64>((total + 1) * 11 / 10,

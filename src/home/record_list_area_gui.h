@@ -8,6 +8,7 @@
 #include "records/run_lists.h"
 
 struct ProgramState;
+class ScreenFlow;
 class LevelColumns;
 class QComboBox;
 class QFrame;
@@ -29,7 +30,7 @@ class RecordListArea : public QObject {
   public:
     // Builds the wait panel; the choices follow with buildChoices(), after the explanation
     // panel, so that the screen's controls keep their stacking and focus order.
-    RecordListArea(QWidget* screen, ProgramState& state, LevelColumns* columns);
+    RecordListArea(QWidget* screen, ProgramState& state, ScreenFlow& flow, LevelColumns* columns);
     void buildChoices();
 
     // Step 3 of the screen's activation: the list choices get their ranking captions.
@@ -103,6 +104,7 @@ class RecordListArea : public QObject {
 
     QWidget* screen_;
     ProgramState& state_;
+    ScreenFlow& flow_;
     LevelColumns* columns_;
     QPushButton* backButton_ = nullptr;
     QFrame* chartPanel_ = nullptr;

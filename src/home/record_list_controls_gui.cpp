@@ -44,8 +44,9 @@ void onChosen(QRadioButton* option, QObject* context, std::function<void()> hand
 
 }  // namespace
 
-RecordListArea::RecordListArea(QWidget* screen, ProgramState& state, LevelColumns* columns)
-    : QObject(screen), screen_(screen), state_(state), columns_(columns) {
+RecordListArea::RecordListArea(QWidget* screen, ProgramState& state, ScreenFlow& flow,
+                               LevelColumns* columns)
+    : QObject(screen), screen_(screen), state_(state), flow_(flow), columns_(columns) {
     using platform::twRect;
 
     // Wait panel shown while a record list is built.

@@ -23,7 +23,6 @@
 #include "records/chart_card.h"
 #include "results/pending_runs.h"
 #include "widgets/controls_gui.h"
-#include "widgets/screen_navigator_gui.h"
 
 using records::ReportPeriod;
 
@@ -94,11 +93,12 @@ QTableWidgetItem* textItem(const QString& text) {
 
 ProgressReportWindow::ProgressReportWindow(const state::Settings& settings,
                                            const state::Roster& roster, const state::Course& course,
-                                           int firstStudent, QWidget* over)
+                                           int firstStudent, QWidget* over, LockedLogWait logWait)
     : QDialog(over),
       settings_(settings),
       roster_(roster),
       course_(course),
+      logWait_(std::move(logWait)),
       levels_(records::reportLevelsOf(course)) {
     setObjectName(QStringLiteral("ProgressReport"));
     setWindowTitle(QStringLiteral("成績の記録"));
@@ -288,7 +288,7 @@ void ProgressReportWindow::refresh() {
 bool ProgressReportWindow::studentRuns(int student, std::vector<records::LogRun>* runs) {
     const QFileInfo log(resultLogPath());
     if (!log.exists() || log.size() != logSize_ || log.lastModified() != logModified_) {
-        if (!readResultLog(&logBytes_, lockedLogWait())) return false;
+        if (!readResultLog(&logBytes_, logWait_)) return false;
         logSize_ = logBytes_.size();
         logModified_ = log.lastModified();
     }
@@ -383,7 +383,7 @@ void ProgressReportWindow::fillLevels(const ReportPage& page) {
 ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
                                          const state::Settings& settings,
                                          const state::Roster& roster, const state::Course& course,
-                                         int firstStudent, QWidget* over) {
+                                         int firstStudent, QWidget* over, LockedLogWait logWait) {
     if (open) {
         const int index =
             open->findChild<QComboBox*>(QStringLiteral("studentPicker"))->findData(firstStudent);
@@ -393,7 +393,8 @@ ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
         open->activateWindow();
         return open;
     }
-    auto* window = new ProgressReportWindow(settings, roster, course, firstStudent, over);
+    auto* window =
+        new ProgressReportWindow(settings, roster, course, firstStudent, over, std::move(logWait));
     window->show();
     return window;
 }

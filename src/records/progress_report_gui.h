@@ -8,6 +8,7 @@
 
 #include "records/progress_report.h"
 #include "records/progress_report_page_gui.h"
+#include "results/statistics.h"
 #include "state/course.h"
 #include "state/roster.h"
 #include "state/settings.h"
@@ -21,13 +22,14 @@ class QTableWidget;
 // The window "成績の記録": a student's practice days, totals beside the previous period and
 // per-level figures over a chosen period, printable one page per student and saved as CSV.
 // Modeless, over the window it was opened from; it reads the roster, course and settings
-// it is given and the results log.
+// it is given and the results log (waiting for another machine's hold with `logWait`).
 class ProgressReportWindow : public QDialog {
     Q_OBJECT
   public:
     // The roster's active students are offered, `firstStudent` (when one of them) first.
     ProgressReportWindow(const state::Settings& settings, const state::Roster& roster,
-                         const state::Course& course, int firstStudent, QWidget* over);
+                         const state::Course& course, int firstStudent, QWidget* over,
+                         LockedLogWait logWait = {});
 
     // Where "CSV保存" writes: the save dialog unless replaced (tests answer a path, or an
     // empty text for a cancel).
@@ -60,6 +62,7 @@ class ProgressReportWindow : public QDialog {
     const state::Settings& settings_;
     const state::Roster& roster_;
     const state::Course& course_;
+    LockedLogWait logWait_;
     records::ReportLevels levels_;
     SavePathChoice savePath_;
     QByteArray logBytes_;
@@ -82,4 +85,5 @@ class ProgressReportWindow : public QDialog {
 ProgressReportWindow* openProgressReport(ProgressReportWindow* open,
                                          const state::Settings& settings,
                                          const state::Roster& roster, const state::Course& course,
-                                         int firstStudent, QWidget* over);
+                                         int firstStudent, QWidget* over,
+                                         LockedLogWait logWait = {});

@@ -17,7 +17,6 @@
 #include "platform/program.h"
 #include "records/chart_card.h"
 #include "results/result_log.h"
-#include "widgets/screen_navigator_gui.h"
 
 void ProgressReportWindow::print(const std::vector<int>& students) {
     if (students.empty()) return;
@@ -52,7 +51,7 @@ void ProgressReportWindow::saveCsv() {
                                                  QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) return;
     QByteArray bytes;
-    if (!readResultLog(&bytes, lockedLogWait())) return;
+    if (!readResultLog(&bytes, logWait_)) return;
     RunsLookup lookup;
     for (int no : activeStudents()) {
         lookup.studentNames[static_cast<size_t>(no)] =

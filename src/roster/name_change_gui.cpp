@@ -28,7 +28,7 @@ constexpr int kRowPitch = 700;
 
 }  // namespace
 
-NameChangeWindow::NameChangeWindow() {
+NameChangeWindow::NameChangeWindow(ScreenFlow& flow) : flow_(flow) {
     using platform::twRect;
     setObjectName(QStringLiteral("FrmName2"));
     widgets::setProgramTitle(this);
@@ -142,7 +142,7 @@ void NameChangeWindow::goBack() {
     // The name selection comes back and reads the roster again; the flow lets this window
     // go first (the name selection lets events run as it loads, and a press there may ask
     // for a name-change window anew).
-    screenFlow().showNameSelection();
+    flow_.showNameSelection();
 }
 
 void NameChangeWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include "roster/name_change.h"
 
 class QLabel;
+class ScreenFlow;
 class QLineEdit;
 class QPushButton;
 
@@ -16,7 +17,7 @@ class QPushButton;
 class NameChangeWindow : public QWidget {
     Q_OBJECT
   public:
-    NameChangeWindow();
+    explicit NameChangeWindow(ScreenFlow& flow);
 
     // Reads the roster and fills the rows; a roster that cannot be read raises a
     // run-time error.
@@ -35,7 +36,8 @@ class NameChangeWindow : public QWidget {
     void buildRows(int count);
     void showLines(const std::vector<RosterLine>& lines);
 
-    std::optional<NameChangeSheet> sheet_;  // the roster as the rows were filled
+    ScreenFlow& flow_;
+    std::optional<NameChangeSheet> sheet_;    // the roster as the rows were filled
     QLabel* birthYearHeading_ = nullptr;      // Label1
     QLabel* nameHeading_ = nullptr;           // Label2
     QLabel* earlyBirthNote_ = nullptr;        // Label3

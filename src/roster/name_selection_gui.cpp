@@ -46,24 +46,18 @@ namespace {
 const QString kPrompt = QStringLiteral("名前を選びなさい");
 const QString kHeaderRow = QStringLiteral("－－－－－－");
 
-// The lock that marks the program as running; held from the first load to the end of
-// the run. A new key (tests run programs of several folders) takes a new lock.
-struct InstanceLock {
-    QString key;
-    std::unique_ptr<platform::SingleInstance> lock;
-};
-
-// Empty when acquired; otherwise why not (the lock file's failure, or "" for another copy).
-std::optional<QString> acquireInstanceLock() {
-    static InstanceLock held;
+// Takes the program's instance lock, kept in `state` to the end of the run (a new key
+// takes a new lock). Empty when acquired; otherwise why not (the lock file's failure, or
+// "" for another copy).
+std::optional<QString> acquireInstanceLock(ProgramState& state) {
     const QString key = NameSelection::instanceKey();
-    if (!held.lock || held.key != key) {
-        held.lock.reset();
-        held.lock = std::make_unique<platform::SingleInstance>(key);
-        held.key = key;
+    if (!state.instanceLock || state.instanceLockKey != key) {
+        state.instanceLock.reset();
+        state.instanceLock = std::make_unique<platform::SingleInstance>(key);
+        state.instanceLockKey = key;
     }
-    if (held.lock->acquired()) return std::nullopt;
-    return held.lock->failure();
+    if (state.instanceLock->acquired()) return std::nullopt;
+    return state.instanceLock->failure();
 }
 
 StudentFigures figuresOf(ResultsTables& t, int studentNo) {
@@ -79,7 +73,7 @@ StudentFigures figuresOf(ResultsTables& t, int studentNo) {
 
 }  // namespace
 
-NameSelection::NameSelection(ProgramState& state) : state_(state) {
+NameSelection::NameSelection(ProgramState& state, ScreenFlow& flow) : state_(state), flow_(flow) {
     setObjectName(QStringLiteral("namesel"));
     widgets::setProgramTitle(this);
     setFixedSize(platform::twRect(0, 0, 15360, 11520).size());
@@ -123,7 +117,7 @@ void NameSelection::connectControls() {
     connect(nameChangeButton_, &QPushButton::clicked, this, [this] { changeNames(); });
     connect(help1Button_, &QPushButton::clicked, this, [this] { showHelpPage("/helpmenu.htm"); });
     connect(help2Button_, &QPushButton::clicked, this,
-            [] { screenFlow().showHelp(catalogue::helpAddress()); });
+            [this] { flow_.showHelp(catalogue::helpAddress()); });
 }
 
 void NameSelection::buildMenus() {
@@ -137,7 +131,7 @@ void NameSelection::buildMenus() {
     file->setObjectName(QStringLiteral("menufile"));
     addAction(file, "menuname", QStringLiteral("名前の変更"), [this] { changeNames(); });
     addAction(file, "menureport", QStringLiteral("成績の記録…"),
-              [this] { screenFlow().showProgressReport(0, this); });
+              [this] { flow_.showProgressReport(0, this); });
     addAction(file, "menuend", QStringLiteral("終了"), [this] { endToLauncher(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
@@ -145,10 +139,10 @@ void NameSelection::buildMenus() {
     addAction(help, "menuhelp1", QStringLiteral("使用法の説明１"),
               [this] { showHelpPage("/helpmenu.htm"); });
     addAction(help, "menuhelp2", QStringLiteral("使用法の説明２"),
-              [] { screenFlow().showHelp(catalogue::helpAddress()); });
+              [this] { flow_.showHelp(catalogue::helpAddress()); });
     help->addSeparator();
     addAction(help, "menuspt", QStringLiteral("バージョン情報"),
-              [] { screenFlow().showVersionDialog(); });
+              [this] { flow_.showVersionDialog(); });
     help->addSeparator();
     addAction(help, "mnmale", QStringLiteral("お問い合わせ"),
               [this] { showHelpPage("/formmail2/form1.html"); });
@@ -163,7 +157,7 @@ bool NameSelection::load() {
     waitPanel_->raise();
     platform::seedFromClock();
     // A second copy is refused before anything is shown or read.
-    const std::optional<QString> refused = acquireInstanceLock();
+    const std::optional<QString> refused = acquireInstanceLock(state_);
     if (refused && !refused->isEmpty()) {
         platform::msgBox(
             QStringLiteral("二重起動を防ぐためのファイルを作れません。\r\n\r\n") + *refused,
@@ -199,7 +193,7 @@ void NameSelection::recoverRosterFile() {
 }
 
 void NameSelection::refreshNameList() {
-    buildStatistics(state_.tables, lockedLogWait());
+    buildStatistics(state_.tables, lockedLogWait(flow_));
     names_->clear();
     sortKeys_->clear();
     rowTexts_->clear();
@@ -241,7 +235,7 @@ void NameSelection::activate() {
     onDisplayMode(1);
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) picture_->setPixmap(icon.pixmap(picture_->size()));
-    screenFlow().closeHomeScreen();
+    flow_.closeHomeScreen();
     chosenName_->setText(kPrompt);
     chosenName_->show();
     waitPanel_->hide();
@@ -320,7 +314,7 @@ void NameSelection::signIn() {
     waitPanel_->repaint();
     // The home screen closes this window as it becomes active.
     catalogue::fillLevelTables();
-    screenFlow().showHomeScreen();
+    flow_.showHomeScreen();
 }
 
 void NameSelection::endToLauncher() {
@@ -339,11 +333,11 @@ void NameSelection::endToLauncher() {
 
 void NameSelection::changeNames() {
     // The name-change window takes this window's place; without one this window stays.
-    screenFlow().showNameChange();
+    flow_.showNameChange();
 }
 
 void NameSelection::showHelpPage(const char* page) {
-    screenFlow().showHelp(catalogue::helpSite() + QString::fromLatin1(page));
+    flow_.showHelp(catalogue::helpSite() + QString::fromLatin1(page));
 }
 
 void NameSelection::openHomePage() {

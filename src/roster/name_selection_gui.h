@@ -4,6 +4,7 @@
 #include <QString>
 
 struct ProgramState;
+class ScreenFlow;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -17,7 +18,7 @@ class QRadioButton;
 class NameSelection : public QMainWindow {
     Q_OBJECT
   public:
-    explicit NameSelection(ProgramState& state);
+    NameSelection(ProgramState& state, ScreenFlow& flow);
     ~NameSelection() override;
 
     // Window load: refuses a second copy of the program, then shows the window and fills
@@ -42,6 +43,7 @@ class NameSelection : public QMainWindow {
 
   private:
     ProgramState& state_;
+    ScreenFlow& flow_;
     // The controls and their places (name_selection_layout_gui.cpp).
     void buildControls();
     void colourBackground();

@@ -7,23 +7,12 @@
 
 namespace {
 
-ScreenFlow g_idleFlow;
-ScreenFlow* g_flow = &g_idleFlow;
-
 const char* const kRetired = "narabiRetired";
 
 }  // namespace
 
-ScreenFlow& screenFlow() {
-    return *g_flow;
-}
-
-void setScreenFlow(ScreenFlow* flow) {
-    g_flow = flow ? flow : &g_idleFlow;
-}
-
-LockedLogWait lockedLogWait() {
-    return {[] { screenFlow().showWaitWindow(); }, [] { screenFlow().closeWaitWindow(); }};
+LockedLogWait lockedLogWait(ScreenFlow& flow) {
+    return {[&flow] { flow.showWaitWindow(); }, [&flow] { flow.closeWaitWindow(); }};
 }
 
 void retireWindow(QWidget* window) {

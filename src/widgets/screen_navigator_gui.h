@@ -10,8 +10,8 @@ class QCloseEvent;
 #include "results/statistics.h"
 
 // The screens of the program as the windows ask for one another. The program's screen
-// flow owns the windows and implements these calls; tests put a recording flow in its
-// place. Until one is installed the calls do nothing.
+// flow owns the windows, implements these calls and hands itself to each screen it makes;
+// the calls of this base do nothing.
 class ScreenFlow {
   public:
     virtual ~ScreenFlow() = default;
@@ -44,13 +44,8 @@ class ScreenFlow {
     }
 };
 
-// The installed flow.
-ScreenFlow& screenFlow();
-// Installs a flow (nullptr: the one that does nothing). The caller keeps ownership.
-void setScreenFlow(ScreenFlow* flow);
-
 // The wait for a log another machine holds, with the flow's please-wait window.
-LockedLogWait lockedLogWait();
+LockedLogWait lockedLogWait(ScreenFlow& flow);
 
 // Window lifetimes. A screen that makes way is retired: hidden at once and deleted
 // (deleteLater) once control is back in the event loop, so a handler never loses its

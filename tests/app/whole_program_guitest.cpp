@@ -42,20 +42,20 @@ TEST_F(WholeProgramTest, ARunTheFolderCannotTakeIsToldThenShownAsRecorded) {
     EXPECT_TRUE(records().empty());
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(waitFor([] {
-        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    ASSERT_TRUE(waitFor([this] {
+        return program->flow().nameSelection() && program->flow().nameSelection()->isVisible();
     }));
     EXPECT_TRUE(nameRows()[2].endsWith(QStringLiteral("  19/     19")));
-    EXPECT_EQ(text(programFlow().nameSelection(), QStringLiteral("pendingRunsLine")),
+    EXPECT_EQ(text(program->flow().nameSelection(), QStringLiteral("pendingRunsLine")),
               QStringLiteral("このパソコンに保存待ちの成績が 1 件あります"));
     EXPECT_TRUE(endCodes.empty());
 }
 
 TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     ASSERT_TRUE(started) << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
-    ASSERT_NE(programFlow().nameSelection(), nullptr);
-    EXPECT_TRUE(programFlow().nameSelection()->isVisible());
-    EXPECT_EQ(text(programFlow().nameSelection(), QStringLiteral("Label4")), kProgramName);
+    ASSERT_NE(program->flow().nameSelection(), nullptr);
+    EXPECT_TRUE(program->flow().nameSelection()->isVisible());
+    EXPECT_EQ(text(program->flow().nameSelection(), QStringLiteral("Label4")), kProgramName);
     const QString noFigures = QStringLiteral("  ") + kFull + u'/' + QString(7, u' ');
     const QStringList before{
         QStringLiteral("－－－－－－"),
@@ -65,16 +65,16 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     };
     EXPECT_EQ(nameRows(), before);
     // The program's icon: every window's, and beside "O.K.".
-    EXPECT_EQ(programFlow().nameSelection()->windowIcon().availableSizes().size(), 3);
-    auto* image = programFlow().nameSelection()->findChild<QLabel*>(QStringLiteral("Image1"));
+    EXPECT_EQ(program->flow().nameSelection()->windowIcon().availableSizes().size(), 3);
+    auto* image = program->flow().nameSelection()->findChild<QLabel*>(QStringLiteral("Image1"));
     ASSERT_NE(image, nullptr);
     EXPECT_FALSE(image->pixmap().isNull());
 
-    QPointer<NameSelection> firstList(programFlow().nameSelection());
+    QPointer<NameSelection> firstList(program->flow().nameSelection());
     HomeScreen* home = signIn(2);
     ASSERT_NE(home, nullptr);
     EXPECT_TRUE(waitFor([&] { return !firstList; }));  // closed and gone
-    EXPECT_EQ(programFlow().nameSelection(), nullptr);
+    EXPECT_EQ(program->flow().nameSelection(), nullptr);
     EXPECT_EQ(program->state().session.currentStudentNo, kStudent);
     EXPECT_EQ(text(home, QStringLiteral("Label12")), QStringLiteral("小２ 山田花子"));
     EXPECT_EQ(text(home, QStringLiteral("Label13")), QStringLiteral("さくら教室:2"));
@@ -109,20 +109,21 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
     EXPECT_EQ(text(home, QStringLiteral("Label15_1")), QStringLiteral("1回/19点"));
     EXPECT_EQ(text(home, QStringLiteral("Label14_1")), QStringLiteral("1回/19点"));
     EXPECT_EQ(text(home, QStringLiteral("Label18")), QStringLiteral("本日総回数＝1回"));
-    EXPECT_TRUE(waitFor([] { return programFlow().endScreen() == nullptr; }));
+    EXPECT_TRUE(waitFor([this] { return program->flow().endScreen() == nullptr; }));
 
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(waitFor([] {
-        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    ASSERT_TRUE(waitFor([this] {
+        return program->flow().nameSelection() && program->flow().nameSelection()->isVisible();
     }));
-    EXPECT_TRUE(waitFor(
-        [] { return !programFlow().homeScreen() || !programFlow().homeScreen()->isVisible(); }));
+    EXPECT_TRUE(waitFor([this] {
+        return !program->flow().homeScreen() || !program->flow().homeScreen()->isVisible();
+    }));
     QStringList after = before;
     after[2] = QStringLiteral("小2 山田花子") + kFull.repeated(2) + QStringLiteral("  19/     19");
     EXPECT_EQ(nameRows(), after);
 
     EXPECT_TRUE(endCodes.empty());
-    clickButton(programFlow().nameSelection(), QStringLiteral("Command7"));
+    clickButton(program->flow().nameSelection(), QStringLiteral("Command7"));
     ASSERT_EQ(shell.started.size(), 1);
     const QString launcher = programDir() + QStringLiteral("/../起動/プログラムメニュー");
     EXPECT_TRUE(shell.started[0].path == launcher + QStringLiteral(".exe") ||
@@ -155,16 +156,16 @@ TEST_F(WholeProgramTest, OneDrillFromTheNameListBackToTheLauncher) {
 // the home screen's heading, also when the new grade has no label of its own.
 TEST_F(WholeProgramTest, ACorrectedBirthYearShowsInTheHomeScreensHeading) {
     ASSERT_TRUE(started);
-    clickButton(programFlow().nameSelection(), QStringLiteral("Command16"));
-    ASSERT_TRUE(waitFor([] { return programFlow().nameChangeWindow() != nullptr; }));
-    NameChangeWindow* change = programFlow().nameChangeWindow();
+    clickButton(program->flow().nameSelection(), QStringLiteral("Command16"));
+    ASSERT_TRUE(waitFor([this] { return program->flow().nameChangeWindow() != nullptr; }));
+    NameChangeWindow* change = program->flow().nameChangeWindow();
     ASSERT_EQ(child<QLineEdit>(change, QStringLiteral("Text1_2"))->text(),
               QStringLiteral("山田花子"));
     child<QLineEdit>(change, QStringLiteral("Text2_2"))->setText(QStringLiteral("2002"));
     clickButton(change, QStringLiteral("Command1"));
     clickButton(change, QStringLiteral("Command2"));
-    ASSERT_TRUE(waitFor([] {
-        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    ASSERT_TRUE(waitFor([this] {
+        return program->flow().nameSelection() && program->flow().nameSelection()->isVisible();
     }));
     ASSERT_TRUE(nameRows().value(1).startsWith(QStringLiteral("大+ 山田花子")));
     HomeScreen* home = signIn(1);
@@ -220,7 +221,7 @@ TEST_F(WholeProgramTest, OnceMoreRunsTheSameLevelAgain) {
     EXPECT_EQ(again->level(), 1);
     EXPECT_EQ(text(again, QStringLiteral("sLabel8")), kLevel1Name);
     EXPECT_EQ(text(again, QStringLiteral("sLabel11")), QStringLiteral("2"));  // second today
-    EXPECT_TRUE(!programFlow().homeScreen() || !programFlow().homeScreen()->isVisible());
+    EXPECT_TRUE(!program->flow().homeScreen() || !program->flow().homeScreen()->isVisible());
     EXPECT_FALSE(waitWindowVisible());
 
     screen = runDrill(again);
@@ -243,8 +244,8 @@ TEST_F(WholeProgramTest, PleaseWaitCoversTheSwitchBackToTheHomeScreen) {
     ASSERT_TRUE(started);
     HomeScreen* home = signIn(2);
     ASSERT_NE(home, nullptr);
-    screenFlow().closeHomeScreen();
-    screenFlow().showWaitWindow();
+    program->flow().closeHomeScreen();
+    program->flow().showWaitWindow();
     WaitWindow* wait = visibleWaitWindow();
     ASSERT_NE(wait, nullptr);
     // The placement of every screen of the main flow (the whole of a screen that holds the
@@ -254,7 +255,7 @@ TEST_F(WholeProgramTest, PleaseWaitCoversTheSwitchBackToTheHomeScreen) {
     QLabel* message = child(wait, QStringLiteral("Label19"));
     EXPECT_EQ(message->mapTo(wait, message->rect().center()), wait->rect().center());
 
-    screenFlow().showHomeScreen();
+    program->flow().showHomeScreen();
     ASSERT_NE(waitForHome(), nullptr);
     EXPECT_TRUE(waitFor([] { return !waitWindowVisible(); }));
 }

@@ -14,8 +14,8 @@ TEST_F(WholeProgramTest, RecordListsAfterTwoStudentsRan) {
     home = backToMenu(runDrill(startLevel(home, 1)));  // 山田花子: 10 s, 19 points
     ASSERT_NE(home, nullptr);
     clickButton(home, QStringLiteral("Command1"));
-    ASSERT_TRUE(waitFor([] {
-        return programFlow().nameSelection() && programFlow().nameSelection()->isVisible();
+    ASSERT_TRUE(waitFor([this] {
+        return program->flow().nameSelection() && program->flow().nameSelection()->isVisible();
     }));
     home = signIn(3, 3);
     ASSERT_NE(home, nullptr);

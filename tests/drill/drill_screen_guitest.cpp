@@ -108,7 +108,7 @@ class DrillScreenTest : public CoreFixture {
     }
 
     void TearDown() override {
-        if (DrillScreen* frm = programFlow().drillScreen()) frm->close();
+        if (DrillScreen* frm = flow.drillScreen()) frm->close();
         delete kept.data();
         QCoreApplication::processEvents();
         platform::setWaitHandler(nullptr);
@@ -120,7 +120,7 @@ class DrillScreenTest : public CoreFixture {
     // Starts a drill at `level` and lets its start-up run.
     DrillScreen* open() {
         flow.startDrill(level);
-        DrillScreen* frm = programFlow().drillScreen();
+        DrillScreen* frm = flow.drillScreen();
         EXPECT_NE(frm, nullptr);
         kept = frm;
         QCoreApplication::processEvents();

@@ -31,7 +31,7 @@ class EndScreenTest : public ScreenFixture {
         addRun(kStudent, level, time);
         flow.showEndScreen(outcome);
         settle();
-        EndScreen* screen = programFlow().endScreen();
+        EndScreen* screen = flow.endScreen();
         EXPECT_NE(screen, nullptr);
         if (screen) {
             EXPECT_TRUE(screen->evaluated());

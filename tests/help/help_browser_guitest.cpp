@@ -31,7 +31,7 @@ class HelpBrowserTest : public CoreFixture {
         page(QStringLiteral("narabitouch.htm"), QStringLiteral("勉強のしかた"));
     }
     void TearDown() override {
-        if (HelpBrowser* w = programFlow().helpBrowser()) w->close();
+        if (HelpBrowser* w = flow.helpBrowser()) w->close();
         QCoreApplication::processEvents();
         CoreFixture::TearDown();
     }
@@ -46,16 +46,15 @@ class HelpBrowserTest : public CoreFixture {
     QString url(const QString& name) { return catalogue::helpSite() + u'/' + name; }
     HelpBrowser* open() {
         flow.showHelp(url(QStringLiteral("helpmenu.htm")));
-        return programFlow().helpBrowser();
+        return flow.helpBrowser();
     }
     // Types an address into the box and presses Enter (the box has the focus, as on the
     // screen); returns the caption then.
     QString type(const QString& address) {
-        auto* box =
-            programFlow().helpBrowser()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
+        auto* box = flow.helpBrowser()->findChild<QComboBox*>(QStringLiteral("cboAddress"));
         box->lineEdit()->setText(address);
         QTest::keyClick(box, Qt::Key_Return);
-        return programFlow().helpBrowser()->windowTitle();
+        return flow.helpBrowser()->windowTitle();
     }
     platform::RecordingShell shell;
     TestFlow flow{parts};
@@ -91,15 +90,14 @@ TEST_F(HelpBrowserTest, NavigatesKeepsTheAddressesOnceNewestFirstAndStops) {
     EXPECT_NE(w->windowTitle(), QStringLiteral("接続中..."));
 
     w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_EQ(programFlow().helpBrowser(), nullptr);
+    EXPECT_EQ(flow.helpBrowser(), nullptr);
 }
 
 TEST_F(HelpBrowserTest, PagesComeFromTheHelpFolderThenFromTheCompiledInCopy) {
     ASSERT_NE(open(), nullptr);
     // A relative address is a page of the help folder, which comes before the copy.
     EXPECT_EQ(type(QStringLiteral("narabitouch.htm")), QStringLiteral("勉強のしかた"));
-    EXPECT_EQ(programFlow().helpBrowser()->addressList().first(),
-              url(QStringLiteral("narabitouch.htm")));
+    EXPECT_EQ(flow.helpBrowser()->addressList().first(), url(QStringLiteral("narabitouch.htm")));
     // A page missing from the folder, then the whole folder missing.
     EXPECT_EQ(type(QStringLiteral("formmail2\\form1.html")),
               QStringLiteral("お問い合わせ ― こまったときは"));

@@ -29,7 +29,7 @@ class ChartPanelTest : public ScreenFixture {
         }
         flow.showHomeScreen();
         settle();
-        home = programFlow().homeScreen();
+        home = flow.homeScreen();
         ASSERT_NE(home, nullptr);
         // The level list, as the own-runs list fills it.
         levels = child<QListWidget>(home, "List3");

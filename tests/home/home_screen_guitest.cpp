@@ -27,7 +27,7 @@ class HomeScreenTest : public ScreenFixture {
     HomeScreen* openHome() {
         flow.showHomeScreen();
         settle();
-        HomeScreen* home = programFlow().homeScreen();
+        HomeScreen* home = flow.homeScreen();
         EXPECT_NE(home, nullptr);
         return home;
     }
@@ -109,11 +109,11 @@ TEST_F(HomeScreenTest, StartButtonRunsTheDrillAndClosesTheScreen) {
     // A locked level does not start.
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 0);
-    EXPECT_EQ(programFlow().drillScreen(), nullptr);
+    EXPECT_EQ(flow.drillScreen(), nullptr);
 
     QTest::mouseClick(child<QPushButton>(home, "Command4_1"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 1);
-    EXPECT_NE(programFlow().drillScreen(), nullptr);
+    EXPECT_NE(flow.drillScreen(), nullptr);
     EXPECT_FALSE(home->isVisible());
 }
 
@@ -126,8 +126,8 @@ TEST_F(HomeScreenTest, DigitKeyAndLevelNameStartTheDrill) {
     EXPECT_EQ(flow.lastDrillLevel, 0);
     QTest::mouseClick(child<QLabel>(home, "Label3_2"), Qt::LeftButton);
     EXPECT_EQ(flow.lastDrillLevel, 2);
-    ASSERT_NE(programFlow().drillScreen(), nullptr);
-    programFlow().drillScreen()->close();
+    ASSERT_NE(flow.drillScreen(), nullptr);
+    flow.drillScreen()->close();
 
     home = openHome();
     ASSERT_NE(home, nullptr);
@@ -189,7 +189,7 @@ TEST_F(HomeScreenTest, FirstColumnIsRememberedAcrossVisits) {
     auto* scroll = child<QScrollBar>(home, "HScroll1");
     const int left1 = child<QWidget>(home, "List5_1")->x();
     scroll->setValue(2);
-    EXPECT_EQ(homeFirstColumn(), 2);
+    EXPECT_EQ(parts.homeFirstColumn, 2);
     // Level 2 now stands where level 1 stood; level 1 is parked beyond the right edge.
     EXPECT_EQ(child<QWidget>(home, "List5_2")->x(), left1);
     EXPECT_EQ(child<QWidget>(home, "Label3_2")->x(), left1);

@@ -49,10 +49,10 @@ TEST_F(ProgressReportTest, OpensFromTheMenuAndFollowsStudentAndPeriod) {
     addRun(1, 2, 25, 8);     // 鈴木一郎 in between,
     addRun(2, 1, 20, 8);     // Tuesday (today),
     addRun(2, 1, 99999, 8);  // and out of time
-    NameSelection* names = programFlow().nameSelection();
+    NameSelection* names = program->flow().nameSelection();
     ASSERT_NE(names, nullptr);
     names->findChild<QAction*>(QStringLiteral("menureport"))->trigger();
-    auto* report = programFlow().progressReport();
+    auto* report = program->flow().progressReport();
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->isVisible());
     EXPECT_FALSE(report->isModal());

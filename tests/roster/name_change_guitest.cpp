@@ -35,13 +35,13 @@ class NameChangeWindowTest : public CoreFixture {
                                                rosterLine(2, 2015, QStringLiteral("佐藤"), 0)}));
     }
     void TearDown() override {
-        if (NameChangeWindow* w = programFlow().nameChangeWindow()) w->close();
+        if (NameChangeWindow* w = flow.nameChangeWindow()) w->close();
         QCoreApplication::processEvents();
         CoreFixture::TearDown();
     }
     template <class T>
     T* child(const char* name) {
-        T* w = programFlow().nameChangeWindow()->findChild<T*>(QString::fromLatin1(name));
+        T* w = flow.nameChangeWindow()->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -50,7 +50,7 @@ class NameChangeWindowTest : public CoreFixture {
 
 TEST_F(NameChangeWindowTest, ShowsOneRowPerActiveLineWritesTheBoxesAndGoesBack) {
     ASSERT_TRUE(flow.showNameChange());
-    NameChangeWindow* w = programFlow().nameChangeWindow();
+    NameChangeWindow* w = flow.nameChangeWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), QStringLiteral("FrmName2"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Quillmark5"));
@@ -73,7 +73,7 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerActiveLineWritesTheBoxesAndGoesBack) 
     EXPECT_EQ(testfiles::readBytes(rosterPath()),
               platform::toAnsi(rosterLine(1, 2012, QStringLiteral("山田"), 1) + "\r\n" +
                                rosterLine(2, 2014, QStringLiteral("佐藤花子"), 0) + "\r\n"));
-    EXPECT_EQ(programFlow().nameChangeWindow(), w);  // the window stays
+    EXPECT_EQ(flow.nameChangeWindow(), w);  // the window stays
     EXPECT_EQ(child<QLabel>("SavedNote")->text(), QStringLiteral("名簿を保存しました（10:00:00）"));
 
     // A refused row is named in a message; the file stays.
@@ -87,20 +87,20 @@ TEST_F(NameChangeWindowTest, ShowsOneRowPerActiveLineWritesTheBoxesAndGoesBack) 
 
     child<QPushButton>("Command2")->click();
     EXPECT_EQ(flow.count(TestFlow::ShowNameSelection), 1);
-    EXPECT_EQ(programFlow().nameChangeWindow(), nullptr);
+    EXPECT_EQ(flow.nameChangeWindow(), nullptr);
 
     // The window's X button brings the name selection back as well.
     ASSERT_TRUE(flow.showNameChange());
-    closeByUser(programFlow().nameChangeWindow());
+    closeByUser(flow.nameChangeWindow());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return flow.count(TestFlow::ShowNameSelection) == 2; }, 2000));
-    EXPECT_EQ(programFlow().nameChangeWindow(), nullptr);
+    EXPECT_EQ(flow.nameChangeWindow(), nullptr);
 }
 
 TEST_F(NameChangeWindowTest, AnEmptyRosterSaysHowStudentsAreAdded) {
     ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), {}));
     ASSERT_TRUE(flow.showNameChange());
-    EXPECT_EQ(programFlow().nameChangeWindow()->findChild<QLineEdit*>(), nullptr);
+    EXPECT_EQ(flow.nameChangeWindow()->findChild<QLineEdit*>(), nullptr);
     QLabel* hint = child<QLabel>("EmptyHint");
     EXPECT_FALSE(hint->isHidden());
     EXPECT_TRUE(hint->text().contains(QStringLiteral("narabitouch-setup student add")));
@@ -109,7 +109,7 @@ TEST_F(NameChangeWindowTest, AnEmptyRosterSaysHowStudentsAreAdded) {
 TEST_F(NameChangeWindowTest, AnUnreadableRosterIsARunTimeErrorBeforeAnyWindow) {
     ASSERT_TRUE(testfiles::writeAnsiLines(rosterPath(), {QStringLiteral("1,abc")}));
     EXPECT_THROW(flow.showNameChange(), platform::RuntimeError);
-    EXPECT_EQ(programFlow().nameChangeWindow(), nullptr);
+    EXPECT_EQ(flow.nameChangeWindow(), nullptr);
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ class NameSelectionTest : public ::testing::Test {
 
     void TearDown() override {
         flow.closeNameSelection();
-        if (NameChangeWindow* names = programFlow().nameChangeWindow()) names->close();
+        if (NameChangeWindow* names = flow.nameChangeWindow()) names->close();
         QCoreApplication::processEvents();
         restorePlatformDefaults();
         state::resetRunState();
@@ -131,11 +131,11 @@ class NameSelectionTest : public ::testing::Test {
     NameSelection* open() {
         QTimer::singleShot(0, [this] { flow.showNameSelection(); });
         QCoreApplication::processEvents();
-        return programFlow().nameSelection();
+        return flow.nameSelection();
     }
     template <class T>
     T* child(const char* name) {
-        NameSelection* w = programFlow().nameSelection();
+        NameSelection* w = flow.nameSelection();
         return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     }
     QListWidget* list() { return child<QListWidget>("List1"); }
@@ -205,7 +205,7 @@ TEST_F(NameSelectionTest, DisplayModesAndGradeGroups) {
     ASSERT_NE(open(), nullptr);
 
     child<QRadioButton>("Option1_0")->click();
-    EXPECT_EQ(programFlow().nameSelection()->displayMode(), 0);
+    EXPECT_EQ(flow.nameSelection()->displayMode(), 0);
     QStringList r = rows();
     ASSERT_EQ(r.size(), 5);
     EXPECT_EQ(r[3],
@@ -290,7 +290,7 @@ TEST_F(NameSelectionTest, OkWithoutANamePlaysTheNoNameSound) {
                           QStringLiteral("buzz.wav wait")});
     EXPECT_EQ(flow.count(TestFlow::ShowHome), 0);
     EXPECT_EQ(parts.session.currentStudentNo, 0);
-    EXPECT_NE(programFlow().nameSelection(), nullptr);
+    EXPECT_NE(flow.nameSelection(), nullptr);
     EXPECT_FALSE(child<QPushButton>("Command14")->isHidden());
     EXPECT_TRUE(endCodes.empty());
 }
@@ -371,7 +371,7 @@ TEST_F(NameSelectionTest, EndPrefersALauncherWithoutExtension) {
         state::settingsAtStartUp().baseFolder + QStringLiteral("起動/プログラムメニュー");
     ASSERT_TRUE(testfiles::writeBytes(launcher, "#!/bin/sh\n"));
     ASSERT_NE(open(), nullptr);
-    QAction* end = programFlow().nameSelection()->findChild<QAction*>(QStringLiteral("menuend"));
+    QAction* end = flow.nameSelection()->findChild<QAction*>(QStringLiteral("menuend"));
     ASSERT_NE(end, nullptr);
     end->trigger();
     ASSERT_EQ(shell.started.size(), 1);
@@ -405,8 +405,8 @@ TEST_F(NameSelectionTest, HelpPagesVersionAndHomePage) {
     EXPECT_TRUE(boxes.shown.last().text.startsWith(host + QStringLiteral("/index.htm\n")));
     // The name-change window takes the name selection's place.
     child<QPushButton>("Command16")->click();
-    EXPECT_NE(programFlow().nameChangeWindow(), nullptr);
-    EXPECT_EQ(programFlow().nameSelection(), nullptr);
+    EXPECT_NE(flow.nameChangeWindow(), nullptr);
+    EXPECT_EQ(flow.nameSelection(), nullptr);
     EXPECT_TRUE(endCodes.empty());
 }
 
@@ -452,7 +452,7 @@ TEST_F(NameSelectionTest, SecondCopyIsRefusedBeforeReadingAnything) {
     open();
     holder.closeWriteChannel();
     if (!holder.waitForFinished(10000)) holder.kill();
-    EXPECT_EQ(programFlow().nameSelection(), nullptr);
+    EXPECT_EQ(flow.nameSelection(), nullptr);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(
         boxes.shown[0].text,

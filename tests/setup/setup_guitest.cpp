@@ -68,7 +68,7 @@ TEST(SetupCommand, AFamilyLaidOutByTheCommandOpensOnItsNameList) {
         << (boxes.shown.isEmpty() ? "" : boxes.shown[0].text.toStdString());
     QStringList rows;
     const bool listed = QTest::qWaitFor([&] {
-        NameSelection* names = programFlow().nameSelection();
+        NameSelection* names = program.flow().nameSelection();
         auto* list = names ? names->findChild<QListWidget*>(QStringLiteral("List1")) : nullptr;
         rows.clear();
         for (int i = 0; list && i < list->count(); ++i) rows << list->item(i)->text();

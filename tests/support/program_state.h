@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "home/level_columns_gui.h"
 #include "platform/program.h"
 #include "state/session.h"
 
@@ -16,10 +15,8 @@ inline void closeEveryWindow() {
 }
 
 // Puts the program's process-wide state back as a fresh start finds it (whole-program
-// tests run many programs in one process): the shared state, the home screen's first
-// column and the end of the program.
+// tests run many programs in one process): the shared state and the end of the program.
 inline void resetProgramState() {
     state::resetRunState();
-    homeFirstColumn() = 0;
     platform::resetProgramEnding();
 }

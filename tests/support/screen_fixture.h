@@ -58,7 +58,6 @@ class ScreenFixture : public CoreFixture {
         flow.holdBack({TestFlow::CloseNameSelection, TestFlow::ShowNameSelection,
                        TestFlow::ShowWait, TestFlow::CloseWait});
 
-        homeFirstColumn() = 0;
         QFile log(resultLogPath());  // an empty log: no results yet
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     }
@@ -69,7 +68,6 @@ class ScreenFixture : public CoreFixture {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         platform::setMedia(nullptr);
-        homeFirstColumn() = 0;
         CoreFixture::TearDown();
     }
 

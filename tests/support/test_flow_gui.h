@@ -8,7 +8,6 @@
 
 // The program's own flow, with every call counted. A call the test holds back shows no new
 // screen (the screens it replaces still make way); the others do what the program does.
-// Installed for its lifetime.
 class TestFlow : public ProgramFlow {
   public:
     enum Call {
@@ -25,8 +24,7 @@ class TestFlow : public ProgramFlow {
         kCalls
     };
 
-    explicit TestFlow(ProgramState& state) : ProgramFlow(state) { setScreenFlow(this); }
-    ~TestFlow() override { setScreenFlow(nullptr); }
+    explicit TestFlow(ProgramState& state) : ProgramFlow(state) {}
 
     void holdBack(std::initializer_list<Call> calls) {
         for (Call call : calls) held_[call] = true;
@@ -95,8 +93,3 @@ class TestFlow : public ProgramFlow {
     std::array<int, kCalls> counts_{};
     std::array<bool, kCalls> held_{};
 };
-
-// The flow the program's windows use now.
-inline ProgramFlow& programFlow() {
-    return static_cast<ProgramFlow&>(screenFlow());
-}

@@ -174,7 +174,7 @@ class WholeProgramTest : public ::testing::Test {
 
     QStringList nameRows() {
         QStringList rows;
-        if (NameSelection* w = programFlow().nameSelection()) {
+        if (NameSelection* w = program->flow().nameSelection()) {
             if (auto* list = child<QListWidget>(w, QStringLiteral("List1")))
                 for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
         }
@@ -184,7 +184,7 @@ class WholeProgramTest : public ::testing::Test {
     // Picks the student of the row and presses "O.K."; returns the home screen once it has
     // come up with the student's figures.
     HomeScreen* signIn(int row, int studentNo = kStudent) {
-        NameSelection* w = programFlow().nameSelection();
+        NameSelection* w = program->flow().nameSelection();
         EXPECT_NE(w, nullptr);
         if (!w) return nullptr;
         auto* list = child<QListWidget>(w, QStringLiteral("List1"));
@@ -197,14 +197,14 @@ class WholeProgramTest : public ::testing::Test {
 
     // The home screen, shown and activated.
     HomeScreen* waitForHome() {
-        const bool up = waitFor([] {
-            HomeScreen* home = programFlow().homeScreen();
+        const bool up = waitFor([this] {
+            HomeScreen* home = program->flow().homeScreen();
             if (!home || !home->isVisible()) return false;
             auto* student = home->findChild<QLabel*>(QStringLiteral("Label12"));
             return student && !student->text().isEmpty();
         });
         EXPECT_TRUE(up) << "home screen";
-        return up ? programFlow().homeScreen() : nullptr;
+        return up ? program->flow().homeScreen() : nullptr;
     }
 
     bool startEnabled(HomeScreen* home, int level) {
@@ -219,9 +219,9 @@ class WholeProgramTest : public ::testing::Test {
     }
 
     // A drill screen other than `previous`, with its first problem up.
-    static DrillScreen* waitForDrill(DrillScreen* previous) {
-        const bool up = waitFor([previous] {
-            DrillScreen* frm = programFlow().drillScreen();
+    DrillScreen* waitForDrill(DrillScreen* previous) {
+        const bool up = waitFor([this, previous] {
+            DrillScreen* frm = program->flow().drillScreen();
             if (!frm || frm == previous || !frm->isVisible()) return false;
             auto* remaining = frm->findChild<QLabel*>(QStringLiteral("sLabel9"));
             auto* card = frm->findChild<QLabel*>(QStringLiteral("Label1_1"));
@@ -229,7 +229,7 @@ class WholeProgramTest : public ::testing::Test {
                    !card->text().isEmpty();
         });
         EXPECT_TRUE(up) << "drill screen";
-        return up ? programFlow().drillScreen() : nullptr;
+        return up ? program->flow().drillScreen() : nullptr;
     }
 
     // Card indices (1..10) in ascending order of the numbers they show.
@@ -265,13 +265,13 @@ class WholeProgramTest : public ::testing::Test {
                 }
             }
         }
-        const bool judged = waitFor([] {
-            EndScreen* screen = programFlow().endScreen();
+        const bool judged = waitFor([this] {
+            EndScreen* screen = program->flow().endScreen();
             return screen && screen->isVisible() && screen->evaluated();
         });
         EXPECT_TRUE(judged) << "end screen";
         EXPECT_TRUE(!drill || !drill->isVisible());
-        return judged ? programFlow().endScreen() : nullptr;
+        return judged ? program->flow().endScreen() : nullptr;
     }
 
     // The buttons of the end screen come half a second after its judgement; unless a test
