@@ -83,7 +83,8 @@ TEST(WavePlayback, EveryEncodingPlaysAndFailedLoadsAreTriedAgain) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
         QByteArray("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x34\x12\x01\x00"
-                   "\x22\x56\x00\x00\x22\x56\x00\x00\x01\x00\x08\x00data\x00\x00\x00\x00",
+                   "\x22\x56\x00\x00\x22\x56\x00\x00\x01\x00\x08\x00"
+                   "data\x00\x00\x00\x00",  // apart: "\x00da" would be one escape
                    44));
     file.close();
     const int code = played(sounds, broken);
