@@ -47,14 +47,23 @@ LoggedRun decodeLoggedRun(const char* record) {
             getI32(record + 20)};
 }
 
+namespace {
+
+// The run's 24 bytes, as both records hold them.
+void encodeLoggedRun(char* p, const LoggedRun& run) {
+    putF64(p + 0, run.date);
+    putF64(p + 8, run.timeOfDay);
+    putI16(p + 16, run.studentNo);
+    putI16(p + 18, run.level);
+    putI32(p + 20, run.time);
+}
+
+}  // namespace
+
 QByteArray ResultRecord::toBytes() const {
     QByteArray out(kResultRecordSize, '\0');
     char* p = out.data();
-    putF64(p + 0, date);
-    putF64(p + 8, timeOfDay);
-    putI16(p + 16, studentNo);
-    putI16(p + 18, level);
-    putI32(p + 20, time);
+    encodeLoggedRun(p, *this);
     putText(p + 24, classroom, 5);
     std::memcpy(p + 29, "     ", 5);
     std::memcpy(p + 34, "0    ", 5);
@@ -74,11 +83,7 @@ QByteArray HomeResultRecord::toBytes() const {
     char* p = out.data();
     putText(p + 0, folderName, 20);
     putI16(p + 20, contentTag);
-    putF64(p + 22, date);
-    putF64(p + 30, timeOfDay);
-    putI16(p + 38, studentNo);
-    putI16(p + 40, level);
-    putI32(p + 42, time);
+    encodeLoggedRun(p + 22, *this);
     putText(p + 46, classroom, 5);
     // 51..65 stay zero.
     return out;
@@ -88,11 +93,7 @@ HomeResultRecord HomeResultRecord::fromBytes(const char* bytes) {
     HomeResultRecord r;
     r.folderName = getText(bytes + 0, 20);
     r.contentTag = getI16(bytes + 20);
-    r.date = getF64(bytes + 22);
-    r.timeOfDay = getF64(bytes + 30);
-    r.studentNo = getI16(bytes + 38);
-    r.level = getI16(bytes + 40);
-    r.time = getI32(bytes + 42);
+    static_cast<LoggedRun&>(r) = decodeLoggedRun(bytes + 22);
     r.classroom = getText(bytes + 46, 5);
     return r;
 }

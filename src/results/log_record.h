@@ -32,14 +32,10 @@ struct ResultRecord : LoggedRun {
     static ResultRecord fromBytes(const char* bytes);
 };
 
-struct HomeResultRecord {
+// A whole 66-byte record of the home-use copy: the run after the data folder's name.
+struct HomeResultRecord : LoggedRun {
     QString folderName;  // last folder of the data folder with its closing backslash
     qint16 contentTag = 0;
-    double date = 0;
-    double timeOfDay = 0;
-    qint16 studentNo = 0;
-    qint16 level = 0;
-    qint32 time = 0;
     QString classroom;
 
     QByteArray toBytes() const;  // 66 bytes
